@@ -1,0 +1,73 @@
+// The file system as the core sees it. Every data file is opened, used and closed within one
+// operation; tests wrap the real implementation to make chosen writes fail.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ventro {
+
+using Path = std::filesystem::path;
+
+// One open file. Closed when destroyed.
+class File {
+ public:
+  virtual ~File() = default;
+  // The file's size in bytes.
+  virtual std::optional<uint64_t> Size() = 0;
+  // Reads up to `length` bytes at `offset`; returns how many were read (fewer at the end).
+  virtual size_t ReadAt(uint64_t offset, void* buffer, size_t length) = 0;
+  // Writes all `length` bytes at `offset`; false when not all were written.
+  virtual bool WriteAt(uint64_t offset, const void* data, size_t length) = 0;
+  // Writes all `length` bytes at the end of the file.
+  virtual bool Append(const void* data, size_t length) = 0;
+  // Cuts the file to `size` bytes.
+  virtual bool Truncate(uint64_t size) = 0;
+};
+
+enum class OpenMode {
+  kRead,          // must exist; read only
+  kReadWrite,     // must exist; read and write in place, never created
+  kAppendCreate,  // read and write, created when missing
+};
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // Opens `path`; nullptr when it cannot be opened in that mode.
+  virtual std::unique_ptr<File> Open(const Path& path, OpenMode mode) = 0;
+  virtual bool Exists(const Path& path) = 0;
+  // The whole content, or nothing when the file cannot be read.
+  virtual std::optional<std::string> ReadAll(const Path& path) = 0;
+  // Replaces the file with `bytes` through a temporary file renamed over it, so that a crash
+  // leaves either the old or the new content whole, never a short file.
+  virtual bool WriteWhole(const Path& path, std::string_view bytes) = 0;
+  // Creates one folder whose parent exists; true when it exists afterwards.
+  virtual bool CreateDirectory(const Path& path) = 0;
+  // Creates a folder and all missing parents; true when it exists afterwards.
+  virtual bool CreateDirectories(const Path& path) = 0;
+  // Copies a file, replacing the destination.
+  virtual bool CopyFile(const Path& from, const Path& to) = 0;
+  // True when `path` is a readable folder.
+  virtual bool IsReadableDirectory(const Path& path) = 0;
+};
+
+// The real file system.
+class StdFiles : public Files {
+ public:
+  std::unique_ptr<File> Open(const Path& path, OpenMode mode) override;
+  bool Exists(const Path& path) override;
+  std::optional<std::string> ReadAll(const Path& path) override;
+  bool WriteWhole(const Path& path, std::string_view bytes) override;
+  bool CreateDirectory(const Path& path) override;
+  bool CreateDirectories(const Path& path) override;
+  bool CopyFile(const Path& from, const Path& to) override;
+  bool IsReadableDirectory(const Path& path) override;
+};
+
+}  // namespace ventro

@@ -1,0 +1,149 @@
+#include <cstdio>
+#include <system_error>
+
+#include "platform/files.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define VENTRO_FSEEK _fseeki64
+#else
+#include <unistd.h>
+#define VENTRO_FSEEK fseeko
+#endif
+
+namespace ventro {
+namespace {
+
+class StdFile : public File {
+ public:
+  explicit StdFile(std::FILE* file) : file_(file) {}
+  ~StdFile() override { std::fclose(file_); }
+
+  std::optional<uint64_t> Size() override {
+    if (VENTRO_FSEEK(file_, 0, SEEK_END) != 0) return std::nullopt;
+#ifdef _WIN32
+    auto size = _ftelli64(file_);
+#else
+    auto size = ftello(file_);
+#endif
+    if (size < 0) return std::nullopt;
+    return static_cast<uint64_t>(size);
+  }
+
+  size_t ReadAt(uint64_t offset, void* buffer, size_t length) override {
+    if (VENTRO_FSEEK(file_, static_cast<int64_t>(offset), SEEK_SET) != 0) return 0;
+    return std::fread(buffer, 1, length, file_);
+  }
+
+  bool WriteAt(uint64_t offset, const void* data, size_t length) override {
+    if (VENTRO_FSEEK(file_, static_cast<int64_t>(offset), SEEK_SET) != 0) return false;
+    return std::fwrite(data, 1, length, file_) == length && std::fflush(file_) == 0;
+  }
+
+  bool Append(const void* data, size_t length) override {
+    if (VENTRO_FSEEK(file_, 0, SEEK_END) != 0) return false;
+    return std::fwrite(data, 1, length, file_) == length && std::fflush(file_) == 0;
+  }
+
+  bool Truncate(uint64_t size) override {
+    if (std::fflush(file_) != 0) return false;
+#ifdef _WIN32
+    return _chsize_s(_fileno(file_), static_cast<int64_t>(size)) == 0;
+#else
+    return ftruncate(fileno(file_), static_cast<off_t>(size)) == 0;
+#endif
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+std::FILE* OpenFile(const Path& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
+  return _wfopen(path.c_str(), wide_mode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+}  // namespace
+
+std::unique_ptr<File> StdFiles::Open(const Path& path, OpenMode mode) {
+  std::FILE* file = nullptr;
+  switch (mode) {
+    case OpenMode::kRead:
+      file = OpenFile(path, "rb");
+      break;
+    case OpenMode::kReadWrite:
+      file = OpenFile(path, "r+b");
+      break;
+    case OpenMode::kAppendCreate:
+      file = OpenFile(path, "r+b");
+      if (!file && !Exists(path)) file = OpenFile(path, "w+b");
+      break;
+  }
+  if (!file) return nullptr;
+  return std::make_unique<StdFile>(file);
+}
+
+bool StdFiles::Exists(const Path& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+std::optional<std::string> StdFiles::ReadAll(const Path& path) {
+  auto file = Open(path, OpenMode::kRead);
+  if (!file) return std::nullopt;
+  auto size = file->Size();
+  if (!size) return std::nullopt;
+  std::string bytes(*size, '\0');
+  bytes.resize(file->ReadAt(0, bytes.data(), bytes.size()));
+  return bytes;
+}
+
+bool StdFiles::WriteWhole(const Path& path, std::string_view bytes) {
+  Path temporary = path;
+  temporary += ".new";
+  std::FILE* file = OpenFile(temporary, "wb");
+  if (!file) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                 std::fflush(file) == 0;
+#ifndef _WIN32
+  written = written && fsync(fileno(file)) == 0;
+#endif
+  if (std::fclose(file) != 0) written = false;
+  std::error_code error;
+  if (written) std::filesystem::rename(temporary, path, error);
+  if (!written || error) {
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+bool StdFiles::CreateDirectory(const Path& path) {
+  std::error_code error;
+  std::filesystem::create_directory(path, error);
+  return std::filesystem::is_directory(path, error);
+}
+
+bool StdFiles::CreateDirectories(const Path& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  return std::filesystem::is_directory(path, error);
+}
+
+bool StdFiles::CopyFile(const Path& from, const Path& to) {
+  std::error_code error;
+  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
+                                    error);
+}
+
+bool StdFiles::IsReadableDirectory(const Path& path) {
+  std::error_code error;
+  std::filesystem::directory_iterator it(path, error);
+  return !error;
+}
+
+}  // namespace ventro

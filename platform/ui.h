@@ -1,0 +1,53 @@
+// The user interface as the core sees it. Every text is Windows-1252; the implementation
+// converts at its edge. Calls are modal: they return when the user has answered.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+
+namespace ventro {
+
+enum class Icon { kNone, kInformation, kWarning, kError, kQuestion };
+enum class Buttons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+enum class Answer { kOk, kCancel, kYes, kNo };
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // A message box; returns the button that closed it.
+  virtual Answer Message(const std::string& title, const std::string& text,
+                         Icon icon = Icon::kNone, Buttons buttons = Buttons::kOk) = 0;
+
+  // The one-line prompt "EDITBOX": `title` is the prompt, `text` the start text and the
+  // result. Typed letters are upper-cased. False when cancelled.
+  virtual bool EditBox(const std::string& title, std::string& text, size_t max_length = 40) = 0;
+
+  // The one-line prompt "EDIT2BOX" with a group label above the field. False when cancelled.
+  virtual bool Edit2Box(const std::string& title, const std::string& group, std::string& text,
+                        size_t max_length = 40) = 0;
+
+  // A list to choose from; `name` is the dialog's template name. The index chosen, or nothing
+  // when cancelled.
+  virtual std::optional<int> SelectFromList(const std::string& name, const std::string& title,
+                                            const std::vector<std::string>& items,
+                                            int selected = 0) = 0;
+
+  // Runs one of the program's dialogs; false when closed with Cancel (or the window's close).
+  // On return `dialog.pressed` names the closing button and the fields hold the user's values.
+  virtual bool RunDialog(Dialog& dialog) = 0;
+
+  // The size of the desktop the program runs on.
+  virtual ScreenSize DesktopSize() = 0;
+};
+
+}  // namespace ventro

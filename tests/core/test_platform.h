@@ -1,0 +1,183 @@
+// Platform doubles for core tests: a user interface answered from queues, a clock that stands
+// still, and the real file system with writes that can be made to fail (tests run as root,
+// so permissions cannot be used for that).
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace ventro::test {
+
+struct ShownMessage {
+  std::string title;
+  std::string text;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+class FakeUi : public Ui {
+ public:
+  // Everything shown, in order.
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> dialogs_run;  // dialog names (EDITBOX, EDIT2BOX, lists included)
+
+  // Answers, taken first in first out. A message box without a queued answer is answered OK
+  // (or Yes); a dialog or prompt without one is cancelled.
+  std::deque<Answer> message_answers;
+  std::deque<std::optional<std::string>> edit_answers;  // nullopt cancels
+  std::deque<std::optional<int>> list_answers;
+  std::deque<std::function<bool(Dialog&)>> dialog_answers;  // fills the dialog, true for OK
+
+  ScreenSize desktop{1024, 768};
+
+  Answer Message(const std::string& title, const std::string& text, Icon, Buttons buttons) override {
+    messages.push_back({title, text});
+    if (!message_answers.empty()) {
+      Answer answer = message_answers.front();
+      message_answers.pop_front();
+      return answer;
+    }
+    return buttons == Buttons::kOk || buttons == Buttons::kOkCancel ? Answer::kOk : Answer::kYes;
+  }
+  bool EditBox(const std::string&, std::string& text, size_t) override {
+    dialogs_run.push_back("EDITBOX");
+    return NextEdit(text);
+  }
+  bool Edit2Box(const std::string&, const std::string&, std::string& text, size_t) override {
+    dialogs_run.push_back("EDIT2BOX");
+    return NextEdit(text);
+  }
+  std::optional<int> SelectFromList(const std::string& name, const std::string&,
+                                    const std::vector<std::string>&, int) override {
+    dialogs_run.push_back(name);
+    if (list_answers.empty()) return std::nullopt;
+    auto answer = list_answers.front();
+    list_answers.pop_front();
+    return answer;
+  }
+  bool RunDialog(Dialog& dialog) override {
+    dialogs_run.push_back(dialog.name);
+    if (dialog_answers.empty()) {
+      dialog.pressed = "Cancel";
+      return false;
+    }
+    auto answer = std::move(dialog_answers.front());
+    dialog_answers.pop_front();
+    bool ok = answer(dialog);
+    if (dialog.pressed.empty()) dialog.pressed = ok ? dialog.buttons.front() : "Cancel";
+    return ok;
+  }
+  ScreenSize DesktopSize() override { return desktop; }
+
+  // Texts of every message shown, for compact assertions.
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : messages) texts.push_back(m.text);
+    return texts;
+  }
+
+ private:
+  bool NextEdit(std::string& text) {
+    if (edit_answers.empty()) return false;
+    auto answer = edit_answers.front();
+    edit_answers.pop_front();
+    if (!answer) return false;
+    text = *answer;
+    return true;
+  }
+};
+
+class FixedClock : public Clock {
+ public:
+  LocalTime now{2026, 12, 6, 9, 30, 0, 0};
+  void Set(int year, int month, int day, int hour = 9, int minute = 30) {
+    now = {year, month, day, hour, minute, 0, DayOfWeek(year, month, day)};
+  }
+  LocalTime Now() override { return now; }
+};
+
+class SilentSound : public Sound {
+ public:
+  std::vector<SoundId> played;
+  void Play(SoundId id) override { played.push_back(id); }
+};
+
+class RecordingShell : public Shell {
+ public:
+  std::vector<std::string> opened;
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
+};
+
+// The real file system; writes to files whose name is in `failing` fail.
+class FaultyFiles : public StdFiles {
+ public:
+  std::set<std::string> failing;  // file names (not paths) whose writes fail
+
+  std::unique_ptr<File> Open(const Path& path, OpenMode mode) override {
+    auto file = StdFiles::Open(path, mode);
+    if (!file || mode == OpenMode::kRead || !Fails(path)) return file;
+    return std::make_unique<FailingWrites>(std::move(file));
+  }
+  bool WriteWhole(const Path& path, std::string_view bytes) override {
+    return !Fails(path) && StdFiles::WriteWhole(path, bytes);
+  }
+
+ private:
+  class FailingWrites : public File {
+   public:
+    explicit FailingWrites(std::unique_ptr<File> file) : file_(std::move(file)) {}
+    std::optional<uint64_t> Size() override { return file_->Size(); }
+    size_t ReadAt(uint64_t offset, void* buffer, size_t length) override {
+      return file_->ReadAt(offset, buffer, length);
+    }
+    bool WriteAt(uint64_t, const void*, size_t) override { return false; }
+    bool Append(const void*, size_t) override { return false; }
+    bool Truncate(uint64_t) override { return false; }
+
+   private:
+    std::unique_ptr<File> file_;
+  };
+  bool Fails(const Path& path) const { return failing.count(path.filename().string()) > 0; }
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("ventro-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  const Path& path() const { return path_; }
+
+ private:
+  Path path_;
+};
+
+// Everything a core test needs, wired into one Platform.
+struct TestPlatform {
+  FakeUi ui;
+  FixedClock clock;
+  EnglishLocale locale;
+  SilentSound sound;
+  RecordingShell shell;
+  FaultyFiles files;
+  Platform platform{ui, clock, locale, sound, shell, files};
+};
+
+}  // namespace ventro::test
