@@ -1,0 +1,13 @@
+// The "Non inventory settings" dialog (menu Utilities).
+#pragma once
+
+#include "platform/ui.h"
+#include "store/settings_record.h"
+
+namespace ventro {
+
+// Edits the four preset categories of non-inventory sales (12 characters each) and whether
+// such a sale is taxable by default. Cancel changes nothing.
+void RunNonInventorySettings(Ui& ui, SettingsRecord& settings);
+
+}  // namespace ventro

@@ -1,0 +1,15 @@
+// The "Configuration" property sheet (menu Utilities, "Configuration").
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/ui.h"
+#include "store/settings_record.h"
+
+namespace ventro {
+
+// Runs the sheet over `settings`. OK applies every page and closes; the "Apply" button applies
+// every page and leaves the sheet open; Cancel keeps what was applied before and nothing else.
+// The record is only changed in memory: it reaches vt.cfg at the next save.
+void RunConfigurationSheet(Ui& ui, const LocalTime& today, SettingsRecord& settings);
+
+}  // namespace ventro

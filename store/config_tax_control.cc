@@ -1,0 +1,60 @@
+#include "store/config_tax_control.h"
+
+#include <cstdint>
+#include <string>
+
+#include "base/format.h"
+#include "store/config_fields.h"
+
+namespace ventro {
+namespace {
+
+constexpr int64_t kMaxRate = 9999;
+// Long enough that cutting a script's value never turns a refused rate into an accepted one.
+constexpr size_t kRateLength = 10;
+constexpr size_t kAmountLength = 16;
+
+std::string ShownRate(int64_t rate) { return StringPrintf("%lld", static_cast<long long>(rate)); }
+
+Dialog BuildDialog(const SettingsRecord& s) {
+  Dialog d;
+  d.name = "TAX CONTROL";
+  d.title = "Tax setup";
+  d.Add(CheckField("tax1", "Tax 1", s.tax1_active() != 0));
+  d.Add(NumberField("tax1_rate", "Tax 1 rate", ShownRate(s.tax1_rate()), kRateLength));
+  d.Add(CheckField("tax2", "Tax 2", s.tax2_active() != 0));
+  d.Add(NumberField("tax2_rate", "Tax 2 rate", ShownRate(s.tax2_rate()), kRateLength));
+  d.Add(CheckField("compound", "On total + tax 1", s.tax2_compound() != 0));
+  d.Add(CheckField("threshold_only", "Only apply to amounts over", s.tax1_threshold_only() != 0));
+  d.Add(TextField("threshold", "Amount", FormatAmount(s.tax1_threshold()), kAmountLength));
+  d.Add(NoteField("rate_note", "The rate is entered as a value from 0 to 9999"));
+  d.Add(NoteField("example_note", "For example, 10% is entered as 1000"));
+  return d;
+}
+
+// A rate typed in the dialog: a whole number 0 to 9999, or nothing.
+bool ReadRate(const Dialog& d, const std::string& key, int64_t& rate) {
+  int64_t value = AtoI64(FieldText(d, key));
+  if (value < 0 || value > kMaxRate) return false;
+  rate = value;
+  return true;
+}
+
+}  // namespace
+
+void RunTaxControl(Ui& ui, SettingsRecord& settings) {
+  Dialog d = BuildDialog(settings);
+  if (!ui.RunDialog(d) || !d.Pressed("OK")) return;
+
+  settings.set_tax1_active(OnOff(d.Field("tax1").checked));
+  settings.set_tax2_active(OnOff(d.Field("tax2").checked));
+  settings.set_tax2_compound(OnOff(d.Field("compound").checked));
+  settings.set_tax1_threshold_only(OnOff(d.Field("threshold_only").checked));
+  double threshold = AtoF(FieldText(d, "threshold"));
+  if (threshold >= 0) settings.set_tax1_threshold(threshold);
+  int64_t rate = 0;
+  if (ReadRate(d, "tax1_rate", rate)) settings.set_tax1_rate(rate);
+  if (ReadRate(d, "tax2_rate", rate)) settings.set_tax2_rate(rate);
+}
+
+}  // namespace ventro
