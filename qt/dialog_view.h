@@ -1,0 +1,66 @@
+// Draws any of the core's dialogs (platform/dialog.h) as a Qt form and keeps the model and the
+// widgets in step: each edit is written to the model at once, reported through on_change, and
+// every widget is then refreshed from the model.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "platform/dialog.h"
+
+class QLabel;
+class QFormLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace ventro {
+
+class DialogView : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Builds the widgets of `dialog`, which must outlive the view.
+  explicit DialogView(Dialog& dialog, QWidget* parent = nullptr);
+
+  // Shows the dialog modally. Sets dialog.pressed to the closing button's text ("Cancel" when
+  // the window was closed) and returns false for Cancel or a closed window, in which case the
+  // fields are put back as they were when the dialog opened.
+  bool run();
+
+  // The widget that shows field `key`: a QLineEdit, QCheckBox, QComboBox or (for a note) a
+  // QLabel; nullptr when there is no such field.
+  QWidget* fieldWidget(const std::string& key) const;
+  // The closing or action button labelled `text`; nullptr when there is none.
+  QPushButton* button(const std::string& text) const;
+
+ protected:
+  // Escape and the window's close button.
+  void reject() override;
+
+ private:
+  struct Block;
+
+  QWidget* buildFields(const std::vector<size_t>& indices, bool allow_scroll);
+  QWidget* buildBlock(const Block& block, bool split);
+  void addFieldRow(QFormLayout* form, size_t index);
+  QWidget* makeFieldWidget(size_t index);
+  void buildButtons(QVBoxLayout* layout);
+
+  void fieldEdited(size_t index);
+  void actionPressed(const std::string& action);
+  void closeWith(const std::string& button);
+  void refresh();
+
+  Dialog& dialog_;
+  std::vector<DialogField> original_fields_;  // restored on Cancel
+  std::vector<QWidget*> widgets_;             // parallel to dialog_.fields
+  std::vector<QLabel*> labels_;               // parallel to dialog_.fields; may be nullptr
+  std::vector<std::pair<std::string, QPushButton*>> buttons_;
+  QPushButton* apply_ = nullptr;  // the property sheet's "Apply", enabled after an edit
+  bool refreshing_ = false;       // widget signals raised by refresh() are not edits
+  bool closed_by_button_ = false;
+};
+
+}  // namespace ventro

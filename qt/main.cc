@@ -1,0 +1,39 @@
+// The desktop program: the Qt platform objects around the core's start-up.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+
+#include "app/win_main.h"
+#include "platform/platform.h"
+#include "qt/main_window.h"
+#include "qt/qt_clock.h"
+#include "qt/qt_host.h"
+#include "qt/qt_locale.h"
+#include "qt/qt_shell.h"
+#include "qt/qt_sound.h"
+#include "qt/qt_ui.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("VENTRO"));
+
+  QString program_dir = QCoreApplication::applicationDirPath();
+  QString icon = QDir(program_dir).filePath(QStringLiteral("ventro-icon.png"));
+  if (QFile::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
+
+  ventro::QtUi ui;
+  ventro::QtClock clock;
+  ventro::QtLocale locale;
+  ventro::QtSound sound;
+  ventro::QtShell shell;
+  ventro::StdFiles files;
+  ventro::Platform platform{ui, clock, locale, sound, shell, files};
+
+  ventro::Path program_folder(program_dir.toStdU16String());
+  ventro::QtHost host(program_folder);
+  ui.SetMainWindow(host.main_window());
+
+  ventro::StartOptions options{ventro::DefaultDataFolder(), program_folder};
+  return ventro::WinMain(platform, host, options);
+}

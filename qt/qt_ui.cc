@@ -1,0 +1,134 @@
+#include "qt/qt_ui.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "qt/dialog_view.h"
+#include "qt/edit_box.h"
+#include "qt/text.h"
+
+namespace ventro {
+namespace {
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::kNone:
+      return QMessageBox::NoIcon;
+    case Icon::kInformation:
+      return QMessageBox::Information;
+    case Icon::kWarning:
+      return QMessageBox::Warning;
+    case Icon::kError:
+      return QMessageBox::Critical;
+    case Icon::kQuestion:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::kOk:
+      return QMessageBox::Ok;
+    case Buttons::kOkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::kYesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::kYesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+// The answer of a box closed without a button (Escape, the close button): the box's way out.
+Answer EscapeAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::kOk:
+      return Answer::kOk;
+    case Buttons::kYesNo:
+      return Answer::kNo;
+    case Buttons::kOkCancel:
+    case Buttons::kYesNoCancel:
+      return Answer::kCancel;
+  }
+  return Answer::kCancel;
+}
+
+}  // namespace
+
+QWidget* QtUi::Owner() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (main_window_ && main_window_->isVisible()) return main_window_;
+  return nullptr;
+}
+
+Answer QtUi::Message(const std::string& title, const std::string& text, Icon icon,
+                     Buttons buttons) {
+  QMessageBox box(ToQtIcon(icon), ToQt(title), ToQt(text), ToQtButtons(buttons), Owner());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok:
+      return Answer::kOk;
+    case QMessageBox::Cancel:
+      return Answer::kCancel;
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    default:
+      return EscapeAnswer(buttons);
+  }
+}
+
+bool QtUi::EditBox(const std::string& title, std::string& text, size_t max_length) {
+  return Edit2Box(title, std::string(), text, max_length);
+}
+
+bool QtUi::Edit2Box(const std::string& title, const std::string& group, std::string& text,
+                    size_t max_length) {
+  EditBoxDialog box(title, group, text, max_length, Owner());
+  if (box.exec() != QDialog::Accepted) return false;
+  text = box.text();
+  return true;
+}
+
+std::optional<int> QtUi::SelectFromList(const std::string& name, const std::string& title,
+                                        const std::vector<std::string>& items, int selected) {
+  QDialog dialog(Owner());
+  dialog.setWindowTitle(ToQt(title));
+  dialog.setObjectName(ToQt(name));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget;
+  for (const std::string& item : items) list->addItem(ToQt(item));
+  if (selected >= 0 && selected < list->count()) list->setCurrentRow(selected);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  layout->addWidget(list);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  dialog.resize(std::max(360, dialog.sizeHint().width()), 420);
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+  return list->currentRow();
+}
+
+bool QtUi::RunDialog(Dialog& dialog) {
+  DialogView view(dialog, Owner());
+  return view.run();
+}
+
+ScreenSize QtUi::DesktopSize() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  QRect geometry = screen->geometry();
+  return {geometry.width(), geometry.height()};
+}
+
+}  // namespace ventro

@@ -1,0 +1,34 @@
+// The core's user interface drawn with Qt widgets: message boxes, the two prompts, the list
+// chooser and every dialog of the program (through DialogView). All calls are modal.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/ui.h"
+
+namespace ventro {
+
+class QtUi : public Ui {
+ public:
+  // The window that owns the dialogs while it is shown (the main window).
+  void SetMainWindow(QWidget* window) { main_window_ = window; }
+
+  Answer Message(const std::string& title, const std::string& text, Icon icon,
+                 Buttons buttons) override;
+  bool EditBox(const std::string& title, std::string& text, size_t max_length) override;
+  bool Edit2Box(const std::string& title, const std::string& group, std::string& text,
+                size_t max_length) override;
+  std::optional<int> SelectFromList(const std::string& name, const std::string& title,
+                                    const std::vector<std::string>& items, int selected) override;
+  bool RunDialog(Dialog& dialog) override;
+  // The primary screen's full size.
+  ScreenSize DesktopSize() override;
+
+ private:
+  QWidget* Owner() const;
+
+  QPointer<QWidget> main_window_;
+};
+
+}  // namespace ventro
