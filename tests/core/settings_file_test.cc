@@ -1,0 +1,87 @@
+// vt.cfg on disk: the whole record, read as far as the file goes, replaced only whole.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "store/settings_file.h"
+#include "tests/core/test_platform.h"
+
+namespace ventro {
+namespace {
+
+std::string ReadBytes(const Path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const Path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+TEST(SettingsFile, FirstRunRecordSavesWholeAndLoadsBackByteForByte) {
+  test::TempDir dir;
+  test::FaultyFiles files;
+  Path path = dir.path() / "vt.cfg";
+  SettingsRecord saved;
+  saved.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0});
+  saved.set_takings_total(1234.56);
+  ASSERT_TRUE(SaveSettingsFile(files, path, saved));
+
+  std::string bytes = ReadBytes(path);
+  ASSERT_EQ(bytes.size(), 15018u);
+  EXPECT_EQ(bytes.substr(4841, 6), std::string("VAT 1\0", 6));
+
+  SettingsRecord loaded;
+  std::memset(loaded.data(), 0x5A, SettingsRecord::kSize);
+  ASSERT_TRUE(LoadSettingsFile(files, path, loaded));
+  EXPECT_EQ(loaded.view(), saved.view());
+}
+
+TEST(SettingsFile, ShortFileIsReadAsFarAsItGoesAndLongerFileIsCut) {
+  test::TempDir dir;
+  test::FaultyFiles files;
+  Path path = dir.path() / "vt.cfg";
+  WriteBytes(path, std::string(100, 'A'));
+  SettingsRecord s;
+  std::memset(s.data(), 'B', SettingsRecord::kSize);
+  ASSERT_TRUE(LoadSettingsFile(files, path, s));
+  EXPECT_EQ(s.data()[99], 'A');
+  EXPECT_EQ(s.data()[100], 'B');
+
+  WriteBytes(path, std::string(SettingsRecord::kSize, 'C') + "extra");
+  ASSERT_TRUE(LoadSettingsFile(files, path, s));
+  EXPECT_EQ(s.view(), std::string(SettingsRecord::kSize, 'C'));
+}
+
+TEST(SettingsFile, MissingFileIsNotLoaded) {
+  test::TempDir dir;
+  test::FaultyFiles files;
+  SettingsRecord s;
+  EXPECT_FALSE(LoadSettingsFile(files, dir.path() / "vt.cfg", s));
+}
+
+TEST(SettingsFile, FailedSaveLeavesThePreviousFileWhole) {
+  test::TempDir dir;
+  test::FaultyFiles files;
+  Path path = dir.path() / "vt.cfg";
+  SettingsRecord old_record;
+  old_record.set_next_transaction(41);
+  ASSERT_TRUE(SaveSettingsFile(files, path, old_record));
+
+  files.failing.insert("vt.cfg");
+  SettingsRecord new_record;
+  new_record.set_next_transaction(42);
+  EXPECT_FALSE(SaveSettingsFile(files, path, new_record));
+
+  EXPECT_EQ(ReadBytes(path), std::string(old_record.view()));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename(), "vt.cfg") << "left behind: " << entry.path();
+  }
+}
+
+}  // namespace
+}  // namespace ventro
