@@ -79,6 +79,12 @@ int FirstHistoryYear(const SettingsRecord& settings, const LocalTime& today) {
   return std::max(first, today.year - kMaxHistoryYears + 1);
 }
 
+// The new-inventory list entry shown for the stored choice + 1.
+int ShownNewCategory(int32_t stored) {
+  if (stored == 0) return kShownNewCategory;
+  return stored >= 1 && stored <= SettingsRecord::kCategoryCount ? stored - 1 : -1;
+}
+
 DialogField Check(const char* key, const char* label, bool checked, const char* group = "") {
   DialogField field = CheckField(key, label, checked);
   field.group = group;
@@ -94,12 +100,8 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
   int start = s.start_category();
   d.Add(ChoiceField("display_category", "Default display button category", CategoryCodes(s, true),
                     start >= 1 && start <= SettingsRecord::kCategoryCount + 1 ? start - 1 : -1));
-  int fresh = s.default_new_category();
-  int fresh_choice = fresh == 0                                              ? kShownNewCategory
-                     : fresh >= 1 && fresh <= SettingsRecord::kCategoryCount ? fresh - 1
-                                                                             : -1;
   d.Add(ChoiceField("new_category", "Default new inventory category", CategoryCodes(s, false),
-                    fresh_choice));
+                    ShownNewCategory(s.default_new_category())));
 
   d.Add(TextField("till_total", "Default start of day till total",
                   FormatAmount(s.default_till_total()), kAmountLength));
