@@ -113,6 +113,97 @@ TEST(PicturesTest, EdgesAreBlendedByCoverage) {
   EXPECT_EQ(canvas.At(2, 0), (Color{255, 255, 255}));
 }
 
+TEST(PicturesTest, ShapesCombineAndTurn) {
+  const Color white{255, 255, 255}, black{0, 0, 0};
+  // Two overlapping squares stroked as one: their inner edges, where each part's distance is
+  // near zero, lie deep inside the union and must not be outlined.
+  Canvas joined(40, 20, white);
+  joined.Stroke(pictures::Union(pictures::Rect(0, 0, 20, 20), pictures::Rect(18, 0, 40, 20)), 4,
+                black);
+  EXPECT_EQ(joined.At(19, 10), white);
+  EXPECT_EQ(joined.At(10, 0), black);
+  EXPECT_EQ(joined.At(39, 10), black);
+
+  // A hole, and a bar turned a quarter turn about its middle.
+  Canvas shapes(20, 20, white);
+  shapes.Fill(pictures::Subtract(pictures::Circle(10, 10, 9), pictures::Circle(10, 10, 4)), black);
+  EXPECT_EQ(shapes.At(10, 10), white);
+  EXPECT_EQ(shapes.At(10, 3), black);
+  Canvas bar(20, 20, white);
+  bar.Fill(pictures::Rotate(pictures::Rect(2, 8, 18, 12), 90, {10, 10}), black);
+  EXPECT_EQ(bar.At(10, 3), black);
+  EXPECT_EQ(bar.At(3, 10), white);
+}
+
+TEST(PicturesTest, FlatteningForKeyedAndPrintedPictures) {
+  const Color key{0, 0, 255};
+  Canvas canvas(4, 1);                   // transparent
+  canvas.Set(1, 0, {0, 0, 255, 255});    // drawn in the key colour itself
+  canvas.Set(2, 0, {200, 40, 40, 160});  // an edge pixel more than half covered
+  canvas.Set(3, 0, {200, 40, 40, 90});   // an edge pixel less than half covered
+  pictures::FlattenToKey(canvas, key);
+  EXPECT_EQ(canvas.At(0, 0), key);
+  EXPECT_NE(canvas.At(1, 0), key);  // would otherwise show through on screen
+  EXPECT_EQ(canvas.At(2, 0), (Color{200, 40, 40, 255}));
+  EXPECT_EQ(canvas.At(3, 0), key);
+
+  Canvas grey(2, 1);
+  grey.Set(0, 0, {120, 120, 120, 255});
+  grey.Set(1, 0, {140, 140, 140, 255});
+  pictures::Threshold(grey);
+  EXPECT_EQ(grey.At(0, 0), (Color{0, 0, 0, 255}));
+  EXPECT_EQ(grey.At(1, 0), (Color{255, 255, 255, 255}));
+}
+
+// The pixels of a PNG written by EncodePng, read back from its stored deflate blocks after
+// checking the chunk CRCs, the block lengths and the Adler-32 sum.
+std::vector<uint8_t> StoredPngData(const std::vector<uint8_t>& png) {
+  auto be32 = [&](size_t at) {
+    return uint32_t{png[at]} << 24 | uint32_t{png[at + 1]} << 16 | uint32_t{png[at + 2]} << 8 |
+           png[at + 3];
+  };
+  std::vector<uint8_t> zlib;
+  for (size_t at = 8; at + 12 <= png.size();) {
+    const uint32_t length = be32(at);
+    EXPECT_EQ(be32(at + 8 + length), pictures::file_detail::Crc32(&png[at + 4], length + 4));
+    if (std::string(png.begin() + at + 4, png.begin() + at + 8) == "IDAT") {
+      zlib.insert(zlib.end(), png.begin() + at + 8, png.begin() + at + 8 + length);
+    }
+    at += 12 + length;
+  }
+  std::vector<uint8_t> raw;
+  size_t at = 2;
+  for (bool last = false; !last && at + 5 <= zlib.size();) {
+    last = zlib[at] & 1;
+    const uint32_t len = Le(zlib, at + 1, 2);
+    EXPECT_EQ(Le(zlib, at + 3, 2), ~len & 0xFFFF);
+    raw.insert(raw.end(), zlib.begin() + at + 5, zlib.begin() + at + 5 + len);
+    at += 5 + len;
+  }
+  uint32_t a = 1, b = 0;
+  for (uint8_t byte : raw) {
+    a = (a + byte) % 65521;
+    b = (b + a) % 65521;
+  }
+  EXPECT_EQ(at + 4, zlib.size());
+  if (at + 4 == zlib.size()) {
+    EXPECT_EQ(uint32_t{zlib[at]} << 24 | uint32_t{zlib[at + 1]} << 16 |
+                  uint32_t{zlib[at + 2]} << 8 | zlib[at + 3],
+              (b << 16) | a);
+  }
+  return raw;
+}
+
+TEST(PicturesTest, PngDataSpansSeveralStoredBlocks) {
+  // 130 rows of 1 + 128 * 4 bytes need two stored blocks of at most 65,535 bytes.
+  Canvas canvas(128, 130);
+  canvas.Set(127, 129, {1, 2, 3, 4});
+  const std::vector<uint8_t> raw = StoredPngData(pictures::EncodePng(canvas));
+  ASSERT_EQ(raw.size(), 130u * (1 + 128 * 4));
+  EXPECT_EQ(raw[0], 0);  // filter byte
+  EXPECT_EQ(std::vector<uint8_t>(raw.end() - 4, raw.end()), (std::vector<uint8_t>{1, 2, 3, 4}));
+}
+
 TEST(PicturesTest, StockPicturesAre96SquareAndDrawn) {
   for (int n = 1; n <= 24; ++n) {
     SCOPED_TRACE("stock" + std::to_string(n));
@@ -168,15 +259,14 @@ TEST(PicturesTest, IconIsAnRgbaPng) {
   const std::vector<uint8_t> signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin()));
   EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
-  auto be32 = [&](size_t at) {
-    return uint32_t{png[at]} << 24 | uint32_t{png[at + 1]} << 16 | uint32_t{png[at + 2]} << 8 |
-           png[at + 3];
-  };
-  EXPECT_EQ(be32(16), 256u);
-  EXPECT_EQ(be32(20), 256u);
-  EXPECT_EQ(png[24], 8);  // bits per channel
-  EXPECT_EQ(png[25], 6);  // RGBA
-  EXPECT_EQ(be32(29), pictures::file_detail::Crc32(png.data() + 12, 17));
+  EXPECT_EQ(Le({png[19], png[18], png[17], png[16]}, 0, 4), 256u);  // width, big-endian
+  EXPECT_EQ(Le({png[23], png[22], png[21], png[20]}, 0, 4), 256u);  // height
+  EXPECT_EQ(png[24], 8);                                            // bits per channel
+  EXPECT_EQ(png[25], 6);                                            // RGBA
+  const std::vector<uint8_t> raw = StoredPngData(png);
+  ASSERT_EQ(raw.size(), 256u * (1 + 256 * 4));
+  EXPECT_EQ(raw[4], 0);                               // the corner outside the tile is see-through
+  EXPECT_EQ(raw[128 * 1025 + 1 + 128 * 4 + 3], 255);  // the middle is opaque
 }
 
 }  // namespace
