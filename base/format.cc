@@ -27,8 +27,8 @@ std::string StringPrintf(const char* format, ...) {
 
 std::string FormatFixed(double value, int decimals) {
   char buffer[400];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                              decimals);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   if (result.ec != std::errc()) return "0";
   return std::string(buffer, result.ptr);
 }

@@ -41,8 +41,8 @@ struct Dialog {
   std::string title;  // caption (Windows-1252)
   std::vector<DialogField> fields;
   std::vector<std::string> buttons = {"OK", "Cancel"};  // close the dialog
-  std::vector<std::string> actions;  // act without closing ("Reset", "Preview")
-  std::string pressed;               // the closing button, set by the user interface
+  std::vector<std::string> actions;                     // act without closing ("Reset", "Preview")
+  std::string pressed;  // the closing button, set by the user interface
   // Called after the user changes field `key`, or presses action button `key`; may change any
   // field. The user interface shows the changed values.
   std::function<void(Dialog&, const std::string& key)> on_change;

@@ -107,8 +107,8 @@ bool StdFiles::WriteWhole(const Path& path, std::string_view bytes) {
   temporary += ".new";
   std::FILE* file = OpenFile(temporary, "wb");
   if (!file) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                 std::fflush(file) == 0;
+  bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 #ifndef _WIN32
   written = written && fsync(fileno(file)) == 0;
 #endif

@@ -25,8 +25,8 @@ class Ui {
   virtual ~Ui() = default;
 
   // A message box; returns the button that closed it.
-  virtual Answer Message(const std::string& title, const std::string& text,
-                         Icon icon = Icon::kNone, Buttons buttons = Buttons::kOk) = 0;
+  virtual Answer Message(const std::string& title, const std::string& text, Icon icon = Icon::kNone,
+                         Buttons buttons = Buttons::kOk) = 0;
 
   // The one-line prompt "EDITBOX": `title` is the prompt, `text` the start text and the
   // result. Typed letters are upper-cased. False when cancelled.

@@ -37,7 +37,8 @@ class FakeUi : public Ui {
 
   ScreenSize desktop{1024, 768};
 
-  Answer Message(const std::string& title, const std::string& text, Icon, Buttons buttons) override {
+  Answer Message(const std::string& title, const std::string& text, Icon,
+                 Buttons buttons) override {
     messages.push_back({title, text});
     if (!message_answers.empty()) {
       Answer answer = message_answers.front();

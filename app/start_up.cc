@@ -1,0 +1,194 @@
+#include "app/start_up.h"
+
+#include <string>
+
+#include "base/format.h"
+#include "platform/clock_text.h"
+#include "records/supplier_record.h"
+#include "store/day_log.h"
+#include "store/settings_file.h"
+
+namespace ventro {
+namespace {
+
+constexpr int32_t kHighestTransaction = 200'000'000;
+constexpr int32_t kEarliestYear = 2015;
+
+void Fatal(Ventro& ventro, const std::string& text) {
+  ventro.ui().Message("Fatal error", text, Icon::kError);
+}
+
+void Problem(Ventro& ventro, const std::string& text) {
+  ventro.ui().Message("Problem", text, Icon::kWarning);
+}
+
+TimeStamp StampOf(const LocalTime& time) {
+  return {time.minute, time.hour, time.day, time.month, time.year};
+}
+
+// The starter files shipped beside the program.
+std::vector<std::string> StarterFileNames() {
+  std::vector<std::string> names;
+  for (int k = 1; k <= 24; ++k) names.push_back("stock" + std::to_string(k) + ".bmp");
+  for (const char* name : {"letter.bmp", "receipt.bmp", "inventory.dat", "customer.dat"}) {
+    names.push_back(name);
+  }
+  return names;
+}
+
+// Loads one master file; shows its message and returns false when it fails.
+bool LoadMaster(Ventro& ventro, MasterFile& master) {
+  LoadStatus status = master.Load(ventro.files(), ventro.paths.folder);
+  if (status == LoadStatus::kOk) return true;
+  Fatal(ventro, master.LoadFailureText(status));
+  return false;
+}
+
+void RaiseToEarliestYear(Date& date) {
+  if (date.year < kEarliestYear) date.year = kEarliestYear;
+}
+
+}  // namespace
+
+DataPaths::DataPaths(const StartOptions& options)
+    : folder(options.data_folder),
+      inventory(folder / "inventory.dat"),
+      customer(folder / "customer.dat"),
+      suppliers(folder / "suppliers.dat"),
+      settings(folder / "vt.cfg"),
+      language(folder / "language.ini"),
+      program(options.program_folder) {}
+
+bool dodemo(Ventro& ventro) {
+  // The last start stays zero, so that the first start finds no previous one.
+  ventro.settings.ApplyFirstRunDefaults(ventro.Now());
+  if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, ventro.settings)) {
+    Fatal(ventro, "Data file: vt.cfg, not present.");
+    return false;
+  }
+
+  // suppliers.dat is never empty: it starts with one deleted record. A settings file lost on
+  // its own must not cost the shop its suppliers, so an existing file is kept.
+  SupplierRecord deleted;
+  deleted.set_number(-1);
+  std::string_view bytes(reinterpret_cast<const char*>(deleted.data()), SupplierRecord::kSize);
+  if (!ventro.files().Exists(ventro.paths.suppliers) &&
+      !ventro.files().WriteWhole(ventro.paths.suppliers, bytes)) {
+    Fatal(ventro, "Data file: suppliers.dat, not present.");
+    return false;
+  }
+
+  if (ventro.files().Exists(ventro.paths.folder / "stock1.bmp")) return true;
+  if (!ventro.files().IsReadableDirectory(ventro.paths.program)) {
+    Problem(ventro, "Unable to locate directory in dodemo.");
+    return true;
+  }
+  // A copy that fails is not reported: a missing master file stops the start in Opendata.
+  for (const auto& name : StarterFileNames()) {
+    ventro.files().CopyFile(ventro.paths.program / name, ventro.paths.folder / name);
+  }
+  return true;
+}
+
+int Opendata(Ventro& ventro) {
+  SettingsRecord& settings = ventro.settings;
+  if (!LoadSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
+    Fatal(ventro, "The configuration file is not present in Opendata.");
+    return 0;
+  }
+
+  if (settings.heading_line(1).empty()) {
+    static constexpr const char* kHeading[] = {
+        "YOUR STORE", "SET FROM UTILITIES MENU", "STORE PRINT HEADING", "THE TOWN",
+        "THE AREA",   "YOUR TELEPHONE",          "TARVEL SOFTWARE"};
+    for (int k = 1; k <= 7; ++k) settings.set_heading_line(k, kHeading[k - 1]);
+  }
+
+  for (MasterFile* master : {&ventro.inventory, &ventro.customers, &ventro.suppliers}) {
+    if (!LoadMaster(ventro, *master)) return 0;
+  }
+
+  if (!LoadLabelFile(ventro.files(), ventro.paths.language, ventro.labels)) {
+    ventro.labels = LabelTable::Defaults(settings.language());
+  }
+
+  if (settings.tax_name(1).empty()) {
+    settings.set_tax_name(1, "TAX 1");
+    settings.set_tax_name(2, "TAX 2");
+  }
+  // A counter below 1 would number sales 0 or negative; it restarts at 1 like one past the
+  // highest number.
+  int32_t next = settings.next_transaction();
+  if (next < 1 || next > kHighestTransaction) settings.set_next_transaction(1);
+
+  Date history_from = settings.history_from();
+  RaiseToEarliestYear(history_from);
+  settings.set_history_from(history_from);
+  Date first_run = settings.first_run_date();
+  RaiseToEarliestYear(first_run);
+  settings.set_first_run_date(first_run);
+  return 1;
+}
+
+bool StartSaleScreen(Ventro& ventro) {
+  LocalTime now = ventro.Now();
+  ventro.start_day_of_week = now.day_of_week;
+  ventro.start_hour = now.hour;
+  ventro.start_minute = now.minute;
+
+  if (!Opendata(ventro)) {
+    ventro.no_save = true;
+    return false;
+  }
+
+  SettingsRecord& settings = ventro.settings;
+  ventro.previous_start = settings.last_start();
+  settings.set_last_start(StampOf(now));
+  if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
+    Problem(ventro, "Unable to update the configuration file");
+  }
+
+  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  std::string line = "\r\n" + DayLogStamp(now) + "  Switched on.\r\n";
+  if (!AppendDayText(ventro.files(), ventro.paths.folder, now, line)) {
+    Problem(ventro, "Unable to update the log file in WM_CREATE.");
+  }
+
+  if (settings.currency_taken() != 2) {
+    settings.set_currency_symbol(ventro.platform.locale.CurrencySymbol().substr(0, 4));
+    settings.set_currency_taken(2);
+  }
+
+  EnsureDayFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+
+  if (settings.start_category() == 0) {
+    settings.set_start_category(settings.current_category() + 1);
+  }
+  settings.set_current_category(settings.start_category() - 1);
+  return true;
+}
+
+void Shutdown(Ventro& ventro) {
+  if (ventro.no_save) return;
+  LocalTime now = ventro.Now();
+  SettingsRecord& settings = ventro.settings;
+  settings.set_last_start(StampOf(now));
+  if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
+    Problem(ventro, "Unable to update the configuration file at close");
+  }
+  // A failed save of the labels is not reported: the defaults come back at the next start.
+  SaveLabelFile(ventro.files(), ventro.paths.language, ventro.labels);
+
+  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  int64_t clerk = settings.signed_on_clerk();
+  std::string clerk_name =
+      clerk >= 1 && clerk <= 100 ? settings.clerk_name(static_cast<int>(clerk)) : "";
+  std::string lines =
+      "\r\n" + DayLogStamp(now) + "  Switched off.\r\n" +
+      StringPrintf("Clerk: %lld, %s\r\n", static_cast<long long>(clerk), clerk_name.c_str());
+  if (!AppendDayText(ventro.files(), ventro.paths.folder, now, lines)) {
+    Problem(ventro, "Unable to open log text file at end of WinMain.");
+  }
+}
+
+}  // namespace ventro

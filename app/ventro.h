@@ -1,0 +1,63 @@
+// The program's state for one run: the settings record, the master files with their indexes,
+// the label table, the clock stamps of the start, and the platform it runs on. One instance
+// lives from the start to the end of WinMain.
+#pragma once
+
+#include <memory>
+
+#include "app/host.h"
+#include "app/win_main.h"
+#include "operators/label_table.h"
+#include "platform/platform.h"
+#include "store/master_file.h"
+#include "store/settings_record.h"
+
+namespace ventro {
+
+struct DataPaths {
+  Path folder;     // the data folder
+  Path inventory;  // inventory.dat
+  Path customer;   // customer.dat
+  Path suppliers;  // suppliers.dat
+  Path settings;   // vt.cfg
+  Path language;   // language.ini
+  Path program;    // the folder holding the starter files
+
+  explicit DataPaths(const StartOptions& options);
+};
+
+class Ventro {
+ public:
+  Ventro(Platform& on_platform, Host& in_host, const StartOptions& options)
+      : platform(on_platform), host(in_host), paths(options) {}
+  Ventro(const Ventro&) = delete;
+  Ventro& operator=(const Ventro&) = delete;
+
+  Ui& ui() { return platform.ui; }
+  Files& files() { return platform.files; }
+  // The local time, read afresh.
+  LocalTime Now() { return platform.clock.Now(); }
+
+  Platform& platform;
+  Host& host;
+  DataPaths paths;
+
+  SettingsRecord settings;
+  MasterFile inventory{MasterKind::kInventory};
+  MasterFile customers{MasterKind::kCustomer};
+  MasterFile suppliers{MasterKind::kSupplier};
+  LabelTable labels;
+
+  // The previous start or stop, copied out of the settings before the start overwrites it.
+  TimeStamp previous_start;
+  // When the sale screen came up.
+  int start_day_of_week = 0;
+  int start_hour = 0;
+  int start_minute = 0;
+
+  // Set when loading the data failed: nothing is written at exit, so a damaged or missing data
+  // file is never overwritten. A restore sets it too.
+  bool no_save = false;
+};
+
+}  // namespace ventro

@@ -1,0 +1,48 @@
+// The user interface of a script run: every message box and dialog is written to the
+// transcript and answered from the answers the script has queued.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace ventro::script {
+
+// One queued answer: field values in order, then buttons (actions first, the closing button
+// last).
+struct QueuedAnswer {
+  std::vector<std::pair<std::string, std::string>> values;  // UTF-8
+  std::vector<std::string> buttons;
+};
+
+class ScriptUi : public Ui {
+ public:
+  explicit ScriptUi(std::ostream& transcript) : transcript_(transcript) {}
+
+  // Queues an answer for the next dialog called `dialog` ("message" for a message box).
+  void Queue(const std::string& dialog, QueuedAnswer answer);
+
+  Answer Message(const std::string& title, const std::string& text, Icon icon,
+                 Buttons buttons) override;
+  bool EditBox(const std::string& title, std::string& text, size_t max_length) override;
+  bool Edit2Box(const std::string& title, const std::string& group, std::string& text,
+                size_t max_length) override;
+  std::optional<int> SelectFromList(const std::string& name, const std::string& title,
+                                    const std::vector<std::string>& items, int selected) override;
+  bool RunDialog(Dialog& dialog) override;
+  ScreenSize DesktopSize() override { return {1024, 768}; }
+
+ private:
+  // Ends the run with status 2 after writing `line` to the transcript.
+  [[noreturn]] void Fail(const std::string& line);
+  void ApplyValue(Dialog& dialog, const std::string& key, const std::string& value);
+
+  std::ostream& transcript_;
+  std::map<std::string, std::deque<QueuedAnswer>> answers_;
+};
+
+}  // namespace ventro::script

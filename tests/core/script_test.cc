@@ -1,0 +1,113 @@
+// Runs the ventro-script binary on real scripts in a temporary data folder.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "base/bytes.h"
+#include "test_platform.h"
+
+namespace ventro {
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string transcript;
+};
+
+class ScriptTest : public ::testing::Test {
+ protected:
+  RunResult Run(const std::string& script, const std::string& options = "") {
+    Path script_path = dir.path() / "script.txt";
+    std::ofstream(script_path) << script;
+    std::string command = "XDG_DATA_HOME='" + dir.path().string() + "' '" + VENTRO_SCRIPT_BINARY +
+                          "' " + options + " '" + script_path.string() + "' 2>&1";
+    RunResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.transcript.append(buffer, n);
+    int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+  }
+  std::string Read(const std::string& name) {
+    return files.ReadAll(dir.path() / "Tarvel" / "ventro" / name).value_or("<missing>");
+  }
+
+  test::TempDir dir;
+  StdFiles files;
+};
+
+TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
+  RunResult run =
+      Run("# a new supplier takes the free slot of the first run\n"
+          "answer 816 name=\"ACME WHOLESALE\" town=LEEDS OK\n"
+          "command 3036\n"
+          "answer EDITBOX text=1 OK\n"
+          "answer 816 OK\n"
+          "command 3013\n"
+          "command 2459\n"
+          "dump title\n",
+          "--clock \"2026-12-06 09:30\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("dialog 816 title=\"New supplier\" number=\"1\""),
+            std::string::npos)
+      << run.transcript;
+  EXPECT_NE(run.transcript.find("=> name=\"ACME WHOLESALE\" town=\"LEEDS\" OK"), std::string::npos);
+  EXPECT_NE(
+      run.transcript.find("dialog EDITBOX title=\"Supplier number\" text=\"\" => text=\"1\" OK"),
+      std::string::npos);
+  EXPECT_NE(
+      run.transcript.find("dialog 816 title=\"Supplier\" number=\"1\" name=\"ACME WHOLESALE\""),
+      std::string::npos);
+  EXPECT_NE(run.transcript.find("unavailable command 2459"), std::string::npos);
+  EXPECT_NE(run.transcript.find("title \"VENTRO\""), std::string::npos);
+
+  std::string suppliers = Read("suppliers.dat");
+  ASSERT_EQ(suppliers.size(), 1094u);  // the deleted slot was reused
+  const auto* record = reinterpret_cast<const uint8_t*>(suppliers.data());
+  EXPECT_EQ(GetI64(record), 1);
+  EXPECT_EQ(GetText(record + 8, 42), "ACME WHOLESALE");
+  EXPECT_EQ(GetText(record + 134, 30), "LEEDS");
+  EXPECT_EQ(Read("2026/12/6.txt"),
+            "\r\n09:30 06/12/2026  Switched on.\r\n"
+            "\r\n09:30 06/12/2026  Switched off.\r\nClerk: 0, \r\n");
+}
+
+TEST_F(ScriptTest, AnUnansweredDialogEndsTheRunWithStatusTwoAndWritesNothingMore) {
+  ASSERT_EQ(Run("").status, 0);
+  std::string day_log = Read("2026/12/6.txt");
+  RunResult run = Run("command 3036\n", "--clock \"2026-12-06 10:00\"");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.transcript.find("unanswered dialog 816"), std::string::npos) << run.transcript;
+  EXPECT_EQ(Read("suppliers.dat").size(), 1094u);
+}
+
+TEST_F(ScriptTest, ClockLinesMoveTheTimeAndBadLinesAreNamed) {
+  RunResult run = Run("dump title\nclock 2026-12-31 23:59\n", "--clock \"2026-12-31 08:00\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(Read("2026/12/31.txt"),
+            "\r\n08:00 31/12/2026  Switched on.\r\n"
+            "\r\n23:59 31/12/2026  Switched off.\r\nClerk: 0, \r\n");
+
+  run = Run("clock 2026-02-30 10:00\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.transcript.find("line 1: clock takes YYYY-MM-DD HH:MM"), std::string::npos);
+  run = Run("answer 816 name=\"open quote\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.transcript.find("line 1: unclosed quote"), std::string::npos);
+}
+
+TEST_F(ScriptTest, AnswersNamingUnknownFieldsFail) {
+  RunResult run = Run("answer 816 colour=red OK\ncommand 3036\n", "--clock \"2026-12-06 09:30\"");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.transcript.find("dialog 816 has no field colour"), std::string::npos)
+      << run.transcript;
+}
+
+}  // namespace
+}  // namespace ventro
