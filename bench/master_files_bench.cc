@@ -98,21 +98,18 @@ DataFolder& Data() {
   return data;
 }
 
-MasterKind KindOf(const benchmark::State& state) {
-  return state.range(0) == 0 ? MasterKind::kInventory : MasterKind::kCustomer;
-}
-
-void BM_Load(benchmark::State& state) {
+void BM_Load(benchmark::State& state, MasterKind kind) {
   StdFiles files;
   const Path& folder = Data().path();
   for (auto _ : state) {
-    MasterFile master(KindOf(state));
+    MasterFile master(kind);
     if (master.Load(files, folder) != LoadStatus::kOk) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(master.live_count());
   }
   state.SetItemsProcessed(state.iterations() * kRecords);
 }
-BENCHMARK(BM_Load)->Arg(0)->Arg(1)->ArgName("customer")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, inventory, MasterKind::kInventory)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, customer, MasterKind::kCustomer)->Unit(benchmark::kMillisecond);
 
 void BM_FindPosition(benchmark::State& state) {
   StdFiles files;
@@ -129,10 +126,10 @@ void BM_FindPosition(benchmark::State& state) {
 }
 BENCHMARK(BM_FindPosition);
 
-void BM_LookUp(benchmark::State& state) {
+void BM_LookUp(benchmark::State& state, MasterKind kind) {
   StdFiles files;
   QuietUi ui;
-  MasterFile master(KindOf(state));
+  MasterFile master(kind);
   master.Load(files, Data().path());
   const std::vector<int64_t>& numbers = Data().numbers();
   std::mt19937_64 random(7);
@@ -141,14 +138,15 @@ void BM_LookUp(benchmark::State& state) {
     if (!master.LookUp(ui, files, number)) state.SkipWithError("lookup failed");
   }
 }
-BENCHMARK(BM_LookUp)->Arg(0)->Arg(1)->ArgName("customer")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookUp, inventory, MasterKind::kInventory)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookUp, customer, MasterKind::kCustomer)->Unit(benchmark::kMicrosecond);
 
 // Adds a new record and deletes it again, so after the first round every add reuses the
 // freed slot and the file keeps its size.
-void BM_AddThenDelete(benchmark::State& state) {
+void BM_AddThenDelete(benchmark::State& state, MasterKind kind) {
   StdFiles files;
   QuietUi ui;
-  MasterFile master(KindOf(state));
+  MasterFile master(kind);
   master.Load(files, Data().path());
   std::mt19937_64 random(11);
   for (auto _ : state) {
@@ -168,7 +166,9 @@ void BM_AddThenDelete(benchmark::State& state) {
   std::filesystem::resize_file(master.path(),
                                static_cast<uintmax_t>(kRecords) * master.record_size(), error);
 }
-BENCHMARK(BM_AddThenDelete)->Arg(0)->Arg(1)->ArgName("customer")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AddThenDelete, inventory, MasterKind::kInventory)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AddThenDelete, customer, MasterKind::kCustomer)->Unit(benchmark::kMicrosecond);
 
 // Appending adds into a full index of 100,000 numbers: each insert shifts the entries above
 // the new number.
