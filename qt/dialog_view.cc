@@ -101,6 +101,10 @@ DialogView::DialogView(Dialog& dialog, QWidget* parent)
   }
   buildButtons(layout);
   refresh();
+  // A window left to size itself takes at most two thirds of the screen; a long page should
+  // use what the screen has.
+  QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  resize(sizeHint().boundedTo(available.size() - QSize(20, 40)));
 }
 
 QWidget* DialogView::buildFields(const std::vector<size_t>& indices, bool allow_scroll) {
