@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_table.h"
+#include "base/format.h"
 
 namespace ventro {
 namespace {
@@ -73,14 +74,14 @@ TEST(CommandTableTest, KeyHintsInTheMenuMatchTheKeyMap) {
         CommandForKey(static_cast<Key>(static_cast<int>(Key::kF1) + f - 1));
     const MenuCommand* entry = id ? FindMenuCommand(*id) : nullptr;
     if (entry) {
-      EXPECT_EQ(entry->key, "F" + std::to_string(f));
+      EXPECT_EQ(entry->key, StringPrintf("F%d", f));
     }
   }
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     const std::optional<int> id = CommandForCtrlLetter(letter);
     const MenuCommand* entry = id ? FindMenuCommand(*id) : nullptr;
     if (entry) {
-      EXPECT_EQ(entry->key, std::string("Ctrl+") + letter);
+      EXPECT_EQ(entry->key, StringPrintf("Ctrl+%c", letter));
     }
   }
 }
