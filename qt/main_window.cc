@@ -60,13 +60,32 @@ QAction* MainWindow::commandAction(int id) const {
 void MainWindow::showAtStart(QSize desktop) {
   resize(kMainWindowSize);
   move(desktop.width() / 2 - kMainWindowSize.width() / 2, 2);
+  start_frame_pending_ = true;
   show();
-  // The start size counts the title bar and borders, which are known only once shown.
-  QSize frame = frameGeometry().size() - geometry().size();
-  if (frame.width() > 0 || frame.height() > 0) resize(kMainWindowSize - frame);
+  fitStartFrame();
   raise();
   activateWindow();
   centralWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::fitStartFrame() {
+  // The start size counts the title bar and borders. The window manager tells their size only
+  // once the window is shown, sometimes later still, so this is tried again as it moves.
+  if (!start_frame_pending_) return;
+  QSize frame = frameGeometry().size() - geometry().size();
+  if (frame.width() <= 0 && frame.height() <= 0) return;
+  start_frame_pending_ = false;
+  resize(kMainWindowSize - frame);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  fitStartFrame();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  fitStartFrame();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -37,14 +37,18 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();
   void updateMenu(QMenu* menu);
+  void fitStartFrame();
 
   std::function<bool(int)> is_built_;
   std::function<void(int)> run_;
   std::function<void()> close_handler_;
+  bool start_frame_pending_ = false;  // the start size still waits for the frame's size
 };
 
 }  // namespace ventro

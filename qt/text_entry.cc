@@ -1,5 +1,6 @@
 #include "qt/text_entry.h"
 
+#include <algorithm>
 #include <string>
 
 #include <QApplication>
