@@ -9,7 +9,7 @@ namespace ventro {
 namespace {
 
 // One text field of the form: key, label, form maximum and the record accessors.
-struct TextFieldSpec {
+struct FormTextField {
   const char* key;
   const char* label;
   size_t max_length;
@@ -19,7 +19,7 @@ struct TextFieldSpec {
 
 constexpr size_t kNumberLength = 20;  // a signed 64-bit number in decimal
 
-const TextFieldSpec kTextFields[] = {
+const FormTextField kTextFields[] = {
     {"name", "Name", 40, &SupplierRecord::name, &SupplierRecord::set_name},
     {"road", "Road", 28, &SupplierRecord::road, &SupplierRecord::set_road},
     {"area", "Area", 28, &SupplierRecord::area, &SupplierRecord::set_area},
@@ -51,9 +51,9 @@ Dialog BuildForm(const SupplierRecord& record, SupplierFormMode mode, const std:
       TextField("number", "Number", StringPrintf("%lld", static_cast<long long>(record.number())),
                 kNumberLength));
   number.kind = view ? FieldKind::kReadOnly : FieldKind::kNumber;
-  for (const TextFieldSpec& spec : kTextFields) {
-    DialogField& field =
-        dialog.Add(TextField(spec.key, spec.label, (record.*spec.get)(), spec.max_length));
+  for (const FormTextField& form_field : kTextFields) {
+    DialogField& field = dialog.Add(TextField(form_field.key, form_field.label,
+                                              (record.*form_field.get)(), form_field.max_length));
     if (view) field.kind = FieldKind::kReadOnly;
   }
   return dialog;
@@ -71,8 +71,8 @@ bool RunSupplierForm(Ui& ui, SupplierRecord& record, SupplierFormMode mode,
   if (!ui.RunDialog(dialog)) return false;
   if (mode == SupplierFormMode::kView) return true;
   record.set_number(AtoI64(dialog.Field("number").text));
-  for (const TextFieldSpec& spec : kTextFields) {
-    (record.*spec.set)(Cut(dialog.Field(spec.key).text, spec.max_length));
+  for (const FormTextField& field : kTextFields) {
+    (record.*field.set)(Cut(dialog.Field(field.key).text, field.max_length));
   }
   return true;
 }
