@@ -1,5 +1,5 @@
-// The main window's menu bar against the core's command table, its start position, the
-// painted frames of the sale screen and the splash window.
+// The main window's menu bar against the core's command table, its start position and the
+// splash window.
 #include <set>
 
 #include <QAction>
@@ -11,7 +11,6 @@
 
 #include "app/command_table.h"
 #include "qt/main_window.h"
-#include "qt/sale_screen_frame.h"
 #include "qt/splash_window.h"
 #include "qt/text.h"
 
@@ -83,18 +82,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.frameGeometry().size(), kMainWindowSize);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(window.centralWidget()->hasFocus());
-  }
-
-  void saleScreenFramesScaleWithTheWindow() {
-    SaleScreenFrames frames = FramesFor(1024, 700, 40);
-    QCOMPARE(frames.basket.left(), 1024 / 2 + 120);
-    QCOMPARE(frames.basket.right(), 1024 - 18);
-    QCOMPARE(frames.quick_select.topLeft(), QPoint(20, 40 + 270));
-    QCOMPARE(frames.quick_select.bottomRight(), QPoint(1024 / 2 - 16, 700 - 10));
-    QVERIFY(!frames.shortcuts);  // two columns of quick-select buttons at 1024
-    QCOMPARE(QuickSelectColumns(1024), 2);
-    QCOMPARE(QuickSelectColumns(1680), 3);
-    QVERIFY(FramesFor(1680, 1000, 40).shortcuts);
   }
 
   void splashMakesPureBlueTransparent() {
