@@ -112,11 +112,8 @@ class DialogViewTest : public QObject {
     QCOMPARE(Widget<QLineEdit>(view, "password")->echoMode(), QLineEdit::Password);
     QVERIFY(Widget<QLineEdit>(view, "total")->isReadOnly());
     QVERIFY(Widget<QCheckBox>(view, "taxed")->isChecked());
-    QCOMPARE(Widget<QCheckBox>(view, "taxed")->text(), QString("Charge tax"));
     QCOMPARE(Widget<QComboBox>(view, "rounding")->count(), 3);
-    QCOMPARE(Widget<QComboBox>(view, "rounding")->currentText(), QString("None"));
     QVERIFY(Widget<QLabel>(view, "note")->wordWrap());
-    QCOMPARE(Widget<QLabel>(view, "note")->text(), QString("Rates apply to new sales only."));
     QVERIFY(view.button("OK")->isDefault());
     QVERIFY(changes.empty());  // building the view is not an edit
   }

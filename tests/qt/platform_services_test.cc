@@ -36,13 +36,9 @@ class PlatformServicesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void clockCountsDaysOfTheWeekFromSunday() {
-    LocalTime now = QtClock().Now();
-    QVERIFY(now.year >= 2024);
-    QCOMPARE(now.day_of_week, DayOfWeek(now.year, now.month, now.day));
-  }
-
   void datePicturesMatchTheEnglishNamesInTheCLocale() {
+    LocalTime now = QtClock().Now();  // the clock counts days of the week from Sunday
+    QCOMPARE(now.day_of_week, DayOfWeek(now.year, now.month, now.day));
     QtLocale qt_locale(QLocale::c());
     EnglishLocale english;
     LocalTime sunday{2026, 12, 6, 9, 30, 0, 0};
