@@ -19,6 +19,9 @@ class Host {
   virtual void Quit() = 0;
   // Sets the main window's title (Windows-1252).
   virtual void SetTitle(const std::string& title) = 0;
+  // The sale screen's state (entry text, basket lines, totals, buttons) has changed and is to
+  // be shown again.
+  virtual void ScreenChanged() = 0;
 };
 
 }  // namespace ventro

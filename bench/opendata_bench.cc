@@ -22,6 +22,7 @@ class IdleHost : public Host {
   void RunMessageLoop(Ventro&) override {}
   void Quit() override {}
   void SetTitle(const std::string&) override {}
+  void ScreenChanged() override {}
 };
 
 template <typename Record>

@@ -57,4 +57,6 @@ void QtHost::Quit() {
 
 void QtHost::SetTitle(const std::string& title) { main_window_->setWindowTitle(ToQt(title)); }
 
+void QtHost::ScreenChanged() { main_window_->update(); }
+
 }  // namespace ventro

@@ -23,6 +23,7 @@ class QtHost : public Host {
   void RunMessageLoop(Ventro& ventro) override;
   void Quit() override;
   void SetTitle(const std::string& title) override;
+  void ScreenChanged() override;
 
   MainWindow* main_window() const { return main_window_.get(); }
 

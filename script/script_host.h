@@ -33,6 +33,8 @@ class ScriptHost : public Host {
   void RunMessageLoop(Ventro& ventro) override;
   void Quit() override { quit_ = true; }
   void SetTitle(const std::string& title) override { title_ = title; }
+  // Nothing to draw: `dump` lines read the state when asked.
+  void ScreenChanged() override {}
 
   // Set when a line could not be run; the driver then exits with status 2.
   bool failed() const { return failed_; }

@@ -31,6 +31,7 @@ class FakeHost : public Host {
   }
   void Quit() override {}
   void SetTitle(const std::string& text) override { title = text; }
+  void ScreenChanged() override {}
 };
 
 class StartUpTest : public ::testing::Test {
