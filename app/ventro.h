@@ -6,9 +6,11 @@
 #include <memory>
 
 #include "app/host.h"
+#include "app/sale_screen.h"
 #include "app/win_main.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
+#include "sale/basket.h"
 #include "store/master_file.h"
 #include "store/settings_record.h"
 
@@ -58,6 +60,12 @@ class Ventro {
   // Set when loading the data failed: nothing is written at exit, so a damaged or missing data
   // file is never overwritten. A restore sets it too.
   bool no_save = false;
+
+  // The sale screen's entry text, restricted flag, entry mode and title.
+  SaleScreen screen;
+
+  // The open sale, the parked baskets, the basket list and the quick-select page.
+  SaleState sale;
 };
 
 }  // namespace ventro
