@@ -9,8 +9,13 @@ class Ventro;
 // are shown greyed.
 bool IsCommandBuilt(int id);
 
+// True when the menu entry of command `id` is to be shown enabled: the command is built and the
+// clerk signed on is not kept from it (app/restrictions.h). Whole menus: IsTopMenuEnabled.
+bool IsCommandEnabled(const Ventro& ventro, int id);
+
 // Runs the handler of command `id` (from a menu entry, button or key); an unbuilt command does
-// nothing.
+// nothing. While a restricted clerk is signed on, the commands kept from them are refused
+// silently, except "Operator setup", which says "Administrator or manager".
 void DispatchCommand(Ventro& ventro, int id);
 
 }  // namespace ventro

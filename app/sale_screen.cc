@@ -1,0 +1,34 @@
+#include "app/sale_screen.h"
+
+#include "app/simple_commands.h"
+#include "app/ventro.h"
+#include "operators/sign_on.h"
+
+namespace ventro {
+
+void SetScreenTitle(Ventro& ventro, const std::string& title) {
+  ventro.screen.title = title;
+  ventro.host.SetTitle(title);
+}
+
+bool IsKeypadCommand(int id) { return id >= kKeypadZero && id <= kKeypadClearLast; }
+
+void PressKeypad(Ventro& ventro, int id) {
+  SaleScreen& screen = ventro.screen;
+  if (!IsKeypadCommand(id) || screen.entry_mode == kEntryModeDiscount) return;
+  if (id == kKeypadClearAll) {
+    screen.entry_text.clear();
+  } else if (id == kKeypadClearLast) {
+    if (!screen.entry_text.empty()) screen.entry_text.pop_back();
+  } else {
+    screen.entry_text += static_cast<char>('0' + (id - kKeypadZero));
+  }
+  ventro.host.ScreenChanged();
+}
+
+void OnSplashClosed(Ventro& ventro) {
+  if (!SignOn(ventro)) return;  // the user ended the program from the log-on dialog
+  if (ventro.settings.tips_off() == 0) ShowTipOfTheDay(ventro);
+}
+
+}  // namespace ventro

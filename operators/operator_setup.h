@@ -1,0 +1,15 @@
+// "Operator setup": the administrator or manager names a clerk, makes the clerk available or
+// not, and sets the clerk's password.
+#pragma once
+
+namespace ventro {
+
+class Ventro;
+
+// Refused for a restricted clerk with "Administrator or manager" titled "Restricted access".
+// Otherwise asks for the clerk number ("Outside range" titled "Problem" unless 1 to 99) and
+// runs the clerk set-up dialog "PASBO2" until its values pass the checks or it is cancelled;
+// after OK, "Amended" titled "Clerk".
+void RunOperatorSetup(Ventro& ventro);
+
+}  // namespace ventro

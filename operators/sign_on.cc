@@ -1,0 +1,163 @@
+#include "operators/sign_on.h"
+
+#include <cctype>
+
+#include "app/basket_link.h"
+#include "app/sale_screen.h"
+#include "app/ventro.h"
+#include "base/format.h"
+#include "platform/clock_text.h"
+#include "store/day_log.h"
+
+namespace ventro {
+namespace {
+
+// The password field takes one character more than a stored password can hold, so that a
+// mistyped ninth digit fails the check instead of being cut off into a match.
+constexpr size_t kPasswordEntryLength = SettingsRecord::kClerkPasswordMaxLength + 1;
+constexpr size_t kClerkEntryLength = 2;
+
+// The clerk the dialog shows: a typed number outside 1 to 99 counts as clerk 1.
+int ShownClerk(const Dialog& dialog) {
+  int64_t clerk = AtoI64(dialog.Field("clerk").text);
+  return clerk < kFirstClerk || clerk > kLastClerk ? kFirstClerk : static_cast<int>(clerk);
+}
+
+// Steps by `step` (+1 or -1) from `clerk`, wrapping between 1 and 99, to the next available
+// clerk. Clerks 1 and 2 are always available, so the loop ends.
+int StepClerk(const SettingsRecord& settings, int clerk, int step) {
+  do {
+    clerk += step;
+    if (clerk < kFirstClerk) clerk = kLastClerk;
+    if (clerk > kLastClerk) clerk = kFirstClerk;
+  } while (!IsClerkAvailable(settings, clerk));
+  return clerk;
+}
+
+void ShowClerk(Dialog& dialog, const SettingsRecord& settings, int clerk) {
+  dialog.Field("clerk").text = std::to_string(clerk);
+  dialog.Field("name").text = settings.clerk_name(clerk);
+}
+
+std::string DigitsOnly(const std::string& text) {
+  std::string digits;
+  for (char c : text) {
+    if (std::isdigit(static_cast<unsigned char>(c)) && digits.size() < kPasswordEntryLength) {
+      digits += c;
+    }
+  }
+  return digits;
+}
+
+// Up and Down step through the available clerks; the keypad edits the password; a typed clerk
+// number shows that clerk's name (or none for a clerk who cannot sign on).
+void OnLogOnChange(Dialog& dialog, const std::string& key, const SettingsRecord& settings) {
+  std::string& password = dialog.Field("password").text;
+  if (key == "Up") {
+    ShowClerk(dialog, settings, StepClerk(settings, ShownClerk(dialog), -1));
+  } else if (key == "Down") {
+    ShowClerk(dialog, settings, StepClerk(settings, ShownClerk(dialog), +1));
+  } else if (key == "clerk") {
+    int64_t clerk = AtoI64(dialog.Field("clerk").text);
+    bool valid = clerk >= kFirstClerk && clerk <= kLastClerk && IsClerkAvailable(settings, clerk);
+    dialog.Field("name").text = valid ? settings.clerk_name(static_cast<int>(clerk)) : "";
+  } else if (key == "password") {
+    password = DigitsOnly(password);
+  } else if (key == "C") {
+    password.clear();
+  } else if (key == "CE") {
+    if (!password.empty()) password.pop_back();
+  } else if (key.size() == 1 && std::isdigit(static_cast<unsigned char>(key[0]))) {
+    if (password.size() < kPasswordEntryLength) password += key;
+  }
+}
+
+Dialog BuildLogOnDialog(const SettingsRecord& settings) {
+  Dialog dialog;
+  dialog.name = "pasbox";
+  dialog.title = "Log on";
+  DialogField clerk = TextField("clerk", "Clerk", "", kClerkEntryLength);
+  clerk.kind = FieldKind::kNumber;
+  dialog.Add(std::move(clerk));
+  DialogField name = TextField("name", "Name", "", 0);
+  name.kind = FieldKind::kReadOnly;
+  dialog.Add(std::move(name));
+  DialogField password = TextField("password", "Enter password", "", kPasswordEntryLength);
+  password.kind = FieldKind::kPassword;
+  dialog.Add(std::move(password));
+  ShowClerk(dialog, settings, kFirstClerk);
+  dialog.actions = {"Up", "Down", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "C", "CE"};
+  dialog.buttons = {"OK", "Exit"};
+  dialog.on_change = [&settings](Dialog& d, const std::string& key) {
+    OnLogOnChange(d, key, settings);
+  };
+  return dialog;
+}
+
+void CompleteSignOn(Ventro& ventro, int64_t clerk) {
+  SettingsRecord& settings = ventro.settings;
+  settings.set_signed_on_clerk(clerk);
+  ventro.screen.restricted = clerk <= 2 ? 0 : kRestricted;
+  ClearOpenBasket(ventro);
+
+  LocalTime now = ventro.Now();
+  std::string name = settings.clerk_name(static_cast<int>(clerk));
+  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  std::string lines =
+      "\r\n" + DayLogStamp(now) + "  Log on.\r\n" +
+      StringPrintf("Clerk: %lld, %s\r\n", static_cast<long long>(clerk), name.c_str());
+  if (!AppendDayText(ventro.files(), ventro.paths.folder, now, lines)) {
+    ventro.ui().Message("Problem", "Unable to open log file", Icon::kWarning);
+  }
+  SetScreenTitle(ventro, StringPrintf("VENTRO    Assoc: %lld, %s", static_cast<long long>(clerk),
+                                      name.c_str()));
+  ventro.host.ScreenChanged();
+}
+
+}  // namespace
+
+bool IsClerkAvailable(const SettingsRecord& settings, int64_t clerk) {
+  if (clerk == 1 || clerk == 2) return true;
+  return clerk > 2 && clerk <= kLastClerk &&
+         settings.clerk_availability(static_cast<int>(clerk)) == 0;
+}
+
+LogOnResult LogOn(Ventro& ventro) {
+  const SettingsRecord& settings = ventro.settings;
+  Dialog dialog = BuildLogOnDialog(settings);
+  bool closed = ventro.ui().RunDialog(dialog);
+  if (dialog.Pressed("Exit")) return LogOnResult::kExit;
+  if (!closed || !dialog.Pressed("OK")) return LogOnResult::kRefused;
+
+  int64_t clerk = AtoI64(dialog.Field("clerk").text);
+  // The clerk may have been typed rather than stepped to, so an unavailable one is refused
+  // here as well.
+  if (clerk < kFirstClerk || clerk > kLastClerk || !IsClerkAvailable(settings, clerk)) {
+    return LogOnResult::kRefused;
+  }
+  std::string typed = dialog.Field("password").text.substr(0, kPasswordEntryLength);
+  if (typed != settings.clerk_password(static_cast<int>(clerk))) return LogOnResult::kRefused;
+
+  CompleteSignOn(ventro, clerk);
+  return LogOnResult::kSignedOn;
+}
+
+bool SignOn(Ventro& ventro) {
+  if (ventro.screen.entry_mode != kEntryModeNormal) return false;
+  ClearOpenBasket(ventro);
+  SetScreenTitle(ventro, "VENTRO");
+  ventro.host.ScreenChanged();
+  for (;;) {
+    switch (LogOn(ventro)) {
+      case LogOnResult::kSignedOn:
+        return true;
+      case LogOnResult::kExit:
+        ventro.host.Quit();
+        return false;
+      case LogOnResult::kRefused:
+        break;
+    }
+  }
+}
+
+}  // namespace ventro

@@ -1,0 +1,145 @@
+#include "operators/user_control.h"
+
+#include <array>
+#include <cstdint>
+
+#include "app/ventro.h"
+
+namespace ventro {
+namespace {
+
+struct PermissionBox {
+  const char* key;
+  const char* label;
+};
+
+// The boxes in the order of the dialog. The first kFreeWhenTwo boxes stand for flags that are
+// 2 when the operation is free, so a checked box stores 0; the others are switches that are 2
+// when the control is on, so a checked box stores 2.
+constexpr int kFreeWhenTwo = 16;
+constexpr std::array<PermissionBox, 27> kBoxes = {{
+    {"configuration", "Configuration"},
+    {"delete_inventory", "Delete Inventory"},
+    {"delete_customer", "Delete customer"},
+    {"prune_customers", "Prune customers"},
+    {"customer_balance", "Customer balance"},
+    {"activity_summary", "Activity summary"},
+    {"takings", "Takings"},
+    {"print_takings", "Print takings"},
+    {"purge_takings", "Purge takings"},
+    {"purge_log_files", "Purge log files"},
+    {"takings_amendment", "Takings amendment"},
+    {"file_reset", "File reset"},
+    {"new_inventory", "New inventory"},
+    {"inventory_received", "Inventory received"},
+    {"amend_inventory", "Amend inventory"},
+    {"tax_setup", "Tax setup"},
+    {"inhibit_discount", "Inhibit discount button"},
+    {"inhibit_adjust_price", "Inhibit adjust price button"},
+    {"inhibit_trade_price", "Inhibit trade price button"},
+    {"inhibit_by_weight", "Inhibit by weight button"},
+    {"cashback", "Cashback"},
+    {"non_inventory_sale", "Non inventory sale"},
+    {"refunds", "Refunds"},
+    {"inhibit_till_open", "Inhibit manual till open"},
+    {"report_menu", "Report menu"},
+    {"activity_menu", "Activity menu"},
+    {"hide_cost_price", "Do not display cost price"},
+}};
+constexpr int kFirstOperationBox = 1;  // the eleven controlled operations follow Configuration
+
+using Flags = std::array<int64_t, kBoxes.size()>;
+
+Flags ReadFlags(const SettingsRecord& s) {
+  Flags flags{};
+  flags[0] = s.configuration_free();
+  for (int k = 0; k < kControlledOpCount; ++k) {
+    flags[kFirstOperationBox + k] = s.controlled_operation(static_cast<ControlledOp>(k));
+  }
+  int i = kFirstOperationBox + kControlledOpCount;
+  for (int64_t value : {s.new_inventory_free(), s.inventory_received_free(),
+                        s.amend_inventory_free(), s.tax_setup_free()}) {
+    flags[i++] = value;
+  }
+  for (int64_t value : {s.discount_button_inhibited(), s.adjust_price_button_inhibited(),
+                        s.trade_button_inhibited(), s.weight_button_inhibited()}) {
+    flags[i++] = value;
+  }
+  for (int32_t value :
+       {s.cashback_controlled(), s.non_inventory_controlled(), s.refunds_controlled(),
+        s.manual_drawer_inhibited(), s.report_menu_controlled(), s.activity_menu_controlled(),
+        s.cost_price_hidden()}) {
+    flags[i++] = value;
+  }
+  return flags;
+}
+
+void WriteFlags(SettingsRecord& s, const Flags& flags) {
+  s.set_configuration_free(flags[0]);
+  for (int k = 0; k < kControlledOpCount; ++k) {
+    s.set_controlled_operation(static_cast<ControlledOp>(k), flags[kFirstOperationBox + k]);
+  }
+  int i = kFirstOperationBox + kControlledOpCount;
+  // Every value written is 0 or 2, so the narrowing below never changes one.
+  auto next32 = [&] { return static_cast<int32_t>(flags[i++]); };
+  s.set_new_inventory_free(next32());
+  s.set_inventory_received_free(next32());
+  s.set_amend_inventory_free(next32());
+  s.set_tax_setup_free(next32());
+  s.set_discount_button_inhibited(flags[i++]);
+  s.set_adjust_price_button_inhibited(flags[i++]);
+  s.set_trade_button_inhibited(flags[i++]);
+  s.set_weight_button_inhibited(flags[i++]);
+  s.set_cashback_controlled(next32());
+  s.set_non_inventory_controlled(next32());
+  s.set_refunds_controlled(next32());
+  s.set_manual_drawer_inhibited(next32());
+  s.set_report_menu_controlled(next32());
+  s.set_activity_menu_controlled(next32());
+  s.set_cost_price_hidden(next32());
+}
+
+// The stored value a box stands for when checked.
+int64_t CheckedValue(size_t box) { return box < kFreeWhenTwo ? 0 : 2; }
+
+Dialog BuildDialog(const SettingsRecord& settings) {
+  Dialog dialog;
+  dialog.name = "PASSWORD CONTROL";
+  dialog.title = "User control";
+  dialog.Add(NoteField("note",
+                       "The selected items are not available to users other than 1 "
+                       "Administrator or 2 Manager. The F9 key is used by an operator to log "
+                       "off."));
+  Flags flags = ReadFlags(settings);
+  for (size_t k = 0; k < kBoxes.size(); ++k) {
+    // A flag read from an older file may hold another non-zero value: it counts as 2.
+    bool set = flags[k] != 0;
+    bool checked = CheckedValue(k) == 0 ? !set : set;
+    dialog.Add(CheckField(kBoxes[k].key, kBoxes[k].label, checked));
+  }
+  dialog.actions = {"All"};
+  dialog.on_change = [](Dialog& d, const std::string& key) {
+    if (key != "All") return;
+    for (const auto& box : kBoxes) d.Field(box.key).checked = true;
+  };
+  return dialog;
+}
+
+}  // namespace
+
+void RunUserControl(Ventro& ventro) {
+  int64_t clerk = ventro.settings.signed_on_clerk();
+  if (clerk != 1 && clerk != 2) return;
+  Dialog dialog = BuildDialog(ventro.settings);
+  if (ventro.ui().RunDialog(dialog) && dialog.Pressed("OK")) {
+    Flags flags{};
+    for (size_t k = 0; k < kBoxes.size(); ++k) {
+      bool checked = dialog.Field(kBoxes[k].key).checked;
+      flags[k] = checked ? CheckedValue(k) : 2 - CheckedValue(k);
+    }
+    WriteFlags(ventro.settings, flags);
+  }
+  ventro.host.ScreenChanged();
+}
+
+}  // namespace ventro
