@@ -1,0 +1,137 @@
+#include "sale/credit_tender.h"
+
+#include <optional>
+#include <string>
+
+#include "app/ventro.h"
+#include "base/format.h"
+#include "platform/clock_text.h"
+#include "records/customer_lookup.h"
+#include "sale/commit.h"
+#include "sale/tender.h"
+
+namespace ventro {
+namespace {
+
+DialogField ReadOnly(std::string key, std::string label, std::string text) {
+  DialogField field = TextField(std::move(key), std::move(label), std::move(text), 0);
+  field.kind = FieldKind::kReadOnly;
+  return field;
+}
+
+std::string Number(int64_t value) { return StringPrintf("%lld", static_cast<long long>(value)); }
+
+// Dialog 806: the sale as it will be charged to `customer`. Gives the payment type chosen, or
+// nothing when cancelled.
+std::optional<std::string> AskPaymentForm(Ui& ui, int32_t transaction,
+                                          const CustomerRecord& customer, const Basket& charged) {
+  const BasketTotals& totals = charged.totals;
+  Dialog dialog;
+  dialog.name = "806";
+  dialog.title = "Customer transaction";
+  dialog.Add(ReadOnly("transaction", "Transaction", Number(transaction)));
+  dialog.Add(ReadOnly("customer", "Customer", Number(customer.number()) + " " + customer.name()));
+  dialog.Add(ReadOnly("sub_total", "Sub total", FormatAmount(totals.net_total)));
+  dialog.Add(ReadOnly("tax1", "Tax 1", FormatAmount(totals.tax1_total)));
+  dialog.Add(ReadOnly("tax2", "Tax 2", FormatAmount(totals.tax2_total)));
+  dialog.Add(ReadOnly("total", "Total", FormatAmount(totals.grand_total)));
+  dialog.Add(ReadOnly("balance", "Previous balance", FormatAmount(customer.balance())));
+  dialog.Add(ReadOnly("credit_limit", "Credit limit", FormatAmount(customer.credit_limit())));
+  dialog.Add(ReadOnly("new_balance", "New balance (on account)",
+                      FormatAmount(RoundToCents(customer.balance() + totals.grand_total))));
+  dialog.buttons = {"Credit", "Cash", "CH", "EFT", "Cancel"};
+  if (!ui.RunDialog(dialog) || dialog.Pressed("Cancel")) return std::nullopt;
+  return dialog.pressed;
+}
+
+void TakeCustomer(Basket& basket, const CustomerRecord& customer) {
+  basket.customer_number = customer.number();
+  SetText(basket.texts.customer_name, customer.name());
+  const std::string texts[5] = {customer.road(), customer.area(), customer.town(),
+                                customer.postcode(), customer.telephone()};
+  for (size_t k = 0; k < 5; ++k) SetText(basket.texts.customer_text[k], texts[k]);
+}
+
+}  // namespace
+
+void RemoveTax(Basket& basket) {
+  for (size_t i = 0; i < static_cast<size_t>(basket.line_count); ++i) {
+    if (basket.taxable_amount[i] <= 0) continue;
+    basket.non_taxable_amount[i] += basket.taxable_amount[i];
+    basket.taxable_amount[i] = 0;
+    basket.line_total[i] = RoundToCents(basket.line_total[i] - basket.tax1[i] - basket.tax2[i]);
+    basket.tax1[i] = 0;
+    basket.tax2[i] = 0;
+  }
+  BasketTotals& totals = basket.totals;
+  totals.non_taxable_total = RoundToCents(totals.non_taxable_total + totals.taxable_total);
+  totals.taxable_total = 0;
+  totals.grand_total = RoundToCents(totals.grand_total - totals.tax1_total - totals.tax2_total);
+  totals.tax1_total = 0;
+  totals.tax2_total = 0;
+}
+
+void PayOnCustomerCredit(Ventro& ventro) {
+  if (!StartPayment(ventro, "Payment by customer credit", "Please first select the items")) {
+    return;
+  }
+  Ui& ui = ventro.ui();
+  Files& files = ventro.files();
+  MasterFile& customers = ventro.customers;
+  std::optional<int64_t> position =
+      PromptForCustomer(ui, files, ventro.settings, customers, "Customer");
+  if (!position) return;
+  const CustomerRecord original = customers.customer();
+
+  // The figures are shown and checked as they will be charged: without tax for a customer who
+  // pays none.
+  Basket charged = ventro.sale.basket;
+  if (original.tax() == 0) RemoveTax(charged);
+  const double total = charged.totals.grand_total;
+  if (original.balance() + total > original.credit_limit() &&
+      ui.Message("Credit limit", "Exceeded", Icon::kWarning, Buttons::kOkCancel) ==
+          Answer::kCancel) {
+    return;
+  }
+  std::optional<std::string> form =
+      AskPaymentForm(ui, ventro.settings.next_transaction(), original, charged);
+  if (!form) return;
+
+  const Basket unpaid = ventro.sale.basket;
+  Basket& basket = ventro.sale.basket;
+  basket = charged;
+  TakeCustomer(basket, original);
+  StampBasket(ventro);
+  SetText(basket.texts.payment_type, *form);
+  ClearPaymentAmounts(basket);
+  if (*form == "EFT") basket.totals.eft_amount = total;
+  if (*form == "Cash") basket.totals.cash_amount = total;
+  if (*form == "CH") basket.totals.cheque_amount = total;
+  basket.totals.balance_before = original.balance();
+
+  CustomerRecord& customer = customers.customer();
+  customer.set_transactions(customer.transactions() + 1);
+  customer.set_last_used(TimeAndDateText(ventro.Now()));
+  customer.set_total_purchases(RoundToCents(customer.total_purchases() + total));
+  customer.set_last_transaction(static_cast<int32_t>(basket.transaction_number));
+  if (*form == "Credit") {
+    customer.set_balance(RoundToCents(customer.balance() + total));
+    basket.totals.balance_after = customer.balance();
+  }
+  if (!customers.WriteBack(ui, files)) {
+    customer = original;
+    basket = unpaid;
+    return;
+  }
+
+  ShowCommittedSummary(ventro, {total, 0});
+  if (!CommitTransaction(ventro)) {
+    customer = original;
+    customers.WriteAt(files, *position, original.data());
+    basket = unpaid;
+    return;
+  }
+  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
+}
+
+}  // namespace ventro
