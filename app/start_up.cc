@@ -84,8 +84,12 @@ bool dodemo(Ventro& ventro) {
     return true;
   }
   // A copy that fails is not reported: a missing master file stops the start in Opendata.
+  // Master files already in the folder are the shop's own and are never replaced by the
+  // demonstration files.
   for (const auto& name : StarterFileNames()) {
-    ventro.files().CopyFile(ventro.paths.program / name, ventro.paths.folder / name);
+    Path target = ventro.paths.folder / name;
+    if (name.ends_with(".dat") && ventro.files().Exists(target)) continue;
+    ventro.files().CopyFile(ventro.paths.program / name, target);
   }
   return true;
 }

@@ -27,6 +27,9 @@ std::vector<std::string> LanguageNames() {
 // Puts the defaults of the language chosen in the dialog into both fields of every label:
 // a new language starts from its own words, dropping the user's rewording.
 void ShowDefaults(Dialog& dialog) {
+  // With no language chosen there are no defaults to show; the fields keep the user's text.
+  int choice = dialog.Field("language").choice;
+  if (choice < 0 || choice >= kLanguageCount) return;
   LabelTable defaults = LabelTable::Defaults(dialog.Field("language").choice);
   for (int k = kFirstLabel; k <= kLastLabel; ++k) {
     dialog.Field(DefaultKey(k)).text = defaults.Label(k);

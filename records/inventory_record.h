@@ -143,8 +143,12 @@ class InventoryRecord {
   void set_reserved_value3(double v) { PutF64(bytes_.data() + 2105, v); }
 
   // Extra slot j, 0 to 39.
-  int32_t extra(int j) const { return GetI32(bytes_.data() + kExtraOffset + 4 * j); }
-  void set_extra(int j, int32_t v) { PutI32(bytes_.data() + kExtraOffset + 4 * j, v); }
+  int32_t extra(int j) const {
+    return j >= 0 && j < 40 ? GetI32(bytes_.data() + kExtraOffset + 4 * j) : 0;
+  }
+  void set_extra(int j, int32_t v) {
+    if (j >= 0 && j < 40) PutI32(bytes_.data() + kExtraOffset + 4 * j, v);
+  }
 
   // Bundle component k, 1 to 6: the component's item number as decimal text (empty: no
   // component in this place), its price mode and its quantity (1 to 50).

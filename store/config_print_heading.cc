@@ -20,7 +20,7 @@ constexpr Line kLines[] = {{"site_name", "Site name"},
 Dialog BuildDialog(const SettingsRecord& s) {
   Dialog d;
   d.name = "Print heading";
-  d.title = "Store print heading";
+  d.title = "Print heading";
   int k = 1;
   for (const Line& line : kLines) {
     d.Add(TextField(line.key, line.label, s.heading_line(k++),

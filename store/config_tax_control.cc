@@ -19,7 +19,7 @@ std::string ShownRate(int64_t rate) { return StringPrintf("%lld", static_cast<lo
 Dialog BuildDialog(const SettingsRecord& s) {
   Dialog d;
   d.name = "TAX CONTROL";
-  d.title = "Tax setup";
+  d.title = "TAX CONTROL";
   d.Add(CheckField("tax1", "Tax 1", s.tax1_active() != 0));
   d.Add(NumberField("tax1_rate", "Tax 1 rate", ShownRate(s.tax1_rate()), kRateLength));
   d.Add(CheckField("tax2", "Tax 2", s.tax2_active() != 0));

@@ -33,9 +33,10 @@ bool NameMatches(std::string_view pattern, const std::array<uint8_t, 2>& prefix,
   if (!PrefixCharMatches(pattern[0], prefix[0]) || !PrefixCharMatches(pattern[1], prefix[1])) {
     return false;
   }
-  if (pattern.size() > name.size() && pattern.size() > 2) return false;
+  // Past the end of the name a "?" still matches, any other character does not.
   for (size_t i = 2; i < pattern.size(); ++i) {
-    if (pattern[i] != '?' && pattern[i] != name[i]) return false;
+    char ch = i < name.size() ? name[i] : '\0';
+    if (pattern[i] != '?' && pattern[i] != ch) return false;
   }
   return true;
 }

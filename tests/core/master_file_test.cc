@@ -234,7 +234,9 @@ TEST_F(MasterFileTest, NameSearchReadsOnlyPrefixMatchesAndHonoursWildcards) {
   EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "a"), (std::vector<int64_t>{0, 2, 4}));
   EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "A?A"), (std::vector<int64_t>{0}));
   EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "?A"), (std::vector<int64_t>{1}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "AB?"), (std::vector<int64_t>{}));
+  // "?" matches at and past the end of a name; any other character does not.
+  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "AB??"), (std::vector<int64_t>{4}));
+  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "ABX"), (std::vector<int64_t>{}));
   EXPECT_EQ(FindByName(p_.ui, p_.files, customers, ""), (std::vector<int64_t>{0, 1, 2, 4, 5}));
   EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "\xE9lan"), (std::vector<int64_t>{5}));
 

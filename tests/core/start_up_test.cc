@@ -238,5 +238,93 @@ TEST_F(StartUpTest, FailedWritesAtStartAndExitAreReportedAndLeaveTheOldSettings)
   EXPECT_EQ(Read("vt.cfg"), settings);
 }
 
+TEST_F(StartUpTest, ALostSettingsFileAndPicturesNeverReplaceTheShopsMasterFiles) {
+  ASSERT_EQ(Run(), 0);
+  std::string inventory = Read("inventory.dat") + std::string(2113, '\0');
+  Write("inventory.dat", inventory);
+  std::filesystem::remove(data() / "vt.cfg");
+  std::filesystem::remove(data() / "stock1.bmp");
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(Read("inventory.dat"), inventory);
+  EXPECT_TRUE(p.files.Exists(data() / "stock1.bmp"));
+}
+
+TEST_F(StartUpTest, MissingLabelsComeFromTheChosenLanguage) {
+  ASSERT_EQ(Run(), 0);
+  std::string settings = Read("vt.cfg");
+  PutI32(reinterpret_cast<uint8_t*>(settings.data()) + 13162, 3);  // Nederlands
+  Write("vt.cfg", settings);
+  std::filesystem::remove(data() / "language.ini");
+  std::string label;
+  host.during_run = [&](Ventro& v) { label = v.labels.Label(3); };
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(label, "Totaal");
+  EXPECT_EQ(Read("language.ini").substr(0, 11), std::string("Nederlands\0", 11));
+}
+
+TEST_F(StartUpTest, TransactionCountersBelowOneRestartAtOne) {
+  ASSERT_EQ(Run(), 0);
+  for (int32_t stored : {0, -5, 200'000'000}) {
+    std::string settings = Read("vt.cfg");
+    PutI32(reinterpret_cast<uint8_t*>(settings.data()) + 4792, stored);
+    Write("vt.cfg", settings);
+    int32_t next = 0;
+    host.during_run = [&](Ventro& v) { next = v.settings.next_transaction(); };
+    ASSERT_EQ(Run(), 0);
+    EXPECT_EQ(next, stored == 200'000'000 ? stored : 1) << stored;
+  }
+}
+
+TEST_F(StartUpTest, StartCategoryAndCurrencySymbolAreSetOnce) {
+  p.locale = EnglishLocale("EURO\x80");
+  int32_t current = -1;
+  std::string symbol;
+  host.during_run = [&](Ventro& v) {
+    current = v.settings.current_category();
+    symbol = v.settings.currency_symbol();
+  };
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(current, 14);  // first run: category 14, kept as the start category 15
+  EXPECT_EQ(symbol, "EURO");
+  std::string settings = Read("vt.cfg");
+  EXPECT_EQ(GetI32(reinterpret_cast<const uint8_t*>(settings.data()) + 12694), 15);
+
+  // A symbol once taken is not read from the locale again; the start category wins over the
+  // category left current at the last stop.
+  p.locale = EnglishLocale("\xA3");
+  PutI32(reinterpret_cast<uint8_t*>(settings.data()) + 12690, 3);
+  Write("vt.cfg", settings);
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(current, 14);
+  EXPECT_EQ(symbol, "EURO");
+}
+
+TEST_F(StartUpTest, FailuresAroundTheFirstRunAreReported) {
+  // The program folder cannot be read: the starter files are missing and loading stops.
+  EXPECT_EQ(WinMain(p.platform, host, {data(), dir.path() / "no-such-folder"}), 1);
+  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{
+                               {"Problem", "Unable to locate directory in dodemo."},
+                               {"Fatal error", "Unable to open inventory.dat in Opendata"}}));
+
+  // The data folder cannot be made at all: a plain file stands where a parent folder belongs.
+  p.ui.messages.clear();
+  ASSERT_TRUE(p.files.WriteWhole(dir.path() / "blocked", "x"));
+  EXPECT_EQ(
+      WinMain(p.platform, host, {dir.path() / "blocked" / "ventro", Path(VENTRO_STARTER_DIR)}), 1);
+  EXPECT_EQ(p.ui.messages,
+            (std::vector<ShownMessage>{
+                {"Fatal error", "Unable to create data directory"},
+                {"Fatal error", "The configuration file is not present in Opendata."}}));
+}
+
+TEST_F(StartUpTest, ADayLogThatCannotBeWrittenIsReportedAtStartAndStop) {
+  ASSERT_EQ(Run(), 0);
+  p.files.failing = {"6.txt"};
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(p.ui.MessageTexts(),
+            (std::vector<std::string>{"Unable to update the log file in WM_CREATE.",
+                                      "Unable to open log text file at end of WinMain."}));
+}
+
 }  // namespace
 }  // namespace ventro
