@@ -12,6 +12,8 @@
 #include "operators/sign_on.h"
 #include "operators/user_control.h"
 #include "records/supplier_maintenance.h"
+#include "sale/credit_tender.h"
+#include "sale/tender.h"
 #include "store/config_non_inventory.h"
 #include "store/config_print_heading.h"
 #include "store/config_sheet.h"
@@ -42,6 +44,8 @@ constexpr std::array kHandlers = {
     CommandHandler{1063, RunUserControl},
     CommandHandler{1071, [](Ventro& v) { DeleteSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{1098, OpenHelp},
+    CommandHandler{2426, PayOnCustomerCredit},
+    CommandHandler{2428, PayCard},
     CommandHandler{2430, Keypad<2430>},
     CommandHandler{2431, Keypad<2431>},
     CommandHandler{2432, Keypad<2432>},
@@ -55,6 +59,8 @@ constexpr std::array kHandlers = {
     CommandHandler{2440, Keypad<2440>},
     CommandHandler{2441, Keypad<2441>},
     CommandHandler{2457, [](Ventro& v) { SignOn(v); }},
+    CommandHandler{2459, PayCash},
+    CommandHandler{3001, PaySplit},
     CommandHandler{3006, ShowCalendar},
     CommandHandler{3010, RunPrinterFontSize},
     CommandHandler{3013, [](Ventro& v) { FindSupplier(v.ui(), v.files(), v.suppliers); }},
@@ -63,6 +69,7 @@ constexpr std::array kHandlers = {
     CommandHandler{3024, ToggleSoundEffects},
     CommandHandler{3025, RunOperatorSetup},
     CommandHandler{3027, [](Ventro& v) { RunTaxControl(v.ui(), v.settings); }},
+    CommandHandler{3035, PayCheque},
     CommandHandler{3036, [](Ventro& v) { AddSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{3039, [](Ventro& v) { RunPrintHeading(v.ui(), v.settings); }},
     CommandHandler{3045, ShowTipOfTheDay},
