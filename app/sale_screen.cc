@@ -1,5 +1,6 @@
 #include "app/sale_screen.h"
 
+#include "app/dispatch.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
 #include "operators/sign_on.h"
@@ -24,6 +25,12 @@ void PressKeypad(Ventro& ventro, int id) {
     screen.entry_text += static_cast<char>('0' + (id - kKeypadZero));
   }
   ventro.host.ScreenChanged();
+}
+
+void PressShortcutKey(Ventro& ventro, int id) {
+  if (ventro.screen.entry_mode == kEntryModeDiscount) return;
+  ventro.screen.last_key_command = id;
+  DispatchCommand(ventro, id);
 }
 
 void OnSplashClosed(Ventro& ventro) {

@@ -42,6 +42,10 @@ bool IsKeypadCommand(int id);
 // dialog and the entry text is left alone.
 void PressKeypad(Ventro& ventro, int id);
 
+// A shortcut key of the item entry box produced command `id`: ignored while the discount dialog
+// is open; otherwise remembered as the last key command and dispatched like any command.
+void PressShortcutKey(Ventro& ventro, int id);
+
 // What follows the splash window's closing: the sign-on (repeated until a clerk signs on or
 // the user ends the program from the log-on dialog), then the "TIP OF THE DAY" dialog unless
 // the settings turn it off. The Qt host and the script driver both call it once.

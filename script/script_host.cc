@@ -4,6 +4,8 @@
 
 #include "app/command_table.h"
 #include "app/dispatch.h"
+#include "app/sale_screen.h"
+#include "app/ventro.h"
 #include "base/cp1252.h"
 #include "base/format.h"
 #include "script/script_line.h"
@@ -13,6 +15,12 @@ namespace {
 
 bool IsSetupLine(const ScriptLine& line) {
   return line.words[0] == "answer" || line.words[0] == "clock";
+}
+
+// A line the user does on the sale screen, which exists only once the splash has closed.
+bool IsActionLine(const ScriptLine& line) {
+  const std::string& verb = line.words[0];
+  return verb == "command" || verb == "key" || verb == "type" || verb == "dump";
 }
 
 }  // namespace
@@ -52,9 +60,18 @@ bool ScriptHost::RunLeadingSetup() {
 }
 
 void ScriptHost::RunMessageLoop(Ventro& ventro) {
+  // The splash closes (and the clerk signs on) just before the first action line, so that the
+  // answers queued above it are in place; a script without actions still signs on.
+  bool splash_closed = false;
   while (!quit_ && next_ < lines_.size()) {
+    if (!splash_closed && IsActionLine(lines_[next_])) {
+      splash_closed = true;
+      OnSplashClosed(ventro);
+      if (quit_) return;
+    }
     if (!RunLine(&ventro, lines_[next_++])) return;
   }
+  if (!splash_closed && !quit_) OnSplashClosed(ventro);
 }
 
 bool ScriptHost::RunLine(Ventro* ventro, const ScriptLine& line) {
@@ -80,7 +97,11 @@ bool ScriptHost::RunLine(Ventro* ventro, const ScriptLine& line) {
     return true;
   }
   if (verb == "type") {
-    transcript_ << "unavailable item entry" << std::endl;
+    if (words.size() < 2) return Fail(line, "type takes a text");
+    std::string text;
+    for (size_t k = 1; k < words.size(); ++k) text += (k > 1 ? " " : "") + words[k];
+    ventro->screen.entry_text += Utf8ToCp1252(text);
+    ScreenChanged();
     return true;
   }
   if (verb == "dump") {
@@ -126,13 +147,21 @@ bool ScriptHost::RunKey(Ventro& ventro, const std::string& key) {
     transcript_ << "unavailable item entry" << std::endl;
     return true;
   }
+  // Keys go through the same restrictions as every command.
+  auto press = [&](int id) {
+    if (IsCommandBuilt(id)) {
+      PressShortcutKey(ventro, id);
+    } else {
+      transcript_ << "unavailable command " << id << std::endl;
+    }
+  };
   if (key.size() == 6 && key.starts_with("Ctrl+") && key[5] >= 'A' && key[5] <= 'Z') {
-    if (auto id = CommandForCtrlLetter(key[5])) RunCommand(ventro, *id);
+    if (auto id = CommandForCtrlLetter(key[5])) press(*id);
     return true;
   }
   for (const auto& [name, value] : kKeys) {
     if (key == name) {
-      if (auto id = CommandForKey(value)) RunCommand(ventro, *id);
+      if (auto id = CommandForKey(value)) press(*id);
       return true;
     }
   }

@@ -12,6 +12,9 @@
 namespace ventro {
 namespace {
 
+// Every run signs clerk 1 on (new installation: empty password) and closes the tip of the day.
+constexpr char kSignOn[] = "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n";
+
 struct RunResult {
   int status = -1;
   std::string transcript;
@@ -43,16 +46,16 @@ class ScriptTest : public ::testing::Test {
 };
 
 TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
-  RunResult run =
-      Run("# a new supplier takes the free slot of the first run\n"
-          "answer 816 name=\"ACME WHOLESALE\" town=LEEDS OK\n"
-          "command 3036\n"
-          "answer EDITBOX text=1 OK\n"
-          "answer 816 OK\n"
-          "command 3013\n"
-          "command 2459\n"
-          "dump title\n",
-          "--clock \"2026-12-06 09:30\"");
+  RunResult run = Run(std::string(kSignOn) +
+                          "# a new supplier takes the free slot of the first run\n"
+                          "answer 816 name=\"ACME WHOLESALE\" town=LEEDS OK\n"
+                          "command 3036\n"
+                          "answer EDITBOX text=1 OK\n"
+                          "answer 816 OK\n"
+                          "command 3013\n"
+                          "command 1002\n"
+                          "dump title\n",
+                      "--clock \"2026-12-06 09:30\"");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_NE(run.transcript.find("dialog 816 title=\"New supplier\" number=\"1\""),
             std::string::npos)
@@ -64,8 +67,8 @@ TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
   EXPECT_NE(
       run.transcript.find("dialog 816 title=\"Supplier\" number=\"1\" name=\"ACME WHOLESALE\""),
       std::string::npos);
-  EXPECT_NE(run.transcript.find("unavailable command 2459"), std::string::npos);
-  EXPECT_NE(run.transcript.find("title \"VENTRO\""), std::string::npos);
+  EXPECT_NE(run.transcript.find("unavailable command 1002"), std::string::npos);
+  EXPECT_NE(run.transcript.find("title \"VENTRO    Assoc: 1, Administrator\""), std::string::npos);
 
   std::string suppliers = Read("suppliers.dat");
   ASSERT_EQ(suppliers.size(), 1094u);  // the deleted slot was reused
@@ -75,24 +78,27 @@ TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
   EXPECT_EQ(GetText(record + 134, 30), "LEEDS");
   EXPECT_EQ(Read("2026/12/6.txt"),
             "\r\n09:30 06/12/2026  Switched on.\r\n"
-            "\r\n09:30 06/12/2026  Switched off.\r\nClerk: 0, \r\n");
+            "\r\n09:30 06/12/2026  Log on.\r\nClerk: 1, Administrator\r\n"
+            "\r\n09:30 06/12/2026  Switched off.\r\nClerk: 1, Administrator\r\n");
 }
 
 TEST_F(ScriptTest, AnUnansweredDialogEndsTheRunWithStatusTwoAndWritesNothingMore) {
-  ASSERT_EQ(Run("").status, 0);
+  ASSERT_EQ(Run(kSignOn).status, 0);
   std::string day_log = Read("2026/12/6.txt");
-  RunResult run = Run("command 3036\n", "--clock \"2026-12-06 10:00\"");
+  RunResult run = Run(std::string(kSignOn) + "command 3036\n", "--clock \"2026-12-06 10:00\"");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.transcript.find("unanswered dialog 816"), std::string::npos) << run.transcript;
   EXPECT_EQ(Read("suppliers.dat").size(), 1094u);
 }
 
 TEST_F(ScriptTest, ClockLinesMoveTheTimeAndBadLinesAreNamed) {
-  RunResult run = Run("dump title\nclock 2026-12-31 23:59\n", "--clock \"2026-12-31 08:00\"");
+  RunResult run = Run(std::string(kSignOn) + "dump title\nclock 2026-12-31 23:59\n",
+                      "--clock \"2026-12-31 08:00\"");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_EQ(Read("2026/12/31.txt"),
             "\r\n08:00 31/12/2026  Switched on.\r\n"
-            "\r\n23:59 31/12/2026  Switched off.\r\nClerk: 0, \r\n");
+            "\r\n08:00 31/12/2026  Log on.\r\nClerk: 1, Administrator\r\n"
+            "\r\n23:59 31/12/2026  Switched off.\r\nClerk: 1, Administrator\r\n");
 
   run = Run("clock 2026-02-30 10:00\n");
   EXPECT_EQ(run.status, 2);
@@ -103,10 +109,51 @@ TEST_F(ScriptTest, ClockLinesMoveTheTimeAndBadLinesAreNamed) {
 }
 
 TEST_F(ScriptTest, AnswersNamingUnknownFieldsFail) {
-  RunResult run = Run("answer 816 colour=red OK\ncommand 3036\n", "--clock \"2026-12-06 09:30\"");
+  RunResult run = Run(std::string(kSignOn) + "answer 816 colour=red OK\ncommand 3036\n",
+                      "--clock \"2026-12-06 09:30\"");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.transcript.find("dialog 816 has no field colour"), std::string::npos)
       << run.transcript;
+}
+
+TEST_F(ScriptTest, TheClerkSignsOnBeforeTheFirstActionAndCanEndTheProgramThere) {
+  RunResult run =
+      Run("answer pasbox clerk=1 password=7 OK\n"  // wrong: the log-on is shown again
+          "answer pasbox clerk=1 password= OK\n"
+          "answer 2211 no_tips=on OK\n"
+          "dump title\n",
+          "--clock \"2026-12-06 09:30\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("title \"VENTRO    Assoc: 1, Administrator\""), std::string::npos)
+      << run.transcript;
+  EXPECT_NE(
+      run.transcript.find("dialog pasbox title=\"Log on\" clerk=\"1\" "
+                          "name=\"Administrator\" password=\"\" => clerk=\"1\" password=\"\" OK"),
+      std::string::npos);
+
+  // No tip at this start; Exit in the log-on ends the run normally before the command.
+  run = Run("answer pasbox Exit\ncommand 3036\n", "--clock \"2026-12-06 10:00\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript.find("816"), std::string::npos) << run.transcript;
+  EXPECT_EQ(run.transcript.find("2211"), std::string::npos);
+  EXPECT_NE(Read("2026/12/6.txt").find("\r\n10:00 06/12/2026  Switched off.\r\n"),
+            std::string::npos);
+}
+
+TEST_F(ScriptTest, ARestrictedClerkSteppedToWithDownIsRefusedOperatorSetup) {
+  RunResult run =
+      Run("answer pasbox Down Down OK\n"
+          "answer 2211 OK\n"
+          "command 3025\n"
+          "key Ctrl+C\n"  // configuration, controlled on a new installation: silently refused
+          "dump title\n",
+          "--clock \"2026-12-06 09:30\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("message \"Restricted access\" \"Administrator or manager\" OK"),
+            std::string::npos)
+      << run.transcript;
+  EXPECT_EQ(run.transcript.find("dialog Configuration"), std::string::npos);
+  EXPECT_NE(run.transcript.find("title \"VENTRO    Assoc: 3, Clerk 3\""), std::string::npos);
 }
 
 }  // namespace
