@@ -10,6 +10,7 @@
 #include "app/win_main.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
+#include "sale/barcode_index.h"
 #include "sale/basket.h"
 #include "store/master_file.h"
 #include "store/settings_record.h"
@@ -48,6 +49,8 @@ class Ventro {
   MasterFile inventory{MasterKind::kInventory};
   MasterFile customers{MasterKind::kCustomer};
   MasterFile suppliers{MasterKind::kSupplier};
+  // The SKU 1 texts of the live inventory records, kept in step with inventory.dat.
+  BarcodeIndex barcodes{inventory};
   LabelTable labels;
 
   // The previous start or stop, copied out of the settings before the start overwrites it.

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sale/line_tax.h"
+
 namespace ventro {
 
 inline constexpr int kMaxBasketLines = 400;
@@ -62,6 +64,8 @@ struct BasketTotals {
   double balance_before = 0;  // customer balance before a payment on credit
   double balance_after = 0;   // customer balance after a payment on credit
   double reserved_last = 0;
+
+  bool operator==(const BasketTotals&) const = default;
 };
 
 // The text fields and the reserved values after them, in stored order; note is the last field.
@@ -86,6 +90,8 @@ struct BasketTexts {
   double reserved_double1 = 0;
   double reserved_double2 = 0;
   FixedText<80> note{};  // the transaction note
+
+  bool operator==(const BasketTexts&) const = default;
 };
 
 struct Basket {
@@ -111,6 +117,7 @@ struct Basket {
   BasketTexts texts;
 
   bool empty() const { return line_count == 0; }
+  bool operator==(const Basket&) const = default;
 };
 
 // One quick-select button: an item number (0 = empty), its description and its picture file
@@ -121,11 +128,9 @@ struct QuickSelectSlot {
   FixedText<40> picture{};
 };
 
-struct QuickSelectPage {
-  // How many slots the sale screen's layout shows, 14 to 60.
-  int slot_count = kMaxQuickSelectSlots;
-  std::array<QuickSelectSlot, kMaxQuickSelectSlots> slots{};
-};
+// The page of quick-select buttons; the sale screen shows as many slots as its layout has room
+// for (SaleScreen::quick_select_count), the rest stay empty.
+using QuickSelectPage = std::array<QuickSelectSlot, kMaxQuickSelectSlots>;
 
 // The sale screen's basket state for one run. The current quick-select category and the trade
 // price option live in the settings record (they are saved with it); the flags here are
@@ -142,5 +147,44 @@ struct SaleState {
 
   SaleState() : parked(kParkedBaskets) {}
 };
+
+// --- line arithmetic, shared by every way a line is added or removed ---
+
+// One unit to be added as a basket line.
+struct LineEntry {
+  int64_t item_number = 0;  // 0 for a line that is not an inventory item
+  std::string description;
+  double price = 0;  // the net price; 0 for a free line
+  double cost = 0;
+  int tax_code = kTaxCodeNone;
+  bool no_tax_rounding = false;
+};
+
+// How many lines of `basket` hold `item_number`.
+int CountLinesOf(const Basket& basket, int64_t item_number);
+
+// Fills the line after the last one and adds its amounts to the totals: a line priced 0 has no
+// tax and adds only its cost. Gives the line's index, or -1 (nothing changed) when the basket
+// already holds kMaxBasketLines lines.
+int AppendLine(Basket& basket, const LineEntry& entry, const TaxRules& rules);
+
+// Takes line `index` off the totals and moves the later lines up by one. Removing the last
+// remaining line leaves an empty basket (customer and note included). An index outside the
+// lines changes nothing.
+void RemoveLine(Basket& basket, int index);
+
+// The customer number, name and the five customer texts (road, area, town, postcode,
+// telephone) of the sale.
+void SetBasketCustomer(Basket& basket, int64_t number, std::string_view name,
+                       const std::array<std::string, 5>& texts);
+
+// List strings. A line just added shows the stock read before this sale; the strings rebuilt
+// for a basket brought back from its slot have no stock figure. `hide_numbers`: the settings
+// show descriptions only.
+std::string AddedLineText(int64_t item_number, std::string_view description, int32_t stock,
+                          double line_total, bool hide_numbers);
+std::string RebuiltLineText(const Basket& basket, int index, bool hide_numbers);
+// A line that is not an inventory item: "%s  %.2f".
+std::string NonInventoryLineText(std::string_view description, double line_total);
 
 }  // namespace ventro

@@ -105,6 +105,7 @@ void MasterFile::Reset() {
   index_.Clear();
   prefixes_.clear();
   current_position_ = -1;
+  if (observer_) observer_->FileReset(*this);
 }
 
 LoadStatus MasterFile::Load(Files& files, const Path& data_folder) {
@@ -143,6 +144,7 @@ LoadStatus MasterFile::Load(Files& files, const Path& data_folder) {
       if (has_prefixes() && number >= 1) {
         prefixes_[static_cast<size_t>(position)] = {record[kNameOffset], record[kNameOffset + 1]};
       }
+      if (observer_) observer_->SlotChanged(*this, position, record);
     }
     first += static_cast<int64_t>(records);
   }
@@ -203,6 +205,7 @@ WriteStatus MasterFile::WriteAt(Files& files, int64_t position, const uint8_t* r
   if (position < 0 || !file->WriteAt(Offset(position, record_size()), record, record_size())) {
     return WriteStatus::kFailed;
   }
+  if (observer_) observer_->SlotChanged(*this, position, record);
   return WriteStatus::kOk;
 }
 
@@ -257,6 +260,7 @@ std::optional<int64_t> MasterFile::Add(Ui& ui, Files& files) {
     if (append) prefixes_.push_back({0, 0});
     UpdatePrefix(position, buffer());
   }
+  if (observer_) observer_->SlotChanged(*this, position, buffer());
   current_position_ = position;
   return position;
 }
@@ -264,6 +268,7 @@ std::optional<int64_t> MasterFile::Add(Ui& ui, Files& files) {
 std::optional<int64_t> MasterFile::Delete(int64_t number) {
   std::optional<int64_t> position = index_.Delete(number);
   if (position && has_prefixes()) prefixes_[static_cast<size_t>(*position)] = {0, 0};
+  if (position && observer_) observer_->SlotFreed(*this, *position);
   return position;
 }
 
@@ -275,6 +280,7 @@ std::array<uint8_t, 2> MasterFile::prefix(int64_t position) const {
 void MasterFile::UpdatePrefix(int64_t position, const uint8_t* record) {
   if (position < 0 || static_cast<size_t>(position) >= prefixes_.size()) return;
   prefixes_[static_cast<size_t>(position)] = {record[kNameOffset], record[kNameOffset + 1]};
+  if (observer_) observer_->SlotChanged(*this, position, record);
 }
 
 }  // namespace ventro

@@ -23,6 +23,23 @@ namespace ventro {
 
 enum class MasterKind { kInventory, kCustomer, kSupplier };
 
+class MasterFile;
+
+// Told of every change a MasterFile makes to its records, after it is made, so that an index
+// kept outside the file (such as the barcode index) stays in step with it.
+class MasterFileObserver {
+ public:
+  virtual ~MasterFileObserver() = default;
+  // The records known so far are gone: the file is being loaded again (every record is then
+  // reported through SlotChanged) or its load failed.
+  virtual void FileReset(const MasterFile& file) = 0;
+  // Slot `position` holds `record` (record_size() bytes): loaded, written, added, or its name
+  // prefix changed.
+  virtual void SlotChanged(const MasterFile& file, int64_t position, const uint8_t* record) = 0;
+  // Slot `position` became free.
+  virtual void SlotFreed(const MasterFile& file, int64_t position) = 0;
+};
+
 enum class LoadStatus { kOk, kMissing, kEmpty, kCorrupt };
 
 // Outcome of a silent record write.
@@ -38,6 +55,10 @@ class MasterFile {
   explicit MasterFile(MasterKind kind);
 
   MasterKind kind() const { return kind_; }
+
+  // The one observer of this file's changes, or nullptr; the observer must outlive the file
+  // or detach itself first.
+  void set_observer(MasterFileObserver* observer) { observer_ = observer; }
   size_t record_size() const;
   // "inventory.dat", "customer.dat" or "suppliers.dat".
   const char* file_name() const;
@@ -120,6 +141,7 @@ class MasterFile {
   std::vector<std::array<uint8_t, 2>> prefixes_;
   Record record_;
   int64_t current_position_ = -1;
+  MasterFileObserver* observer_ = nullptr;
 };
 
 }  // namespace ventro

@@ -1,0 +1,228 @@
+#include "sale/item_entry.h"
+
+#include <memory>
+#include <string>
+
+#include "app/ventro.h"
+#include "base/cp1252.h"
+#include "base/format.h"
+#include "sale/totals_panel.h"
+
+namespace ventro {
+namespace {
+
+constexpr const char* kProblem = "Problem";
+constexpr const char* kInvalidEntry = "Invalid entry";
+constexpr int64_t kOn = 2;  // settings switches hold 2 for on
+
+void Refuse(Ventro& ventro, const std::string& title, const std::string& text) {
+  ventro.platform.sound.Play(SoundId::kError);
+  ventro.ui().Message(title, text, Icon::kError);
+}
+
+std::string PathText(const Path& path) {
+  std::u8string utf8 = path.u8string();
+  return Utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+}
+
+// Reads the first live record whose SKU 1 text is `code` into the inventory buffer. The
+// barcode index names the candidates; each is confirmed against its record in the file.
+bool ReadByBarcode(Ventro& ventro, const std::string& code) {
+  MasterFile& inventory = ventro.inventory;
+  std::unique_ptr<File> file = ventro.files().Open(inventory.path(), OpenMode::kRead);
+  if (!file) {
+    Refuse(ventro, "Fatal error", "Data file: inventory.dat, not present.");
+    return false;
+  }
+  InventoryRecord record;
+  for (auto position = ventro.barcodes.FirstCandidate(code); position;
+       position = ventro.barcodes.NextCandidate(code, *position)) {
+    const uint64_t offset = static_cast<uint64_t>(*position) * InventoryRecord::kSize;
+    if (file->ReadAt(offset, record.data(), InventoryRecord::kSize) != InventoryRecord::kSize) {
+      file.reset();
+      Refuse(ventro, kProblem, PathText(inventory.path()));
+      return false;
+    }
+    if (record.sku1() == code) {
+      inventory.item() = record;
+      inventory.set_current_position(*position);
+      return true;
+    }
+  }
+  // An empty entry matches nothing, rather than the first item without a code.
+  Refuse(ventro, kInvalidEntry, code);
+  return false;
+}
+
+// Reads item `number` (or, for 0 and below, the number typed) into the inventory buffer.
+bool ReadByNumber(Ventro& ventro, int64_t number) {
+  if (number <= 0) {
+    number = AtoI64(ventro.screen.entry_text);
+    if (number < 0) {
+      Refuse(ventro, kInvalidEntry, ventro.screen.entry_text);
+      return false;
+    }
+  }
+  std::optional<int64_t> position = ventro.inventory.FindPosition(number);
+  if (!position) {
+    Refuse(ventro, kInvalidEntry, StringPrintf("%lld", static_cast<long long>(number)));
+    return false;
+  }
+  return ventro.inventory.Read(ventro.ui(), ventro.files(), *position);
+}
+
+// The price of one more unit of `item`, of which the basket holds `in_basket` lines; nothing
+// when trade prices are on and the item has none.
+std::optional<double> UnitPrice(Ventro& ventro, const InventoryRecord& item, int in_basket,
+                                AddMode mode) {
+  const SettingsRecord& settings = ventro.settings;
+  double price = item.retail_price();
+  if (settings.trade_prices() == kOn) {
+    if (settings.trade_percentage_discount() != kOn) {
+      price = item.trade_price();
+      if (price <= 0) {
+        Refuse(ventro, kProblem, "Trade price option active, no trade price");
+        return std::nullopt;
+      }
+    } else if (settings.trade_discount_percent() != 0) {
+      price = RoundToCents(price - price * settings.trade_discount_percent() / 100);
+    }
+  }
+  if (mode == AddMode::kFree) price = 0;
+  if (item.offer() == InventoryRecord::kBuyOneGetOneFree && in_basket % 2 == 1) price = 0;
+  if (item.offer() == InventoryRecord::kBuyTwoGetOneFree && in_basket % 3 == 2) price = 0;
+  return price;
+}
+
+AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bundle);
+
+// Adds the components of `bundle`, each as many times as its quantity; a component marked
+// free is priced 0. A component's remaining units are skipped once one is refused, as they
+// would be refused for the same reason.
+AddResult ExpandBundle(Ventro& ventro, const InventoryRecord& bundle) {
+  for (int k = 1; k <= InventoryRecord::kComponents; ++k) {
+    const std::string text = bundle.component(k);
+    if (text.empty()) continue;
+    const int64_t number = AtoI64(text);
+    if (number <= 0 || number > InventoryRecord::kMaxNumber) continue;
+    const int32_t quantity = bundle.component_quantity(k);
+    const AddMode mode = bundle.component_price_mode(k) == InventoryRecord::kComponentFree
+                             ? AddMode::kFree
+                             : AddMode::kNormal;
+    for (int32_t unit = 0; unit < quantity; ++unit) {
+      AddResult result = AddUnit(ventro, number, mode, true);
+      if (result == AddResult::kFull) return result;
+      if (result == AddResult::kRefused) break;
+    }
+  }
+  return AddResult::kAdded;
+}
+
+AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bundle) {
+  SaleState& sale = ventro.sale;
+  Basket& basket = sale.basket;
+  const SettingsRecord& settings = ventro.settings;
+  if (basket.line_count >= kMaxBasketLines) {
+    Refuse(ventro, kProblem, "Transaction limit 400 items");
+    return AddResult::kFull;
+  }
+  const bool by_barcode = settings.sku1_selection() == kOn && number == 0;
+  if (!(by_barcode ? ReadByBarcode(ventro, ventro.screen.entry_text)
+                   : ReadByNumber(ventro, number))) {
+    return AddResult::kRefused;
+  }
+  // A copy: a bundle's components are read into the same buffer.
+  const InventoryRecord item = ventro.inventory.item();
+
+  if (item.IsBundle()) {
+    // A bundle inside a bundle (which maintenance refuses) could expand for ever.
+    if (inside_bundle) {
+      Refuse(ventro, kProblem, "Bundle may not contain a bundle");
+      return AddResult::kRefused;
+    }
+    return ExpandBundle(ventro, item);
+  }
+
+  const int in_basket = CountLinesOf(basket, item.number());
+  if (settings.permit_insufficient_stock() != kOn &&
+      (item.quantity() < 1 || 1 + in_basket > item.quantity())) {
+    Refuse(ventro, kProblem, "Item out of stock");
+    return AddResult::kRefused;
+  }
+  std::optional<double> price = UnitPrice(ventro, item, in_basket, mode);
+  if (!price) return AddResult::kRefused;
+
+  LineEntry entry;
+  entry.item_number = item.number();
+  entry.description = item.description();
+  entry.price = *price;
+  entry.cost = item.cost_price();
+  entry.tax_code = item.tax();
+  entry.no_tax_rounding = item.no_tax_rounding() != 0;
+  const int index = AppendLine(basket, entry, TaxRulesFrom(settings));
+  sale.list.push_back(AddedLineText(
+      item.number(), TextOf(basket.description[static_cast<size_t>(index)]), item.quantity(),
+      basket.line_total[static_cast<size_t>(index)], settings.cart_description_only() == kOn));
+  sale.selected_line = static_cast<int>(sale.list.size()) - 1;
+  RefreshTotals(ventro);
+
+  if (item.age_warning() >= 2 && mode != AddMode::kRepeat) {
+    ventro.ui().Message("Age alert", StringPrintf("%d", item.age_warning()), Icon::kWarning);
+  }
+  if (settings.reorder_alerts() == kOn && CountLinesOf(basket, item.number()) == 1 &&
+      item.reorder_quantity() >= 1 && item.reorder_quantity() >= item.quantity()) {
+    ventro.ui().Message("Reorder alert", "Item stock level", Icon::kInformation);
+  }
+  if (settings.pole_in_use() != 0 && !sale.repeat_running) PoleShowLastItem(ventro);
+  return AddResult::kAdded;
+}
+
+}  // namespace
+
+AddResult AddItemToBasket(Ventro& ventro, int64_t number, AddMode mode) {
+  return AddUnit(ventro, number, mode, false);
+}
+
+std::vector<std::string> FindItemsByDescription(Ventro& ventro, std::string_view pattern) {
+  std::string wanted = UpperCp1252(pattern);
+  while (wanted.size() < 2) wanted += '?';
+  auto matches = [](char want, uint8_t have) {
+    return want == '?' || static_cast<uint8_t>(want) == have;
+  };
+  std::vector<std::string> found;
+  MasterFile& inventory = ventro.inventory;
+  std::unique_ptr<File> file = ventro.files().Open(inventory.path(), OpenMode::kRead);
+  if (!file) {
+    ventro.ui().Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
+    return found;
+  }
+  InventoryRecord item;
+  for (int64_t position = 0; position < inventory.record_count(); ++position) {
+    const std::array<uint8_t, 2> prefix = inventory.prefix(position);
+    // A free slot has no prefix; "??" would otherwise list it.
+    if (prefix[0] == 0 || !matches(wanted[0], prefix[0]) || !matches(wanted[1], prefix[1])) {
+      continue;
+    }
+    const uint64_t offset = static_cast<uint64_t>(position) * InventoryRecord::kSize;
+    if (file->ReadAt(offset, item.data(), InventoryRecord::kSize) != InventoryRecord::kSize) break;
+    const std::string description = item.description();
+    bool same = description.size() >= wanted.size();
+    for (size_t k = 2; same && k < wanted.size(); ++k) {
+      same = matches(wanted[k], static_cast<uint8_t>(description[k]));
+    }
+    if (!same) continue;
+    found.push_back(StringPrintf("%lld, %s (%d) %s", static_cast<long long>(item.number()),
+                                 description.c_str(), item.quantity(),
+                                 FormatAmount(item.retail_price()).c_str()));
+  }
+  return found;
+}
+
+void EnterItem(Ventro& ventro) {
+  ventro.screen.entry_text = UpperCp1252(ventro.screen.entry_text);
+  AddItemToBasket(ventro, 0, AddMode::kNormal);
+  ventro.screen.entry_text.clear();
+  ventro.host.ScreenChanged();
+}
+
+}  // namespace ventro

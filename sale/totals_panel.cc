@@ -1,0 +1,54 @@
+#include "sale/totals_panel.h"
+
+#include "app/ventro.h"
+#include "base/format.h"
+
+namespace ventro {
+
+std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro) {
+  const SettingsRecord& settings = ventro.settings;
+  const Basket& basket = ventro.sale.basket;
+  const BasketTotals& totals = basket.totals;
+  std::vector<PanelFigure> panel;
+  panel.push_back({"lines", StringPrintf("%d", basket.line_count), PanelColour::kStatus});
+  panel.push_back({"transaction", StringPrintf("Transaction: %d", settings.next_transaction()),
+                   PanelColour::kStatus});
+  if (settings.trade_prices() == 2) panel.push_back({"trade", "Trade", PanelColour::kStatus});
+  if (settings.sku1_selection() == 2) panel.push_back({"barcode", "Barcode", PanelColour::kStatus});
+  if (basket.line_count == 0) return panel;
+
+  auto grey = [&panel](const char* name, double amount) {
+    panel.push_back({name, FormatAmount(amount), PanelColour::kGrey});
+  };
+  grey("taxable", totals.taxable_total);
+  grey("non_taxable", totals.non_taxable_total);
+  grey("net", totals.net_total);
+  grey("tax1", totals.tax1_total);
+  grey("tax2", totals.tax2_total);
+  if (totals.discount_total != 0) {
+    panel.push_back(
+        {"discount", "(" + FormatAmount(totals.discount_total) + ")", PanelColour::kGrey});
+  }
+  panel.push_back({"grand", FormatAmount(totals.grand_total), PanelColour::kDark});
+  const double rate = settings.second_currency_rate();
+  if (settings.display_second_currency() == 2 && rate > 0) {
+    panel.push_back({"second_currency",
+                     settings.second_currency_symbol() + FormatAmount(totals.grand_total * rate),
+                     PanelColour::kDark});
+  }
+  return panel;
+}
+
+void RefreshTotals(Ventro& ventro) {
+  ventro.host.ScreenChanged();
+  if (ventro.settings.pole_in_use() != 0) PoleShowTotals(ventro);
+  if (ventro.settings.sounds_off() == 0 && !ventro.sale.repeat_running) {
+    ventro.platform.sound.Play(SoundId::kDone);
+  }
+}
+
+void PoleShowTotals(Ventro&) {}
+void PoleShowLastItem(Ventro&) {}
+void PoleShowIdleText(Ventro&) {}
+
+}  // namespace ventro

@@ -1,0 +1,84 @@
+// A run's state on a data folder of its own, with a small inventory.dat written from records
+// the test describes, for the basket tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/ventro.h"
+#include "sale/item_entry.h"
+#include "test_platform.h"
+
+namespace ventro::test {
+
+class CountingHost : public Host {
+ public:
+  int screen_changes = 0;
+  void RunMessageLoop(Ventro&) override {}
+  void Quit() override {}
+  void SetTitle(const std::string&) override {}
+  void ScreenChanged() override { ++screen_changes; }
+};
+
+class BasketTest : public ::testing::Test {
+ protected:
+  BasketTest() {
+    v = std::make_unique<Ventro>(p.platform, host, StartOptions{dir.path(), dir.path()});
+    v->settings.set_next_transaction(1);
+  }
+
+  static InventoryRecord Item(int64_t number, const std::string& description, double retail,
+                              int32_t stock, int32_t tax = 0) {
+    InventoryRecord item;
+    item.set_number(number);
+    item.set_description(description);
+    item.set_retail_price(retail);
+    item.set_cost_price(retail / 2);
+    item.set_quantity(stock);
+    item.set_tax(tax);
+    item.set_stock_picture(1);
+    return item;
+  }
+
+  // Writes `items` as inventory.dat, one record per slot in the order given, and loads it.
+  void WriteInventory(const std::vector<InventoryRecord>& items) {
+    std::string bytes;
+    for (const auto& item : items) {
+      bytes.append(reinterpret_cast<const char*>(item.data()), InventoryRecord::kSize);
+    }
+    ASSERT_TRUE(p.files.WriteWhole(dir.path() / "inventory.dat", bytes));
+    ASSERT_EQ(v->inventory.Load(p.files, dir.path()), LoadStatus::kOk);
+  }
+
+  // Types `text` into the entry box and presses Enter.
+  void Enter(const std::string& text) {
+    v->screen.entry_text = text;
+    EnterItem(*v);
+  }
+  AddResult Add(int64_t number, AddMode mode = AddMode::kNormal) {
+    return AddItemToBasket(*v, number, mode);
+  }
+
+  void SetTax(int64_t rate1, int64_t rate2) {
+    v->settings.set_tax1_active(rate1 > 0 ? 2 : 0);
+    v->settings.set_tax1_rate(rate1);
+    v->settings.set_tax2_active(rate2 > 0 ? 2 : 0);
+    v->settings.set_tax2_rate(rate2);
+  }
+
+  const Basket& basket() const { return v->sale.basket; }
+  double LineTotal(int line) const { return basket().line_total[static_cast<size_t>(line)]; }
+  std::vector<double> LineTotals() const {
+    return {basket().line_total.begin(), basket().line_total.begin() + basket().line_count};
+  }
+
+  TestPlatform p;
+  TempDir dir;
+  CountingHost host;
+  std::unique_ptr<Ventro> v;
+};
+
+}  // namespace ventro::test
