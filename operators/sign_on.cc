@@ -2,11 +2,12 @@
 
 #include <cctype>
 
-#include "app/basket_link.h"
 #include "app/sale_screen.h"
 #include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
+#include "sale/basket.h"
+#include "sale/basket_commands.h"
 #include "store/day_log.h"
 
 namespace ventro {
@@ -94,11 +95,18 @@ Dialog BuildLogOnDialog(const SettingsRecord& settings) {
   return dialog;
 }
 
+// A new clerk starts with an empty basket: ClearBasket empties the list (with its tone and the
+// pole display's idle text), and a customer or note left on a basket without lines goes too.
+void DiscardOpenSale(Ventro& ventro) {
+  ClearBasket(ventro);
+  ventro.sale.basket = Basket{};
+}
+
 void CompleteSignOn(Ventro& ventro, int64_t clerk) {
   SettingsRecord& settings = ventro.settings;
   settings.set_signed_on_clerk(clerk);
   ventro.screen.restricted = clerk <= 2 ? 0 : kRestricted;
-  ClearOpenBasket(ventro);
+  DiscardOpenSale(ventro);
 
   LocalTime now = ventro.Now();
   std::string name = settings.clerk_name(static_cast<int>(clerk));
@@ -144,7 +152,7 @@ LogOnResult LogOn(Ventro& ventro) {
 
 bool SignOn(Ventro& ventro) {
   if (ventro.screen.entry_mode != kEntryModeNormal) return false;
-  ClearOpenBasket(ventro);
+  DiscardOpenSale(ventro);
   SetScreenTitle(ventro, "VENTRO");
   ventro.host.ScreenChanged();
   for (;;) {

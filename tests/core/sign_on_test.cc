@@ -88,6 +88,23 @@ TEST_F(SignOnTest, ANewInstallationSignsClerkOneOnWithAnEmptyPasswordAndLogsIt) 
             "\r\n09:30 06/12/2026  Log on.\r\nClerk: 1, Administrator\r\n");
 }
 
+TEST_F(SignOnTest, TheNextClerkStartsWithAnEmptyBasket) {
+  v->sale.list = {"1  BREAD  1.20"};
+  v->sale.basket.line_count = 1;
+  v->sale.basket.customer_number = 5;
+  AnswerLogOn({});
+  SignOn();
+  EXPECT_TRUE(v->sale.list.empty());
+  EXPECT_EQ(v->sale.basket.line_count, 0);
+  EXPECT_EQ(v->sale.basket.customer_number, 0);
+
+  // A customer attached to a basket without lines is not carried over to the next clerk.
+  v->sale.basket.customer_number = 7;
+  AnswerLogOn({});
+  SignOn();
+  EXPECT_EQ(v->sale.basket.customer_number, 0);
+}
+
 TEST_F(SignOnTest, AWrongPasswordOrAClosedDialogAsksAgainWithoutAMessage) {
   v->settings.set_clerk_password(1, "1234");
   AnswerLogOn({}, "12345");
