@@ -1,10 +1,12 @@
-// The platform services the core reaches the user, the clock and the disk through. The Qt
-// program, the script driver and the tests each supply their own set.
+// The platform services the core reaches the user, the clock, the disk and the till's devices
+// through. The Qt program, the script driver and the tests each supply their own set.
 #pragma once
 
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/locale.h"
+#include "platform/ports.h"
+#include "platform/raw_printer.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/ui.h"
@@ -18,6 +20,8 @@ struct Platform {
   Sound& sound;
   Shell& shell;
   Files& files;
+  Ports& ports;
+  RawPrinter& raw_printer;
 };
 
 }  // namespace ventro

@@ -5,7 +5,9 @@
 #include <QIcon>
 
 #include "app/win_main.h"
+#include "cups/cups_raw_printer.h"
 #include "platform/platform.h"
+#include "platform/posix_ports.h"
 #include "qt/main_window.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_host.h"
@@ -28,7 +30,9 @@ int main(int argc, char** argv) {
   ventro::QtSound sound;
   ventro::QtShell shell;
   ventro::StdFiles files;
-  ventro::Platform platform{ui, clock, locale, sound, shell, files};
+  ventro::PosixPorts ports(ventro::DefaultDataFolder() / ventro::kPortMappingFileName);
+  ventro::CupsRawPrinter raw_printer;
+  ventro::Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
 
   ventro::Path program_folder(program_dir.toStdU16String());
   ventro::QtHost host(program_folder);

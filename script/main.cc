@@ -5,8 +5,10 @@
 #include <sstream>
 
 #include "app/win_main.h"
+#include "cups/cups_raw_printer.h"
 #include "platform/locale.h"
 #include "platform/platform.h"
+#include "platform/posix_ports.h"
 #include "script/script_clock.h"
 #include "script/script_host.h"
 #include "script/script_system.h"
@@ -59,7 +61,9 @@ int main(int argc, char** argv) {
   SilentSound sound;
   LoggingShell shell(std::cout);
   StdFiles files;
-  Platform platform{ui, clock, locale, sound, shell, files};
+  PosixPorts ports(DefaultDataFolder() / kPortMappingFileName);
+  CupsRawPrinter raw_printer;
+  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
   ScriptHost host(std::move(lines), ui, clock, std::cout);
   if (!host.RunLeadingSetup()) return 2;
 

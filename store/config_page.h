@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/platform.h"
 #include "platform/ui.h"
 #include "store/settings_record.h"
 
@@ -18,6 +19,9 @@ namespace ventro {
 struct ConfigSheetContext {
   Ui& ui;
   LocalTime today;
+  // The devices and services of the run (the till pages show where ports lead and preview the
+  // pole display); null where a sheet runs without them, as in tests of other pages.
+  Platform* platform = nullptr;
 };
 
 struct ConfigPage {

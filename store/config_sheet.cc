@@ -4,7 +4,9 @@
 
 #include "store/config_general_page.h"
 #include "store/config_page.h"
+#include "store/config_pole_page.h"
 #include "store/config_terms_page.h"
+#include "store/config_till_page.h"
 
 namespace ventro {
 namespace {
@@ -14,6 +16,8 @@ std::vector<ConfigPage> SheetPages() {
   return {
       GeneralConfigPage(),
       TermsConfigPage(),
+      TillConfigPage(),
+      PoleConfigPage(),
   };
 }
 
@@ -24,8 +28,9 @@ void ApplyPages(const std::vector<ConfigPage>& pages, const ConfigSheetContext& 
 
 }  // namespace
 
-void RunConfigurationSheet(Ui& ui, const LocalTime& today, SettingsRecord& settings) {
-  const ConfigSheetContext context{ui, today};
+void RunConfigurationSheet(Ui& ui, const LocalTime& today, SettingsRecord& settings,
+                           Platform* platform) {
+  const ConfigSheetContext context{ui, today, platform};
   const std::vector<ConfigPage> pages = SheetPages();
 
   Dialog dialog;

@@ -1,11 +1,14 @@
 // Platform doubles for core tests: a user interface answered from queues, a clock that stands
-// still, and the real file system with writes that can be made to fail (tests run as root,
-// so permissions cannot be used for that).
+// still, the real file system with writes that can be made to fail (tests run as root,
+// so permissions cannot be used for that), the real ports kept away from the machine's own
+// devices, and a printer that records raw jobs.
 #pragma once
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix_ports.h"
 
 namespace ventro::test {
 
@@ -170,6 +174,56 @@ class TempDir {
   Path path_;
 };
 
+// Raw jobs kept instead of printed; `reachable` false makes every job fail, as a printer that
+// cannot be opened.
+class RecordingRawPrinter : public RawPrinter {
+ public:
+  struct Job {
+    std::string printer;
+    std::string document;
+    std::string bytes;
+  };
+  std::vector<Job> jobs;
+  std::vector<std::string> names = {"Receipt", "Kitchen"};
+  bool reachable = true;
+
+  bool Send(const std::string& printer, const std::string& document,
+            std::string_view bytes) override {
+    if (!reachable) return false;
+    jobs.push_back({printer, document, std::string(bytes)});
+    return true;
+  }
+  std::optional<std::vector<std::string>> PrinterNames() override {
+    if (!reachable) return std::nullopt;
+    return names;
+  }
+};
+
+// The real ports, with a mapping file of their own that sends every port to a device that
+// does not exist, so that no test reaches the machine's serial ports; MapPort points one
+// port at a device (a pseudo-terminal) through the same file a shop would edit.
+class TestPorts : private TempDir, public PosixPorts {
+ public:
+  TestPorts() : PosixPorts(TempDir::path() / kPortMappingFileName) {
+    for (int index = 0; index < kPortCount; ++index) {
+      mapping_[PortName(index)] = (TempDir::path() / ("no-" + PortName(index))).string();
+    }
+    WriteMapping();
+  }
+  void MapPort(const std::string& name, const std::string& device) {
+    mapping_[name] = device;
+    WriteMapping();
+  }
+  Path mapping_file() const { return TempDir::path() / kPortMappingFileName; }
+
+ private:
+  void WriteMapping() {
+    std::ofstream file(mapping_file(), std::ios::binary | std::ios::trunc);
+    for (const auto& [name, device] : mapping_) file << name << "=" << device << "\n";
+  }
+  std::map<std::string, std::string> mapping_;
+};
+
 // Everything a core test needs, wired into one Platform.
 struct TestPlatform {
   FakeUi ui;
@@ -178,7 +232,9 @@ struct TestPlatform {
   SilentSound sound;
   RecordingShell shell;
   FaultyFiles files;
-  Platform platform{ui, clock, locale, sound, shell, files};
+  TestPorts ports;
+  RecordingRawPrinter raw_printer;
+  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
 };
 
 }  // namespace ventro::test

@@ -1,0 +1,110 @@
+#include "devices/pole_display.h"
+
+#include <array>
+#include <vector>
+
+#include "base/format.h"
+#include "devices/code_list.h"
+#include "devices/port_output.h"
+
+namespace ventro {
+namespace {
+
+// Indexed as the page's lists are.
+constexpr std::array kBaudRates = {9600,  300,   600,   1200,   2400,   4800,  14400,
+                                   19200, 38400, 57600, 115200, 128000, 256000};
+constexpr std::array kDataBits = {8, 4, 5, 6, 7};
+constexpr std::array kParities = {Parity::kNone, Parity::kEven, Parity::kOdd};
+constexpr std::array kStopBits = {StopBits::kOne, StopBits::kOneAndHalf, StopBits::kTwo};
+
+// Descriptions up to this length are shown whole.
+constexpr size_t kWholeDescription = 12;
+// The price part of a cut line, two blanks included.
+constexpr size_t kPricePart = 10;
+
+template <typename T, size_t N>
+T Pick(const std::array<T, N>& list, int32_t index) {
+  return index >= 0 && static_cast<size_t>(index) < N ? list[static_cast<size_t>(index)] : list[0];
+}
+
+std::string Codes(const SettingsRecord& settings, PoleString which) {
+  return ParseCodeList(settings.pole_string(which));
+}
+
+// Sends one pole message: `writes` go out in turn on one opening of the port, framed by the
+// printer-off and printer-on lists, each on an opening of its own. The printer-on list is sent
+// even when the message failed, so a daisy-chained printer is never left switched off.
+bool SendPoleMessage(Platform& platform, const SettingsRecord& settings,
+                     const std::vector<std::string>& writes, const std::string& open_title) {
+  if (settings.pole_in_use() == 0) return false;
+  const std::string port = PolePortName(settings);
+  const SerialSettings line = PoleSerialSettings(settings);
+  const std::string off = Codes(settings, PoleString::kPrinterOff);
+  if (!off.empty()) WriteToPort(platform.ports, platform.ui, port, &line, {off}, open_title);
+  bool shown = WriteToPort(platform.ports, platform.ui, port, &line, writes, open_title);
+  const std::string on = Codes(settings, PoleString::kPrinterOn);
+  if (!on.empty()) WriteToPort(platform.ports, platform.ui, port, &line, {on}, open_title);
+  return shown;
+}
+
+// The clear codes, the first-line cursor codes and `text`: the first write of every message.
+std::string FirstLine(const SettingsRecord& settings, std::string_view text) {
+  return Codes(settings, PoleString::kClearDisplay) + Codes(settings, PoleString::kCursorLine1) +
+         std::string(text);
+}
+
+bool ShowText(Platform& platform, const SettingsRecord& settings, std::string_view text) {
+  return SendPoleMessage(platform, settings, {FirstLine(settings, text)}, "Problem");
+}
+
+}  // namespace
+
+SerialSettings PoleSerialSettings(const SettingsRecord& settings) {
+  SerialSettings line;
+  line.baud_rate = Pick(kBaudRates, settings.pole_baud_rate());
+  line.data_bits = Pick(kDataBits, settings.pole_data_bits());
+  line.parity = Pick(kParities, settings.pole_parity());
+  line.stop_bits = Pick(kStopBits, settings.pole_stop_bits());
+  return line;
+}
+
+std::string PolePortName(const SettingsRecord& settings) {
+  int32_t index = settings.pole_port();
+  return index >= 0 && index < kSerialPortCount ? PortName(index) : "";
+}
+
+std::string PoleItemText(std::string_view description, double line_total) {
+  if (description.size() <= kWholeDescription) {
+    return std::string(description) + " " + FormatAmount(line_total);
+  }
+  std::string price = "  " + FormatAmount(line_total);
+  return std::string(description.substr(0, kWholeDescription)) + price.substr(0, kPricePart);
+}
+
+bool ShowPolePassiveText(Platform& platform, const SettingsRecord& settings) {
+  std::string text = settings.pole_string(PoleString::kPassiveText);
+  return SendPoleMessage(platform, settings, {FirstLine(settings, text)}, "Pole display");
+}
+
+bool InitialisePoleDisplay(Platform& platform, const SettingsRecord& settings) {
+  return ShowPolePassiveText(platform, settings);
+}
+
+bool ShowPoleLastItem(Platform& platform, const SettingsRecord& settings,
+                      std::string_view description, double line_total) {
+  return ShowText(platform, settings, PoleItemText(description, line_total));
+}
+
+bool ShowPoleTotal(Platform& platform, const SettingsRecord& settings, double grand_total) {
+  return ShowText(platform, settings, "Total: " + FormatAmount(grand_total));
+}
+
+bool ShowPoleTenderAndChange(Platform& platform, const SettingsRecord& settings, double tendered,
+                             double change) {
+  std::vector<std::string> writes = {
+      FirstLine(settings, "Tender: " + FormatAmount(tendered)),
+      Codes(settings, PoleString::kCursorLine2) + "Change: " + FormatAmount(change)};
+  return SendPoleMessage(platform, settings, writes, "Problem");
+}
+
+}  // namespace ventro

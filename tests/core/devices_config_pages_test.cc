@@ -1,0 +1,150 @@
+// The "Till configuration" and "Pole configuration" pages of the configuration sheet: what
+// they show (the device behind each port), what they store, and the pole page's Preview.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "store/config_sheet.h"
+#include "tests/core/devices_pty.h"
+#include "tests/core/test_platform.h"
+
+namespace ventro {
+namespace {
+
+using test::PseudoTerminal;
+using test::TestPlatform;
+
+class TillPages : public ::testing::Test {
+ protected:
+  TillPages() { settings.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0}); }
+
+  void RunSheet(std::function<bool(Dialog&)> answer) {
+    p.ui.dialog_answers.push_back(std::move(answer));
+    RunConfigurationSheet(p.ui, p.clock.now, settings, &p.platform);
+  }
+
+  TestPlatform p;
+  SettingsRecord settings;
+};
+
+TEST_F(TillPages, PagesFollowTheGeneralOnesAndShowWherePortsLead) {
+  p.ports.MapPort("COM3", "/dev/ttyUSB0");
+  settings.set_drawer_port(8);
+  settings.set_pole_port(1);
+  Dialog shown;
+  RunSheet([&](Dialog& d) {
+    EXPECT_EQ(d.Field("pole_device").text, p.ports.DeviceOf("COM2"));
+    d.Field("pole_port").choice = 2;
+    d.on_change(d, "pole_port");
+    shown = d;
+    return false;
+  });
+  EXPECT_EQ(shown.Field("pole_device").text, "/dev/ttyUSB0");
+  EXPECT_EQ(shown.Field("drawer_device").text, p.ports.DeviceOf("LPT1"));
+  EXPECT_EQ(shown.Field("drawer_port").options.at(8), "LPT1:");
+  EXPECT_EQ(shown.Field("pole_port").options.at(7), "COM8");
+  EXPECT_EQ(shown.actions, (std::vector<std::string>{"Apply", "Preview"}));
+
+  std::vector<std::string> pages;
+  for (const DialogField& field : shown.fields) {
+    if (pages.empty() || pages.back() != field.page) pages.push_back(field.page);
+  }
+  EXPECT_EQ(pages, (std::vector<std::string>{"General", "Terms", "Till configuration",
+                                             "Pole configuration"}));
+  std::string table = shown.Field("printer_sequences").text;
+  EXPECT_EQ(table.substr(0, table.find('\n')), "Citizen 230: 27,112,0,50,250");
+  EXPECT_EQ(table.substr(table.rfind('\n') + 1), "Samsung SRP 270: 27,112,0,60,240");
+  // Cancelled: nothing stored.
+  EXPECT_EQ(settings.pole_port(), 1);
+}
+
+TEST_F(TillPages, TillPageStoresTheDrawerAndKeepsNumbersOutOfRange) {
+  RunSheet([](Dialog& d) {
+    EXPECT_EQ(d.Field("drawer_connection").choice, 1);  // first run: receipt printer
+    EXPECT_EQ(d.Field("printer_sequence").text, "27,112,0,25,250");
+    d.Field("drawer_connection").choice = 0;
+    d.Field("drawer_port").choice = 9;
+    d.Field("open_character").text = "255";
+    d.Field("repeat").text = "10";
+    d.Field("printer_sequence").text = "27,112,48,55,121";
+    d.Field("open_automatically").checked = true;
+    return true;
+  });
+  EXPECT_EQ(settings.drawer_connection(), 0);
+  EXPECT_EQ(settings.drawer_port(), 9);
+  EXPECT_EQ(settings.drawer_open_character(), 255);
+  EXPECT_EQ(settings.drawer_repeat(), 10);
+  EXPECT_EQ(settings.drawer_sequence(), "27,112,48,55,121");
+  EXPECT_EQ(settings.open_drawer_after_commit(), 1);
+
+  RunSheet([](Dialog& d) {
+    d.Field("drawer_connection").choice = 1;
+    d.Field("open_character").text = "256";
+    d.Field("repeat").text = "0";
+    d.Field("open_automatically").checked = false;
+    return true;
+  });
+  EXPECT_EQ(settings.drawer_connection(), 2);
+  EXPECT_EQ(settings.drawer_open_character(), 255);
+  EXPECT_EQ(settings.drawer_repeat(), 10);
+  EXPECT_EQ(settings.open_drawer_after_commit(), 0);
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+TEST_F(TillPages, PolePageStoresTheLineAndTheCodes) {
+  RunSheet([](Dialog& d) {
+    d.Field("pole_use").checked = true;
+    d.Field("pole_port").choice = 7;
+    d.Field("baud_rate").choice = 12;
+    d.Field("parity").choice = 1;
+    d.Field("data_bits").choice = 4;
+    d.Field("stop_bits").choice = 2;
+    d.Field("columns1").text = "20";
+    d.Field("columns2").text = "40";
+    d.Field("passive_text").text = "WELCOME";
+    d.Field("printer_on").text = "27,61,1";
+    d.Field("printer_off").text = "27,61,2";
+    d.Field("clear_display").text = "27,64";
+    d.Field("cursor_line1").text = "11";
+    d.Field("cursor_line2").text = "11,10";
+    return true;
+  });
+  EXPECT_EQ(settings.pole_in_use(), 2);
+  EXPECT_EQ(settings.pole_port(), 7);
+  EXPECT_EQ(settings.pole_baud_rate(), 12);
+  EXPECT_EQ(settings.pole_parity(), 1);
+  EXPECT_EQ(settings.pole_data_bits(), 4);
+  EXPECT_EQ(settings.pole_stop_bits(), 2);
+  EXPECT_EQ(settings.pole_columns_line1(), 20);
+  EXPECT_EQ(settings.pole_columns_line2(), 40);
+  EXPECT_EQ(settings.pole_string(PoleString::kPassiveText), "WELCOME");
+  EXPECT_EQ(settings.pole_string(PoleString::kPrinterOn), "27,61,1");
+  EXPECT_EQ(settings.pole_string(PoleString::kPrinterOff), "27,61,2");
+  EXPECT_EQ(settings.pole_string(PoleString::kClearDisplay), "27,64");
+  EXPECT_EQ(settings.pole_string(PoleString::kCursorLine1), "11");
+  EXPECT_EQ(settings.pole_string(PoleString::kCursorLine2), "11,10");
+}
+
+TEST_F(TillPages, PreviewStoresThePageAndShowsThePassiveText) {
+  PseudoTerminal pty;
+  ASSERT_TRUE(pty.ok());
+  p.ports.MapPort("COM1", pty.path());
+  RunSheet([&](Dialog& d) {
+    d.Field("passive_text").text = "OPEN";
+    d.Field("clear_display").text = "12";
+    d.on_change(d, "Preview");  // "Use" still off: nothing is shown
+    EXPECT_EQ(pty.ReadNothing(), "");
+    d.Field("pole_use").checked = true;
+    d.on_change(d, "Preview");
+    EXPECT_EQ(pty.Read(), "\x0cOPEN");
+    d.pressed = "Cancel";
+    return false;
+  });
+  // Preview stored the page; Cancel keeps what was stored.
+  EXPECT_EQ(settings.pole_in_use(), 2);
+  EXPECT_EQ(settings.pole_string(PoleString::kPassiveText), "OPEN");
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace ventro

@@ -1,0 +1,141 @@
+// The pole display on a pseudo-terminal: the bytes of each message with its control codes,
+// the line settings it applies, and what happens when the display is off or unreachable.
+#include <gtest/gtest.h>
+
+#include "devices/pole_display.h"
+#include "tests/core/devices_pty.h"
+#include "tests/core/test_platform.h"
+
+namespace ventro {
+namespace {
+
+using test::PseudoTerminal;
+using test::ShownMessage;
+using test::TestPlatform;
+
+class Pole : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(pty.ok());
+    settings.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0});
+    settings.set_pole_in_use(2);
+    settings.set_pole_port(2);  // COM3
+    p.ports.MapPort("COM3", pty.path());
+    // A standard ESC/POS display.
+    settings.set_pole_string(PoleString::kClearDisplay, "27,64");
+    settings.set_pole_string(PoleString::kCursorLine1, "11");
+    settings.set_pole_string(PoleString::kCursorLine2, "11,10");
+  }
+  void Unplug() { p.ports.MapPort("COM3", "/nonexistent/ttyUSB0"); }
+
+  TestPlatform p;
+  PseudoTerminal pty;
+  SettingsRecord settings;
+};
+
+TEST_F(Pole, LastItemShowsTwelveCharactersWholeAndCutsThirteen) {
+  EXPECT_TRUE(ShowPoleLastItem(p.platform, settings, "WHOLE MILK 2", 1.5));
+  EXPECT_EQ(pty.Read(), "\x1b\x40\x0bWHOLE MILK 2 1.50");
+  EXPECT_TRUE(ShowPoleLastItem(p.platform, settings, "WHOLE MILK 2L", 1.5));
+  EXPECT_EQ(pty.Read(), "\x1b\x40\x0bWHOLE MILK 2  1.50");
+  // The price part of a cut line is ten characters at most.
+  EXPECT_EQ(PoleItemText("CHAMPAGNE CASE", 1234567.891), "CHAMPAGNE CA  1234567.");
+  EXPECT_EQ(PoleItemText("", 0), " 0.00");
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+TEST_F(Pole, TotalPassiveTextAndTheCodesThatAreLeftEmpty) {
+  EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 12.5));
+  EXPECT_EQ(pty.Read(), "\x1b\x40\x0bTotal: 12.50");
+
+  settings.set_pole_string(PoleString::kCursorLine1, "");
+  settings.set_pole_string(PoleString::kPassiveText, "WELCOME TO THE SHOP");
+  EXPECT_TRUE(ShowPolePassiveText(p.platform, settings));
+  EXPECT_EQ(pty.Read(), "\x1b\x40WELCOME TO THE SHOP");
+
+  settings.set_pole_string(PoleString::kClearDisplay, "");
+  settings.set_pole_string(PoleString::kCursorLine1, "27,91,72");
+  EXPECT_TRUE(InitialisePoleDisplay(p.platform, settings));
+  EXPECT_EQ(pty.Read(), "\x1b[HWELCOME TO THE SHOP");
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+TEST_F(Pole, TenderAndChangeUseBothLinesFramedByThePrinterCodes) {
+  settings.set_pole_string(PoleString::kPrinterOff, "27,61,2");
+  settings.set_pole_string(PoleString::kPrinterOn, "27,61,1");
+  EXPECT_TRUE(ShowPoleTenderAndChange(p.platform, settings, 20, 7.5));
+  EXPECT_EQ(pty.Read(),
+            "\x1b=\x02"
+            "\x1b\x40\x0bTender: 20.00\x0b\nChange: 7.50"
+            "\x1b=\x01");
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+TEST_F(Pole, MessagesApplyThePageLineSettings) {
+  settings.set_pole_baud_rate(7);  // 19200
+  settings.set_pole_parity(2);     // odd
+  settings.set_pole_data_bits(4);  // 7
+  settings.set_pole_stop_bits(2);  // 2
+  EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 1));
+  termios line = pty.SlaveSettings();
+  EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B19200));
+  EXPECT_TRUE(line.c_cflag & PARODD);
+  EXPECT_TRUE(line.c_cflag & CSTOPB);
+  SerialSettings chosen = PoleSerialSettings(settings);
+  EXPECT_EQ(chosen.data_bits, 7);  // a pseudo-terminal always reports eight
+  EXPECT_EQ(chosen.parity, Parity::kOdd);
+
+  SerialSettings defaults = PoleSerialSettings(SettingsRecord());
+  EXPECT_EQ(defaults.baud_rate, 9600);
+  EXPECT_EQ(defaults.data_bits, 8);
+  EXPECT_EQ(defaults.parity, Parity::kNone);
+  EXPECT_EQ(defaults.stop_bits, StopBits::kOne);
+}
+
+TEST_F(Pole, NothingIsTouchedWithThePoleOff) {
+  settings.set_pole_in_use(0);
+  settings.set_pole_string(PoleString::kPrinterOff, "1");
+  settings.set_pole_string(PoleString::kPrinterOn, "2");
+  EXPECT_FALSE(ShowPolePassiveText(p.platform, settings));
+  EXPECT_FALSE(ShowPoleLastItem(p.platform, settings, "MILK", 1));
+  EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 1));
+  EXPECT_FALSE(ShowPoleTenderAndChange(p.platform, settings, 1, 0));
+  EXPECT_EQ(pty.ReadNothing(), "");
+  // Not even opened: an unreachable port would have said so.
+  Unplug();
+  EXPECT_FALSE(ShowPolePassiveText(p.platform, settings));
+  EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 1));
+  EXPECT_TRUE(p.ui.messages.empty());
+}
+
+TEST_F(Pole, AnUnreachablePortIsReportedAndTheNextMessageGoesThrough) {
+  Unplug();
+  EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 3));
+  EXPECT_FALSE(ShowPolePassiveText(p.platform, settings));
+  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open port"},
+                                                      {"Pole display", "Unable to open port"}}));
+
+  // Every opening is tried and reported: the printer-off list, the message, the printer-on
+  // list (which is never skipped, so a daisy-chained printer is not left switched off).
+  p.ui.messages.clear();
+  settings.set_pole_string(PoleString::kPrinterOff, "1");
+  settings.set_pole_string(PoleString::kPrinterOn, "2");
+  EXPECT_FALSE(ShowPoleLastItem(p.platform, settings, "MILK", 1));
+  EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>(3, "Unable to open port"));
+
+  // A port index beyond COM8 is a port that cannot be opened.
+  p.ui.messages.clear();
+  settings.set_pole_port(8);
+  settings.set_pole_string(PoleString::kPrinterOff, "");
+  settings.set_pole_string(PoleString::kPrinterOn, "");
+  EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 3));
+  EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Unable to open port"});
+
+  settings.set_pole_port(2);
+  p.ports.MapPort("COM3", pty.path());
+  EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 3));
+  EXPECT_EQ(pty.Read(), "\x1b\x40\x0bTotal: 3.00");
+}
+
+}  // namespace
+}  // namespace ventro
