@@ -8,6 +8,8 @@
 #include "app/ventro.h"
 #include "base/cp1252.h"
 #include "base/format.h"
+#include "sale/item_entry.h"
+#include "sale/totals_panel.h"
 #include "script/script_line.h"
 
 namespace ventro::script {
@@ -110,7 +112,13 @@ bool ScriptHost::RunLine(Ventro* ventro, const ScriptLine& line) {
       return true;
     }
     if (words.size() == 2 && words[1] == "basket") {
-      transcript_ << "unavailable dump basket" << std::endl;
+      for (const std::string& text : ventro->sale.list) {
+        transcript_ << "line " << Quote(Cp1252ToUtf8(text)) << std::endl;
+      }
+      for (const PanelFigure& figure : PaintTotalsPanel(*ventro)) {
+        transcript_ << "total " << figure.name << "=" << Quote(Cp1252ToUtf8(figure.text))
+                    << std::endl;
+      }
       return true;
     }
     return Fail(line, "dump takes title or basket");
@@ -144,7 +152,7 @@ bool ScriptHost::RunKey(Ventro& ventro, const std::string& key) {
       {"F5", Key::kF5}, {"F6", Key::kF6},     {"F7", Key::kF7},     {"F8", Key::kF8},
       {"F9", Key::kF9}, {"F10", Key::kF10},   {"F11", Key::kF11},   {"F12", Key::kF12}};
   if (key == "Enter") {
-    transcript_ << "unavailable item entry" << std::endl;
+    EnterItem(ventro);
     return true;
   }
   // Keys go through the same restrictions as every command.

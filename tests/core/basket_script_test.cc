@@ -1,0 +1,98 @@
+// Ringing up through ventro-script on the starter data: typed numbers, Enter, a repeat, a
+// scanned code and the parked baskets, read back with `dump basket`.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "test_platform.h"
+
+namespace ventro {
+namespace {
+
+// Clerk 1 signs on (new installation: empty password) and closes the tip of the day.
+constexpr char kSignOn[] = "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n";
+
+class BasketScriptTest : public ::testing::Test {
+ protected:
+  // Runs `script` and gives its transcript; the run must end normally.
+  std::string Run(const std::string& script) {
+    Path script_path = dir.path() / "script.txt";
+    std::ofstream(script_path) << kSignOn << script;
+    std::string command = "XDG_DATA_HOME='" + dir.path().string() + "' '" + VENTRO_SCRIPT_BINARY +
+                          "' --clock \"2026-12-06 09:30\" '" + script_path.string() + "' 2>&1";
+    std::string transcript;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return transcript;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) transcript.append(buffer, n);
+    int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << transcript;
+    return transcript;
+  }
+
+  test::TempDir dir;
+};
+
+// The lines of `transcript` from the first that starts with `from`, `count` of them.
+std::string Lines(const std::string& transcript, const std::string& from, int count) {
+  size_t start = transcript.find(from);
+  if (start == std::string::npos) return "<missing " + from + ">";
+  size_t end = start;
+  for (int k = 0; k < count && end != std::string::npos; ++k) end = transcript.find('\n', end + 1);
+  return transcript.substr(start, end == std::string::npos ? end : end - start + 1);
+}
+
+TEST_F(BasketScriptTest, TypedNumbersEnterAndRepeatFillTheBasket) {
+  std::string transcript =
+      Run("type 13\nkey Enter\n"
+          "type 1\nkey Enter\n"
+          "type 2\ncommand 2417\n"
+          "dump basket\n");
+  // Whisky carries the age alert once: the repeats raise none.
+  EXPECT_EQ(Lines(transcript, "message \"Age alert\"", 1), "message \"Age alert\" \"18\" OK\n");
+  EXPECT_EQ(transcript.find("message \"Age alert\"", transcript.find("Age alert") + 1),
+            std::string::npos);
+  // 24.95 with 20% tax 1: 4.99.
+  EXPECT_EQ(Lines(transcript, "line ", 12),
+            "line \"13  Baked beans 415g (60)  0.85\"\n"
+            "line \"1  Single malt Scotch whisky 70cl (12)  29.94\"\n"
+            "line \"1  Single malt Scotch whisky 70cl (12)  29.94\"\n"
+            "line \"1  Single malt Scotch whisky 70cl (12)  29.94\"\n"
+            "total lines=\"4\"\n"
+            "total transaction=\"Transaction: 1\"\n"
+            "total taxable=\"74.85\"\n"
+            "total non_taxable=\"0.85\"\n"
+            "total net=\"75.70\"\n"
+            "total tax1=\"14.97\"\n"
+            "total tax2=\"0.00\"\n"
+            "total grand=\"90.67\"\n");
+}
+
+TEST_F(BasketScriptTest, AScannedCodeAndTheParkedBaskets) {
+  std::string transcript =
+      Run("answer Configuration sku1_selection=on OK\ncommand 1053\n"
+          "type 2000000000022\nkey Enter\n"
+          "answer BASKETBOX 2\ncommand 2467\n"
+          "dump basket\n"
+          "answer BASKETBOX 1\ncommand 2467\n"
+          "dump basket\n");
+  EXPECT_NE(transcript.find("dialog BASKETBOX title=\"Please select a basket\""),
+            std::string::npos);
+  // Basket 2 is empty; back in basket 1 the gin is there, its string without a stock figure.
+  EXPECT_EQ(Lines(transcript, "total lines=\"0\"", 3),
+            "total lines=\"0\"\n"
+            "total transaction=\"Transaction: 1\"\n"
+            "total barcode=\"Barcode\"\n");
+  // 17.49 with 20% tax 1: 3.498 rounds up to 3.50.
+  EXPECT_EQ(Lines(transcript, "line ", 2),
+            "line \"2  London dry gin 70cl  20.99\"\n"
+            "total lines=\"1\"\n");
+}
+
+}  // namespace
+}  // namespace ventro
