@@ -1,7 +1,9 @@
 // Signing on through command 2457 and the splash, and the clerk set-up of "Operator setup", on
 // a data folder made by the first-run start.
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
