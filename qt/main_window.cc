@@ -6,19 +6,40 @@
 #include <QMenuBar>
 
 #include "app/command_table.h"
-#include "qt/sale_screen_frame.h"
+#include "qt/entry_box.h"
+#include "qt/sale_screen.h"
 #include "qt/text.h"
 
 namespace ventro {
 
-MainWindow::MainWindow(std::function<bool(int)> is_built, std::function<void(int)> run,
-                       QWidget* parent)
-    : QMainWindow(parent), is_built_(std::move(is_built)), run_(std::move(run)) {
+MainWindow::MainWindow(ScreenHooks hooks, QWidget* parent)
+    : QMainWindow(parent), hooks_(std::move(hooks)) {
   setWindowTitle(QStringLiteral("VENTRO"));
   setObjectName(QStringLiteral("VENTRO"));
-  setCentralWidget(new SaleScreenFrame);
+  SaleScreen::Handlers handlers;
+  handlers.command = [this](int id) { runCommand(id); };
+  handlers.key_command = [this](int id) { runCommand(id, true); };
+  handlers.enter = [this] {
+    if (hooks_.enter) hooks_.enter();
+    refresh();
+  };
+  handlers.entry_edited = [this](const QString& text) {
+    if (hooks_.entry_edited) hooks_.entry_edited(ToCore(text));
+  };
+  handlers.line_selected = [this](int row) {
+    if (hooks_.line_selected) hooks_.line_selected(row);
+  };
+  handlers.quick_select_count_changed = [this](int count) {
+    if (!hooks_.quick_select_count_changed) return;
+    hooks_.quick_select_count_changed(count);
+    refresh();
+  };
+  screen_ = new SaleScreen(std::move(handlers));
+  setCentralWidget(screen_);
+  screen_->setEnabledBy(hooks_.is_built);
   buildMenus();
   resize(kMainWindowSize);
+  refresh();
 }
 
 void MainWindow::buildMenus() {
@@ -31,9 +52,7 @@ void MainWindow::buildMenus() {
       if (!command.key.empty()) text += u'\t' + ToQt(command.key);
       QAction* action = menu->addAction(text);
       action->setData(command.id);
-      connect(action, &QAction::triggered, this, [this, id = command.id] {
-        if (run_) run_(id);
-      });
+      connect(action, &QAction::triggered, this, [this, id = command.id] { runCommand(id); });
     }
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenu(menu); });
     updateMenu(menu);
@@ -43,8 +62,32 @@ void MainWindow::buildMenus() {
 void MainWindow::updateMenu(QMenu* menu) {
   for (QAction* action : menu->actions()) {
     if (action->isSeparator()) continue;
-    action->setEnabled(is_built_ && is_built_(action->data().toInt()));
+    const int id = action->data().toInt();
+    action->setEnabled(hooks_.is_enabled && hooks_.is_enabled(id));
+    // Only a checked entry is checkable, so an unchecked one shows no empty box.
+    const bool checked = hooks_.is_checked && hooks_.is_checked(id);
+    action->setCheckable(checked);
+    action->setChecked(checked);
   }
+}
+
+void MainWindow::refresh() {
+  if (hooks_.view) screen_->refresh(hooks_.view());
+  const QList<QAction*> menus = menuBar()->actions();
+  for (size_t i = 0; i < MenuTitles().size() && i < static_cast<size_t>(menus.size()); ++i) {
+    const bool enabled = !hooks_.is_menu_enabled || hooks_.is_menu_enabled(MenuTitles()[i]);
+    menus[static_cast<qsizetype>(i)]->setEnabled(enabled);
+  }
+}
+
+void MainWindow::runCommand(int id, bool from_key) {
+  if (from_key && hooks_.key) {
+    hooks_.key(id);
+  } else if (hooks_.run) {
+    hooks_.run(id);
+  }
+  refresh();
+  if (isVisible()) screen_->entryBox()->setFocus(Qt::OtherFocusReason);
 }
 
 QAction* MainWindow::commandAction(int id) const {
@@ -65,7 +108,7 @@ void MainWindow::showAtStart(QSize desktop) {
   fitStartFrame();
   raise();
   activateWindow();
-  centralWidget()->setFocus(Qt::OtherFocusReason);
+  screen_->entryBox()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::fitStartFrame() {
@@ -76,6 +119,14 @@ void MainWindow::fitStartFrame() {
   if (frame.width() <= 0 && frame.height() <= 0) return;
   start_frame_pending_ = false;
   resize(kMainWindowSize - frame);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Coming back to the window puts the typing back into the item entry box.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    screen_->entryBox()->setFocus(Qt::ActiveWindowFocusReason);
+  }
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

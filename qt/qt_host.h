@@ -17,9 +17,9 @@ class QtHost : public Host {
   explicit QtHost(const Path& program_folder);
   ~QtHost() override;
 
-  // Shows the splash window for 2,000 ms, then the main window, forwards the sign-on command
-  // (2457) to the core as the splash closes, and runs the event loop until Quit or the main
-  // window is closed.
+  // Shows the splash window for 2,000 ms, then the main window, hands the closing of the
+  // splash to the core (the sign-on), and runs the event loop until Quit or the main window is
+  // closed. The window sends its commands, keys and edits to `ventro` meanwhile.
   void RunMessageLoop(Ventro& ventro) override;
   void Quit() override;
   void SetTitle(const std::string& title) override;
@@ -32,6 +32,7 @@ class QtHost : public Host {
   std::unique_ptr<MainWindow> main_window_;
   Ventro* ventro_ = nullptr;  // set while the loop runs
   bool quit_requested_ = false;
+  int quick_select_count_ = 0;  // the layout's count, kept for the run until it starts
 };
 
 }  // namespace ventro

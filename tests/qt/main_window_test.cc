@@ -1,5 +1,5 @@
-// The main window's menu bar against the core's command table, its start position and the
-// splash window.
+// The main window's menu bar against the core's command table, its greying and check marks,
+// its start position and the splash window.
 #include <set>
 
 #include <QAction>
@@ -10,18 +10,30 @@
 #include <QtTest>
 
 #include "app/command_table.h"
+#include "qt/entry_box.h"
 #include "qt/main_window.h"
+#include "qt/sale_screen.h"
 #include "qt/splash_window.h"
 #include "qt/text.h"
 
 namespace ventro {
+namespace {
+
+ScreenHooks Hooks(std::function<bool(int)> is_enabled, std::function<void(int)> run) {
+  ScreenHooks hooks;
+  hooks.is_enabled = std::move(is_enabled);
+  hooks.run = std::move(run);
+  return hooks;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
   void menuBarFollowsTheCommandTable() {
-    MainWindow window([](int) { return true; }, [](int) {});
+    MainWindow window(Hooks([](int) { return true; }, [](int) {}));
     QList<QAction*> menus = window.menuBar()->actions();
     QCOMPARE(static_cast<size_t>(menus.size()), MenuTitles().size());
     for (size_t i = 0; i < MenuTitles().size(); ++i) {
@@ -48,8 +60,8 @@ class MainWindowTest : public QObject {
   void unbuiltCommandsAreGreyedAndEntriesForwardTheirNumber() {
     std::set<int> built = {1000};
     std::vector<int> run;
-    MainWindow window([&](int id) { return built.count(id) > 0; },
-                      [&](int id) { run.push_back(id); });
+    MainWindow window(
+        Hooks([&](int id) { return built.count(id) > 0; }, [&](int id) { run.push_back(id); }));
     QAction* exit = window.commandAction(1000);
     QAction* configuration = window.commandAction(1053);
     QVERIFY(exit->isEnabled());
@@ -64,8 +76,33 @@ class MainWindowTest : public QObject {
     QVERIFY(configuration->isEnabled());
   }
 
+  void checkMarksAndWholeMenusFollowTheCore() {
+    std::set<int> checked = {3017};
+    bool reports_free = true;
+    ScreenHooks hooks = Hooks([](int) { return true; }, [](int) {});
+    hooks.is_checked = [&](int id) { return checked.count(id) > 0; };
+    hooks.is_menu_enabled = [&](std::string_view title) {
+      return reports_free || title != "Reports";
+    };
+    MainWindow window(std::move(hooks));
+    QVERIFY(window.commandAction(3017)->isChecked());
+    QVERIFY(!window.commandAction(3024)->isChecked());
+    QVERIFY(!window.commandAction(3024)->isCheckable());
+
+    checked = {3024};
+    reports_free = false;
+    window.refresh();
+    QMetaObject::invokeMethod(window.commandAction(3024)->associatedObjects().value(0),
+                              "aboutToShow");
+    QVERIFY(window.commandAction(3024)->isChecked());
+    QVERIFY(!window.commandAction(3017)->isChecked());
+    for (QAction* top : window.menuBar()->actions()) {
+      QCOMPARE(top->isEnabled(), top->text() != "Reports");
+    }
+  }
+
   void closingTheWindowCallsTheCloseHandler() {
-    MainWindow window([](int) { return true; }, [](int) {});
+    MainWindow window(Hooks([](int) { return true; }, [](int) {}));
     bool closed = false;
     window.setCloseHandler([&] { closed = true; });
     window.show();
@@ -74,14 +111,14 @@ class MainWindowTest : public QObject {
   }
 
   void startsCentredAcrossAtTheTopWithTheFocus() {
-    MainWindow window([](int) { return true; }, [](int) {});
+    MainWindow window(Hooks([](int) { return true; }, [](int) {}));
     QCOMPARE(window.windowTitle(), QString("VENTRO"));
     window.showAtStart(QSize(1280, 1024));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(1280 / 2 - 512, 2));
     QCOMPARE(window.frameGeometry().size(), kMainWindowSize);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QVERIFY(window.centralWidget()->hasFocus());
+    QVERIFY(window.saleScreen()->entryBox()->hasFocus());
   }
 
   void splashMakesPureBlueTransparent() {
