@@ -7,12 +7,14 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "devices/drawer.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
 #include "operators/user_control.h"
 #include "records/supplier_maintenance.h"
 #include "sale/basket_commands.h"
+#include "sale/commit.h"
 #include "sale/credit_tender.h"
 #include "sale/item_entry.h"
 #include "sale/non_inventory.h"
@@ -49,11 +51,18 @@ void QuickSelectButton(Ventro& v) {
   PressQuickSelect(v, kSlot);
 }
 
+// The drawer, then its line in the day text log; a drawer that could not be opened (its
+// message was shown) is not logged as opened.
+void OpenTillDrawerCommand(Ventro& v) {
+  if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v);
+}
+
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{1000, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{1034, AssociateCustomer},
-    CommandHandler{1053, [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings); }},
+    CommandHandler{
+        1053, [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
     CommandHandler{1055, [](Ventro& v) { AmendSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{1058, [](Ventro& v) { RunNonInventorySettings(v.ui(), v.settings); }},
     CommandHandler{1061, ShowAbout},
@@ -62,6 +71,7 @@ constexpr std::array kHandlers = {
     CommandHandler{1081, AddTransactionNote},
     CommandHandler{1098, OpenHelp},
     CommandHandler{2408, SellNonInventoryItem},
+    CommandHandler{2410, OpenTillDrawerCommand},
     CommandHandler{2413, ToggleTradePrices},
     CommandHandler{2415, VoidSelectedLine},
     CommandHandler{2417, RepeatLastLine},

@@ -2,9 +2,12 @@
 // a pseudo-terminal standing in for the port, or in the raw job to the receipt printer.
 #include <gtest/gtest.h>
 
+#include "app/dispatch.h"
+#include "app/ventro.h"
 #include "devices/code_list.h"
 #include "devices/cutter.h"
 #include "devices/drawer.h"
+#include "store/day_log.h"
 #include "tests/core/devices_pty.h"
 #include "tests/core/test_platform.h"
 
@@ -117,6 +120,35 @@ TEST_F(Drawer, CutterSendsItsSequenceToItsPort) {
   settings.set_cutter_port(0);  // COM1, mapped nowhere
   EXPECT_FALSE(SendCutterSequence(p.platform, settings));
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open port"}}));
+}
+
+class NoWindow : public Host {
+ public:
+  void RunMessageLoop(Ventro&) override {}
+  void Quit() override {}
+  void SetTitle(const std::string&) override {}
+  void ScreenChanged() override {}
+};
+
+TEST_F(Drawer, OpenDrawerCommandLogsTheTillOpenedOnlyWhenTheDrawerOpened) {
+  test::TempDir dir;
+  NoWindow host;
+  Ventro ventro(p.platform, host, StartOptions{dir.path(), dir.path()});
+  ventro.settings.ApplyFirstRunDefaults(p.clock.now);
+  ventro.settings.set_signed_on_clerk(1);
+  Path log = DayTextLogPath(dir.path(), p.clock.now);
+
+  p.raw_printer.reachable = false;
+  DispatchCommand(ventro, 2410);
+  EXPECT_EQ(p.ui.MessageTexts(),
+            std::vector<std::string>{"Unable to open printer for till drawer"});
+  EXPECT_FALSE(p.files.Exists(log));
+
+  p.raw_printer.reachable = true;
+  DispatchCommand(ventro, 2410);
+  ASSERT_EQ(p.raw_printer.jobs.size(), 1u);
+  EXPECT_EQ(p.raw_printer.jobs[0].bytes, "\x1b\x70\x00\x19\xfa"s);
+  EXPECT_EQ(p.files.ReadAll(log).value_or(""), "\r\n09:30 06/12/2026  Till opened.\r\n");
 }
 
 }  // namespace
