@@ -217,18 +217,6 @@ TEST_F(CommitTest, AMissingInventoryFileStopsTheCommitBeforeAnyLog) {
   EXPECT_EQ(v().settings.next_transaction(), 1);
 }
 
-TEST_F(CommitTest, ALineWithoutAnItemNeedsNoInventoryFile) {
-  std::filesystem::remove(Data("inventory.dat"));
-  AddLine(0, "DELIVERY", 3.00, 0, 0, 0, false);
-  Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
-  std::string items = Read("2026/12/6/itemslog.dat");
-  ASSERT_EQ(items.size(), 132u);
-  EXPECT_EQ(GetAt<int64_t>(items, 8), 18);
-  EXPECT_EQ(GetAt<int64_t>(items, 24), 0);
-  EXPECT_FALSE(Exists("inventory.dat"));
-}
-
 TEST_F(CommitTest, ATrailingPartialRecordIsCutBeforeTheAppend) {
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");

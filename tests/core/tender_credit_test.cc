@@ -130,33 +130,5 @@ TEST_F(CreditTest, ARefusedCommitPutsTheCustomerAndTheBasketBack) {
   EXPECT_EQ(basket().customer_number, 0);
 }
 
-TEST(RemoveTaxTest, TaxedLinesBecomeNonTaxableAndTheTotalsFollow) {
-  Basket basket;
-  basket.line_count = 2;
-  basket.taxable_amount[0] = 10.00;
-  basket.tax1[0] = 2.00;
-  basket.tax2[0] = 0.50;
-  basket.line_total[0] = 12.50;
-  basket.non_taxable_amount[1] = 3.00;
-  basket.line_total[1] = 3.00;
-  basket.totals = {.non_taxable_total = 3.00,
-                   .taxable_total = 10.00,
-                   .net_total = 13.00,
-                   .tax1_total = 2.00,
-                   .tax2_total = 0.50,
-                   .grand_total = 15.50};
-  RemoveTax(basket);
-  EXPECT_EQ(basket.non_taxable_amount[0], 10.00);
-  EXPECT_EQ(basket.taxable_amount[0], 0);
-  EXPECT_EQ(basket.tax1[0] + basket.tax2[0], 0);
-  EXPECT_EQ(basket.line_total[0], 10.00);
-  EXPECT_EQ(basket.line_total[1], 3.00);
-  EXPECT_EQ(basket.totals.non_taxable_total, 13.00);
-  EXPECT_EQ(basket.totals.taxable_total, 0);
-  EXPECT_EQ(basket.totals.net_total, 13.00);
-  EXPECT_EQ(basket.totals.grand_total, 13.00);
-  EXPECT_EQ(basket.totals.tax1_total + basket.totals.tax2_total, 0);
-}
-
 }  // namespace
 }  // namespace ventro
