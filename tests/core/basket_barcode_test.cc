@@ -62,7 +62,8 @@ class BarcodeTest : public BasketTest {
 
 TEST_F(BarcodeTest, TheFirstRecordInFileOrderWinsAndTheNextTakesOverWhenItGoes) {
   // Item 9 comes first in the file although its number is higher.
-  WriteInventory({Coded(9, "5000111"), Coded(2, "5000111"), Coded(3, "4000222")});
+  WriteInventory({Coded(9, "5000111"), Coded(2, "5000111"), Coded(3, "4000222"), Coded(4, "")});
+  Enter("");  // matches nothing, not the first item without a code
   Enter("5000111");
   EXPECT_EQ(basket().item_number[0], 9);
   EXPECT_EQ(v->sale.list[0], "9  ITEM 9 (50)  1.00");
@@ -75,23 +76,13 @@ TEST_F(BarcodeTest, TheFirstRecordInFileOrderWinsAndTheNextTakesOverWhenItGoes) 
   Enter("5000111");
   Enter("7000333");
   EXPECT_EQ(basket().item_number[2], 2);
-  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Invalid entry", "5000111"}}));
+  EXPECT_EQ(p.ui.messages,
+            (std::vector<ShownMessage>{{"Invalid entry", ""}, {"Invalid entry", "5000111"}}));
 
   // A new record takes the freed first slot and with it the first match.
   AddRecord(Coded(12, "4000222"));
   Enter("4000222");
   EXPECT_EQ(basket().item_number[3], 12);
-}
-
-TEST_F(BarcodeTest, CodesAreMatchedExactlyAfterUpperCasingAndAnEmptyEntryMatchesNothing) {
-  WriteInventory({Coded(1, ""), Coded(2, "AB-12")});
-  Enter("ab-12");
-  Enter("AB-1");
-  Enter("");
-  EXPECT_EQ(basket().line_count, 1);
-  EXPECT_EQ(basket().item_number[0], 2);
-  EXPECT_EQ(p.ui.messages,
-            (std::vector<ShownMessage>{{"Invalid entry", "AB-1"}, {"Invalid entry", ""}}));
 }
 
 TEST_F(BarcodeTest, TheIndexFollowsEveryChangeLikeAFileScan) {

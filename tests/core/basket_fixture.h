@@ -70,7 +70,6 @@ class BasketTest : public ::testing::Test {
   }
 
   const Basket& basket() const { return v->sale.basket; }
-  double LineTotal(int line) const { return basket().line_total[static_cast<size_t>(line)]; }
   std::vector<double> LineTotals() const {
     return {basket().line_total.begin(), basket().line_total.begin() + basket().line_count};
   }

@@ -9,90 +9,55 @@ namespace ventro {
 namespace {
 
 TaxRules Rules(int64_t rate1, int64_t rate2) {
-  TaxRules rules;
-  rules.tax1_active = rate1 > 0;
-  rules.tax1_rate = rate1;
-  rules.tax2_active = rate2 > 0;
-  rules.tax2_rate = rate2;
-  return rules;
+  return {rate1 > 0, rate1, rate2 > 0, rate2, false, false, 0};
 }
 
-TEST(RoundTaxTest, RoundsOnTheThirdDecimalOfTheText) {
+TEST(LineTaxTest, RoundsOnTheThirdDecimalOfTheText) {
   EXPECT_DOUBLE_EQ(RoundTax(0.0144, false), 0.01);  // "0.014"
   EXPECT_DOUBLE_EQ(RoundTax(0.0151, false), 0.02);  // "0.015" -> "0.019"
   EXPECT_DOUBLE_EQ(RoundTax(0.0151, true), 0.01);   // "No tax rounding": down instead
-  EXPECT_DOUBLE_EQ(RoundTax(0.0144, true), 0.01);   // below 5 the flag changes nothing
-  // A binary value just below the half cent still prints "...5" and rounds up, which "%.2f"
-  // alone would not do.
+  EXPECT_DOUBLE_EQ(RoundTax(0.0144, true), 0.01);
+  // Just below the half cent in binary, but "1.005" as text: up, where "%.2f" alone goes down.
   EXPECT_DOUBLE_EQ(RoundTax(1.0049999, false), 1.01);
-  EXPECT_DOUBLE_EQ(RoundTax(2.9950, false), 3.00);
-  EXPECT_DOUBLE_EQ(RoundTax(4.99, false), 4.99);
-  EXPECT_DOUBLE_EQ(RoundTax(0, false), 0);
 }
 
-TEST(LineTaxTest, TaxCodesChooseTheTaxes) {
+TEST(LineTaxTest, TaxCodesChooseTheTaxesAndTax2MayCompound) {
   TaxRules rules = Rules(1000, 500);  // 10% and 5%
-  LineTax both = ComputeLineTax(rules, kTaxCodeBoth, 10.00, 0, false);
-  EXPECT_DOUBLE_EQ(both.tax1, 1.00);
-  EXPECT_DOUBLE_EQ(both.tax2, 0.50);
-  LineTax tax1_only = ComputeLineTax(rules, kTaxCodeTax1, 10.00, 0, false);
-  EXPECT_DOUBLE_EQ(tax1_only.tax1, 1.00);
-  EXPECT_DOUBLE_EQ(tax1_only.tax2, 0);
-  LineTax tax2_only = ComputeLineTax(rules, kTaxCodeTax2, 10.00, 0, false);
-  EXPECT_DOUBLE_EQ(tax2_only.tax1, 0);
-  EXPECT_DOUBLE_EQ(tax2_only.tax2, 0.50);
-  LineTax none = ComputeLineTax(rules, kTaxCodeNone, 10.00, 0, false);
-  EXPECT_DOUBLE_EQ(none.tax1 + none.tax2, 0);
-
-  // An inactive tax or a zero rate charges nothing.
-  rules.tax1_active = false;
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 10.00, 0, false).tax1, 0);
-  rules = Rules(1000, 500);
-  rules.tax2_rate = 0;
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 10.00, 0, false).tax2, 0);
-}
-
-TEST(LineTaxTest, CompoundedTax2IsChargedOnThePriceWithTax1) {
-  TaxRules rules = Rules(1000, 500);
+  auto tax = [&rules](int code) {
+    LineTax t = ComputeLineTax(rules, code, 10.00, 0, false);
+    return std::pair(t.tax1, t.tax2);
+  };
+  EXPECT_EQ(tax(kTaxCodeBoth), std::pair(1.00, 0.50));
+  EXPECT_EQ(tax(kTaxCodeTax1), std::pair(1.00, 0.0));
+  EXPECT_EQ(tax(kTaxCodeTax2), std::pair(0.0, 0.50));
+  EXPECT_EQ(tax(kTaxCodeNone), std::pair(0.0, 0.0));
   rules.tax2_compound = true;
-  LineTax tax = ComputeLineTax(rules, kTaxCodeBoth, 10.00, 0, false);
-  EXPECT_DOUBLE_EQ(tax.tax1, 1.00);
-  EXPECT_DOUBLE_EQ(tax.tax2, 0.55);  // 5% of 11.00
-  // Tax code 3 has no tax 1 to compound on.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeTax2, 10.00, 0, false).tax2, 0.50);
+  EXPECT_EQ(tax(kTaxCodeBoth), std::pair(1.00, 0.55));  // 5% of 11.00
+  EXPECT_EQ(tax(kTaxCodeTax2), std::pair(0.0, 0.50));   // nothing to compound on
 }
 
 TEST(LineTaxTest, ThresholdChargesTax1FromTheLineThatCrossesIt) {
   TaxRules rules = Rules(1000, 0);
   rules.threshold_only = true;
   rules.threshold = 100.00;
-  // Lines adding up to 90.00 carry no tax 1.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 50.00, 0, false).tax1, 0);
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 40.00, 50.00, false).tax1, 0);
-  // The 20.00 line that crosses it carries tax 1 on 110.00.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 20.00, 90.00, false).tax1, 11.00);
-  // Later lines carry tax 1 on their own price.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 5.00, 110.00, false).tax1, 0.50);
-  // Reaching the threshold exactly is not passing it.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 10.00, 90.00, false).tax1, 0);
-  // A basket already at the threshold is taxed on the next line's price alone.
-  EXPECT_DOUBLE_EQ(ComputeLineTax(rules, kTaxCodeBoth, 10.00, 100.00, false).tax1, 1.00);
-}
+  auto tax1 = [&rules](double price, double so_far) {
+    return ComputeLineTax(rules, kTaxCodeBoth, price, so_far, false).tax1;
+  };
+  EXPECT_DOUBLE_EQ(tax1(50.00, 40.00), 0);      // up to 90.00: none
+  EXPECT_DOUBLE_EQ(tax1(10.00, 90.00), 0);      // reaching it is not passing it
+  EXPECT_DOUBLE_EQ(tax1(20.00, 90.00), 11.00);  // crossing: tax on 110.00
+  EXPECT_DOUBLE_EQ(tax1(5.00, 110.00), 0.50);   // later lines: their own price
+  EXPECT_DOUBLE_EQ(tax1(10.00, 100.00), 1.00);  // from the threshold on
 
-TEST(LineTaxTest, RetailPriceWithTaxComparesTheThresholdWithThePriceAlone) {
+  // A label's price compares the threshold with the price alone.
   InventoryRecord item;
   item.set_retail_price(10.00);
   item.set_tax(kTaxCodeBoth);
-  TaxRules rules = Rules(1000, 500);
-  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 11.50);
-  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, true), 10.00);
-  rules.threshold_only = true;
   rules.threshold = 10.00;
-  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 10.50);  // no tax 1 at the threshold
-  rules.threshold = 9.99;
-  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 11.50);
-  item.set_tax(kTaxCodeNone);
   EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 10.00);
+  rules.threshold = 9.99;
+  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 11.00);
+  EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, true), 10.00);
 }
 
 }  // namespace
