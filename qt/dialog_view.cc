@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "qt/text.h"
@@ -44,6 +46,16 @@ class FittingScrollArea : public QScrollArea {
     return hint.boundedTo(QSize(available.width() - 60, available.height() - 160));
   }
 };
+
+// The keys of an on-screen keypad among a dialog's actions.
+bool IsKeypadKey(const std::string& action) {
+  return (action.size() == 1 && action[0] >= '0' && action[0] <= '9') || action == "C" ||
+         action == "CE" || action == "CA";
+}
+constexpr QSize kKeypadKeySize(56, 44);
+
+// Notes wrap; below this width a sentence would stand a word or two to a line.
+constexpr int kNoteMinimumWidth = 360;
 
 bool IsLineEdit(FieldKind kind) {
   return kind == FieldKind::kText || kind == FieldKind::kNumber || kind == FieldKind::kPassword ||
@@ -148,7 +160,11 @@ QWidget* DialogView::buildFields(const std::vector<size_t>& indices, bool allow_
   left->addStretch();
   if (right != left) right->addStretch();
 
-  if (!allow_scroll && !long_page) return content;
+  // A short plain dialog needs no scroll area, which would also keep its wrapped notes from
+  // asking for the height they need.
+  const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  const bool fits = content->sizeHint().height() < available.height() - 160;
+  if (!long_page && (!allow_scroll || fits)) return content;
   return new FittingScrollArea(content);
 }
 
@@ -219,6 +235,7 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
       auto* note = new QLabel;
       note->setWordWrap(true);
       note->setTextFormat(Qt::PlainText);
+      note->setMinimumWidth(kNoteMinimumWidth);
       return note;
     }
   }
@@ -226,11 +243,46 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
 }
 
 void DialogView::buildButtons(QVBoxLayout* layout) {
+  // A dialog with a keypad among its actions (digits, "C", "CE") shows it as a block of keys
+  // beside its other actions, rather than as one row wider than the screen.
+  const auto keypad_count = std::count_if(dialog_.actions.begin(), dialog_.actions.end(),
+                                          [](const std::string& a) { return IsKeypadKey(a); });
+  const bool with_keypad = keypad_count >= 10;
+  QGridLayout* keys = nullptr;
+  QVBoxLayout* side = nullptr;
+  if (with_keypad) {
+    auto* row = new QHBoxLayout;
+    side = new QVBoxLayout;
+    keys = new QGridLayout;
+    keys->setSpacing(4);
+    row->addStretch();
+    row->addLayout(side);
+    row->addSpacing(16);
+    row->addLayout(keys);
+    row->addStretch();
+    side->addStretch();
+    layout->addLayout(row);
+  }
+
   auto* box = new QDialogButtonBox;
+  int key_index = 0;
   for (const std::string& action : dialog_.actions) {
     bool apply = action == "Apply";
-    QPushButton* button = box->addButton(
-        ToQt(action), apply ? QDialogButtonBox::ApplyRole : QDialogButtonBox::ActionRole);
+    QPushButton* button = nullptr;
+    if (with_keypad) {
+      button = new QPushButton(ToQt(action));
+      if (IsKeypadKey(action)) {
+        button->setFixedSize(kKeypadKeySize);
+        keys->addWidget(button, key_index / 3, key_index % 3);
+        ++key_index;
+      } else {
+        button->setFixedHeight(kKeypadKeySize.height());
+        side->insertWidget(side->count() - 1, button);
+      }
+    } else {
+      button = box->addButton(ToQt(action),
+                              apply ? QDialogButtonBox::ApplyRole : QDialogButtonBox::ActionRole);
+    }
     connect(button, &QPushButton::clicked, this, [this, action] { actionPressed(action); });
     buttons_.push_back({action, button});
     if (apply) {
@@ -248,6 +300,20 @@ void DialogView::buildButtons(QVBoxLayout* layout) {
   for (auto& entry : buttons_) entry.second->setAutoDefault(false);
   if (default_button) default_button->setDefault(true);
   layout->addWidget(box);
+}
+
+void DialogView::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Once laid out at its final width, each wrapped note asks for the height it needs.
+  QTimer::singleShot(0, this, [this] { fitNotes(); });
+}
+
+void DialogView::fitNotes() {
+  for (size_t i = 0; i < dialog_.fields.size() && i < widgets_.size(); ++i) {
+    if (dialog_.fields[i].kind != FieldKind::kNote || !widgets_[i]) continue;
+    QWidget* note = widgets_[i];
+    note->setMinimumHeight(note->heightForWidth(note->width()));
+  }
 }
 
 bool DialogView::run() {
@@ -353,6 +419,7 @@ void DialogView::refresh() {
     }
   }
   refreshing_ = false;
+  if (isVisible()) fitNotes();
 }
 
 }  // namespace ventro

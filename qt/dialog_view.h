@@ -38,6 +38,7 @@ class DialogView : public QDialog {
  protected:
   // Escape and the window's close button.
   void reject() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Block;
@@ -52,6 +53,8 @@ class DialogView : public QDialog {
   void actionPressed(const std::string& action);
   void closeWith(const std::string& button);
   void refresh();
+  // Gives each wrapped note the height its text needs at the note's present width.
+  void fitNotes();
 
   Dialog& dialog_;
   std::vector<DialogField> original_fields_;  // restored on Cancel

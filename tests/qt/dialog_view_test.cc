@@ -243,6 +243,52 @@ class DialogViewTest : public QObject {
     for (int i = 0; i < 60; ++i) QVERIFY(view.fieldWidget("f" + std::to_string(i)));
   }
 
+  void wrappedNotesAreShownWhole() {
+    Dialog dialog;
+    dialog.title = "TIP OF THE DAY";
+    dialog.Add(TextField("number", "", "Tip 1 of 2", 0)).kind = FieldKind::kReadOnly;
+    dialog.Add(NoteField("tip", ""));
+    dialog.Add(CheckField("off", "Do not show tips at start-up", false));
+    dialog.buttons = {"OK"};
+    dialog.actions = {"Next tip"};
+    dialog.on_change = [](Dialog& d, const std::string&) {
+      d.Field("tip").text =
+          "Back up your data regularly with Utilities, \"Backup\", and keep the copy away from "
+          "the till, in case the computer is lost, stolen or broken.";
+    };
+    dialog.on_change(dialog, "");
+    DialogView view(dialog);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto* note = static_cast<QLabel*>(view.fieldWidget("tip"));
+    QTRY_VERIFY(note->height() >= note->heightForWidth(note->width()));
+    QVERIFY(view.fieldWidget("off")->isVisible());
+    QVERIFY(view.fieldWidget("off")->geometry().bottom() <=
+            view.fieldWidget("off")->parentWidget()->height());
+  }
+
+  void aLogOnKeypadStandsAsABlockOfKeys() {
+    Dialog dialog;
+    dialog.title = "Log on";
+    dialog.Add(TextField("password", "Password", "", 9)).kind = FieldKind::kPassword;
+    dialog.actions = {"Up", "Down", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "C", "CE"};
+    dialog.buttons = {"OK", "Exit"};
+    DialogView view(dialog);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(view.width() < 600);
+    // Three keys to a row, in the order given; the other actions beside them.
+    QCOMPARE(view.button("2")->y(), view.button("1")->y());
+    QVERIFY(view.button("4")->y() > view.button("1")->y());
+    QCOMPARE(view.button("4")->x(), view.button("1")->x());
+    QCOMPARE(view.button("CE")->x(), view.button("3")->x());
+    QVERIFY(view.button("Up")->x() < view.button("1")->x());
+    view.button("7")->click();
+    view.button("7")->click();
+    view.button("CE")->click();
+    QCOMPARE(dialog.pressed, std::string());
+  }
+
   void windows1252LabelsAreShownAsTheyRead() {
     Dialog dialog;
     dialog.title = "Recepci\xF3n";
