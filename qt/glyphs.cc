@@ -201,6 +201,7 @@ void DrawBase(QPainter& p, Glyph glyph) {
       hat.addEllipse(QPointF(12, 7.5), 5.5, 5.5);
       hat.addEllipse(QPointF(17, 10), 4.5, 4.5);
       hat.addRect(QRectF(7, 10, 10, 6.5));
+      hat.setFillRule(Qt::WindingFill);  // overlaps join rather than cancel
       Ink(p, kPaper);
       p.drawPath(hat.simplified());
       Box(p, kPaper, 7, 16.5, 17, 21, 0.5);
@@ -278,6 +279,7 @@ void DrawBase(QPainter& p, Glyph glyph) {
       cloud.addEllipse(QPointF(12.5, 11), 6, 6);
       cloud.addEllipse(QPointF(18, 15), 4.5, 4.5);
       cloud.addRect(QRectF(7, 14, 11, 5.5));
+      cloud.setFillRule(Qt::WindingFill);
       Ink(p, kSky);
       p.drawPath(cloud.simplified());
       Poly(p, kTeal,
