@@ -33,9 +33,9 @@ uint64_t BarcodeIndex::HashOf(std::string_view code) {
 
 std::optional<int64_t> BarcodeIndex::FirstCandidate(std::string_view code) const {
   if (code.empty()) return std::nullopt;
-  auto it = first_slot_.find(HashOf(code));
-  if (it == first_slot_.end()) return std::nullopt;
-  return it->second;
+  auto it = holders_.find(HashOf(code));
+  if (it == holders_.end()) return std::nullopt;
+  return it->second.first;
 }
 
 std::optional<int64_t> BarcodeIndex::NextCandidate(std::string_view code, int64_t position) const {
@@ -52,7 +52,7 @@ std::optional<int64_t> BarcodeIndex::NextWithHash(uint64_t hash, int64_t after) 
 
 void BarcodeIndex::FileReset(const MasterFile&) {
   slot_hash_.clear();
-  first_slot_.clear();
+  holders_.clear();
   live_codes_ = 0;
 }
 
@@ -78,21 +78,19 @@ void BarcodeIndex::Set(int64_t position, uint64_t hash) {
 
   if (old != kNoCode) {
     --live_codes_;
-    auto it = first_slot_.find(old);
-    if (it != first_slot_.end() && it->second == position) {
-      // The first holder went: the next one in slot order takes its place. Only codes held by
-      // several records make this walk find anything.
-      if (auto next = NextWithHash(old, position)) {
-        it->second = *next;
-      } else {
-        first_slot_.erase(it);
-      }
+    auto it = holders_.find(old);
+    if (it != holders_.end() && --it->second.count == 0) {
+      holders_.erase(it);
+    } else if (it != holders_.end() && it->second.first == position) {
+      // The first of several holders went: the next one in slot order takes its place.
+      it->second.first = NextWithHash(old, position).value_or(0);
     }
   }
   if (hash != kNoCode) {
     ++live_codes_;
-    auto [it, inserted] = first_slot_.try_emplace(hash, position);
-    if (!inserted && position < it->second) it->second = position;
+    Holders& holders = holders_[hash];
+    if (holders.count == 0 || position < holders.first) holders.first = position;
+    ++holders.count;
   }
 }
 

@@ -4,9 +4,10 @@
 // file in slot order would: the first live record whose SKU 1 equals the code.
 //
 // A record counts as live when its name prefix is set (a free slot has none). The index keeps
-// a 64-bit hash of each live SKU 1 text per slot and, per hash, the lowest such slot; the
-// caller confirms a candidate by reading its record, so a hash collision costs one more read
-// and never a wrong answer.
+// a 64-bit hash of each live SKU 1 text per slot and, per hash, the lowest such slot and how
+// many slots hold it; the caller confirms a candidate by reading its record, so a hash
+// collision costs one more read and never a wrong answer. Only when the first of several
+// records sharing a code goes is the slot array walked for the next one.
 #pragma once
 
 #include <cstdint>
@@ -48,8 +49,12 @@ class BarcodeIndex : public MasterFileObserver {
   std::optional<int64_t> NextWithHash(uint64_t hash, int64_t after) const;
 
   MasterFile& inventory_;
-  std::vector<uint64_t> slot_hash_;                   // per slot; kNoCode when none
-  std::unordered_map<uint64_t, int64_t> first_slot_;  // hash -> lowest slot holding it
+  std::vector<uint64_t> slot_hash_;  // per slot; kNoCode when none
+  struct Holders {
+    int64_t first = 0;  // the lowest slot holding the hash
+    int64_t count = 0;  // how many slots hold it
+  };
+  std::unordered_map<uint64_t, Holders> holders_;
   size_t live_codes_ = 0;
 };
 
