@@ -1,5 +1,7 @@
 #include "qt/quick_select_button.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -26,11 +28,15 @@ QuickSelectButton::QuickSelectButton(int id, QWidget* parent) : QAbstractButton(
 }
 
 void QuickSelectButton::setSlot(const QuickSelectView& slot) {
+  // A picture file replaced under the same name (a new custom or stock picture) is read again.
+  const QDateTime modified =
+      slot.picture.isEmpty() ? QDateTime() : QFileInfo(slot.picture).lastModified();
   if (slot.item == slot_.item && slot.description == slot_.description &&
-      slot.picture == slot_.picture) {
+      slot.picture == slot_.picture && modified == picture_modified_) {
     return;
   }
   slot_ = slot;
+  picture_modified_ = modified;
   picture_ = QPixmap();
   if (slot_.item != 0 && !slot_.picture.isEmpty()) {
     QImage image(slot_.picture);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QPixmap>
 
 #include "qt/screen_view.h"
@@ -33,6 +34,7 @@ class QuickSelectButton : public QAbstractButton {
   int id_;
   QuickSelectView slot_;
   QPixmap picture_;
+  QDateTime picture_modified_;  // of the file the picture was read from
 };
 
 }  // namespace ventro

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <QAction>
+#include <QDateTime>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -276,7 +278,19 @@ class SaleScreenTest : public QObject {
     QuickSelectButton* first = screen()->quickSelect()->button(2700);
     QCOMPARE(first->slot().item, int64_t{42});
     QCOMPARE(first->picture().size(), QSize(48, 48));
+    QCOMPARE(first->picture().toImage().pixelColor(24, 24), QColor(Qt::red));
     QVERIFY(screen()->quickSelect()->button(2701)->picture().isNull());
+    // A picture replaced under the same name is shown anew.
+    QImage blue(10, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(blue.save(folder.filePath("m42.bmp"), "BMP"));
+    QFile file(folder.filePath("m42.bmp"));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    window_->refresh();
+    QCOMPARE(first->picture().toImage().pixelColor(24, 24), QColor(Qt::blue));
     QCOMPARE(screen()->quickSelect()->button(2702)->slot().item, int64_t{0});
     QCOMPARE(QuickSelectCaption("FIFTEEN LETTERS"), QString("FIFTEEN LETTER"));
     QCOMPARE(QuickSelectCaption("FOURTEEN CHARS"), QString("FOURTEEN CHARS"));
