@@ -84,12 +84,6 @@ TEST_F(Pole, MessagesApplyThePageLineSettings) {
   SerialSettings chosen = PoleSerialSettings(settings);
   EXPECT_EQ(chosen.data_bits, 7);  // a pseudo-terminal always reports eight
   EXPECT_EQ(chosen.parity, Parity::kOdd);
-
-  SerialSettings defaults = PoleSerialSettings(SettingsRecord());
-  EXPECT_EQ(defaults.baud_rate, 9600);
-  EXPECT_EQ(defaults.data_bits, 8);
-  EXPECT_EQ(defaults.parity, Parity::kNone);
-  EXPECT_EQ(defaults.stop_bits, StopBits::kOne);
 }
 
 TEST_F(Pole, NothingIsTouchedWithThePoleOff) {
