@@ -64,10 +64,11 @@ TEST_F(Pole, TenderAndChangeUseBothLinesFramedByThePrinterCodes) {
   settings.set_pole_string(PoleString::kPrinterOff, "27,61,2");
   settings.set_pole_string(PoleString::kPrinterOn, "27,61,1");
   EXPECT_TRUE(ShowPoleTenderAndChange(p.platform, settings, 20, 7.5));
-  EXPECT_EQ(pty.Read(),
-            "\x1b=\x02"
-            "\x1b\x40\x0bTender: 20.00\x0b\nChange: 7.50"
-            "\x1b=\x01");
+  std::string expected =
+      "\x1b=\x02"
+      "\x1b\x40\x0bTender: 20.00\x0b\nChange: 7.50"
+      "\x1b=\x01";
+  EXPECT_EQ(pty.Read(expected.size()), expected);
   EXPECT_TRUE(p.ui.messages.empty());
 }
 

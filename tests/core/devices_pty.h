@@ -32,9 +32,9 @@ class PseudoTerminal {
   // The slave's device path, such as "/dev/pts/3".
   const std::string& path() const { return path_; }
 
-  // Everything that arrived: waits up to `first_ms` for the first byte, then until the line
-  // stays quiet for a moment (the terminal layer hands bytes on asynchronously).
-  std::string Read(int first_ms = 2000) {
+  // Everything that arrived: waits up to `first_ms` for the first `at_least` bytes, then until
+  // the line stays quiet for a moment (the terminal layer hands bytes on asynchronously).
+  std::string Read(size_t at_least = 1, int first_ms = 2000) {
     std::string bytes;
     int wait = first_ms;
     while (true) {
@@ -44,13 +44,13 @@ class PseudoTerminal {
       ssize_t count = read(master_, buffer, sizeof buffer);
       if (count <= 0) break;
       bytes.append(buffer, static_cast<size_t>(count));
-      wait = 100;
+      wait = bytes.size() < at_least ? first_ms : 100;
     }
     return bytes;
   }
   // For checks that nothing was sent: a short wait is enough, as a write has been handed to
   // the terminal before the function under test returned.
-  std::string ReadNothing() { return Read(200); }
+  std::string ReadNothing() { return Read(1, 200); }
 
   termios SlaveSettings() const {
     termios line{};
