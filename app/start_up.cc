@@ -3,8 +3,10 @@
 #include <string>
 
 #include "base/format.h"
+#include "devices/pole_display.h"
 #include "platform/clock_text.h"
 #include "records/supplier_record.h"
+#include "sale/quick_select.h"
 #include "store/day_log.h"
 #include "store/settings_file.h"
 
@@ -169,6 +171,8 @@ bool StartSaleScreen(Ventro& ventro) {
     settings.set_start_category(settings.current_category() + 1);
   }
   settings.set_current_category(settings.start_category() - 1);
+  FillQuickSelect(ventro);
+  if (settings.pole_in_use() != 0) InitialisePoleDisplay(ventro.platform, settings);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ventro.h"
 #include "base/format.h"
+#include "devices/pole_display.h"
 
 namespace ventro {
 
@@ -47,8 +48,18 @@ void RefreshTotals(Ventro& ventro) {
   }
 }
 
-void PoleShowTotals(Ventro&) {}
-void PoleShowLastItem(Ventro&) {}
-void PoleShowIdleText(Ventro&) {}
+void PoleShowTotals(Ventro& ventro) {
+  ShowPoleTotal(ventro.platform, ventro.settings, ventro.sale.basket.totals.grand_total);
+}
+
+void PoleShowLastItem(Ventro& ventro) {
+  const Basket& basket = ventro.sale.basket;
+  if (basket.line_count == 0) return;
+  const auto last = static_cast<size_t>(basket.line_count - 1);
+  ShowPoleLastItem(ventro.platform, ventro.settings, TextOf(basket.description[last]),
+                   basket.line_total[last]);
+}
+
+void PoleShowIdleText(Ventro& ventro) { ShowPolePassiveText(ventro.platform, ventro.settings); }
 
 }  // namespace ventro

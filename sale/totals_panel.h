@@ -33,7 +33,7 @@ std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro);
 // and the item tone sounds unless sounds are off or a repeat is running.
 void RefreshTotals(Ventro& ventro);
 
-// Pole display call points, filled in with the port devices; until then they do nothing.
+// The pole display's messages for the basket: the total, the last line rung up, the idle text.
 // Each is called only while the settings have the pole display in use.
 void PoleShowTotals(Ventro& ventro);
 void PoleShowLastItem(Ventro& ventro);
