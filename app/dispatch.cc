@@ -177,6 +177,9 @@ constexpr std::array kHandlers = {
     CommandHandler{2757, QuickSelectButton<57>},
     CommandHandler{2758, QuickSelectButton<58>},
     CommandHandler{2759, QuickSelectButton<59>},
+    // Shortcut panel buttons that stand for other commands.
+    CommandHandler{2764, PayCheque},
+    CommandHandler{2768, AssociateCustomer},
     CommandHandler{3001, PaySplit},
     CommandHandler{3006, ShowCalendar},
     CommandHandler{3010, RunPrinterFontSize},
