@@ -12,6 +12,8 @@
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
 #include "operators/user_control.h"
+#include "print/custom_receipt_dialog.h"
+#include "print/receipt_printing.h"
 #include "records/supplier_maintenance.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -97,6 +99,7 @@ constexpr std::array kHandlers = {
     CommandHandler{2456, [](Ventro& v) { PageQuickSelect(v, PageDirection::kForward); }},
     CommandHandler{2457, [](Ventro& v) { SignOn(v); }},
     CommandHandler{2459, PayCash},
+    CommandHandler{2466, PrintBasketToKitchen},
     CommandHandler{2467, ChooseBasket},
     CommandHandler{2500, QuickSelectCategory<0>},
     CommandHandler{2501, QuickSelectCategory<1>},
@@ -191,6 +194,7 @@ constexpr std::array kHandlers = {
     CommandHandler{3027, [](Ventro& v) { RunTaxControl(v.ui(), v.settings); }},
     CommandHandler{3035, PayCheque},
     CommandHandler{3036, [](Ventro& v) { AddSupplier(v.ui(), v.files(), v.suppliers); }},
+    CommandHandler{3038, RunCustomReceiptDialog},
     CommandHandler{3039, [](Ventro& v) { RunPrintHeading(v.ui(), v.settings); }},
     CommandHandler{3045, ShowTipOfTheDay},
     CommandHandler{3049, [](Ventro& v) { RunLanguageDialog(v.ui(), v.settings, v.labels); }},

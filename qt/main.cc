@@ -15,6 +15,7 @@
 #include "qt/qt_shell.h"
 #include "qt/qt_sound.h"
 #include "qt/qt_ui.h"
+#include "qtprint/qt_system_printer.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
   ventro::StdFiles files;
   ventro::PosixPorts ports(ventro::DefaultDataFolder() / ventro::kPortMappingFileName);
   ventro::CupsRawPrinter raw_printer;
-  ventro::Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
+  ventro::QtSystemPrinter printer;
+  ventro::Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, printer};
 
   ventro::Path program_folder(program_dir.toStdU16String());
   ventro::QtHost host(program_folder);

@@ -5,6 +5,7 @@
 #include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
+#include "print/after_commit.h"
 #include "sale/commit.h"
 #include "store/settings_file.h"
 
@@ -121,9 +122,13 @@ void StampBasket(Ventro& ventro) {
 }
 
 void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered) {
-  // With the summary box turned off the configured document is printed instead; printing
-  // is not part of this build, so nothing is shown.
-  if (ventro.settings.no_summary_box() == 1) return;
+  ShowPaymentOnTillDevices(ventro, tendered);
+  // With the summary box turned off the configured document is printed at once instead.
+  if (ventro.settings.no_summary_box() == 1) {
+    PrintAutomaticDocument(ventro, tendered);
+    PrintKitchenAfterCommit(ventro);
+    return;
+  }
   const BasketTotals& totals = ventro.sale.basket.totals;
   Dialog summary;
   summary.name = "TENBOX";
@@ -133,9 +138,16 @@ void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered) {
   summary.Add(ReadOnly("change", "Change",
                        totals.cash_back > 0 ? "CB: " + FormatAmount(totals.cash_back)
                                             : FormatAmount(tendered.change)));
-  // The document buttons (receipts, invoices, e-mail, delivery note) join when printing does.
+  // The receipt buttons print and leave the box open; the invoice, e-mail and delivery note
+  // buttons join with the invoices.
   summary.buttons = {"OK"};
+  summary.actions = {kStandardReceiptButton, kCustomReceiptButton};
+  summary.on_change = [&](Dialog&, const std::string& key) {
+    PrintFromSummary(ventro, key, tendered);
+  };
+  PressConfiguredDocument(ventro, tendered);
   ventro.ui().RunDialog(summary);
+  PrintKitchenAfterCommit(ventro);
 }
 
 bool CompletePayment(Ventro& ventro, std::string_view payment_type, const Tendered& tendered) {

@@ -56,8 +56,10 @@ void StampBasket(Ventro& ventro);
 // fails or has 20 characters or more.
 std::string SaleDateText(Ventro& ventro, const LocalTime& now);
 
-// The committed summary ("TENBOX": total due, tendered, change or "CB: %.2f" with the cash
-// back), unless the settings print a document at once instead.
+// The drawer and the pole display first; then the committed summary ("TENBOX": total due,
+// tendered, change or "CB: %.2f" with the cash back, and the "&Standard receipt" and "&Custom
+// receipt" buttons, of which the configured one is pressed as it opens), unless the settings print
+// a document at once instead; then the extra kitchen ticket when the settings ask for one.
 void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered);
 
 // The common completion, after the payment amounts are set on the basket: stamps the basket

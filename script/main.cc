@@ -1,8 +1,16 @@
-// ventro-script [--clock "YYYY-MM-DD HH:MM"] SCRIPT
+// ventro-script [--clock "YYYY-MM-DD HH:MM"] [--print-dir DIR] SCRIPT
 // Runs the program headless on its data folder, with the user's part played by SCRIPT.
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
+
+#ifdef VENTRO_PRINT_PDF
+#include <QGuiApplication>
+
+#include "qtprint/pdf_folder_printer.h"
+#endif
 
 #include "app/win_main.h"
 #include "cups/cups_raw_printer.h"
@@ -11,15 +19,27 @@
 #include "platform/posix_ports.h"
 #include "script/script_clock.h"
 #include "script/script_host.h"
+#include "script/script_printer.h"
 #include "script/script_system.h"
 #include "script/script_ui.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: ventro-script [--clock \"YYYY-MM-DD HH:MM\"] SCRIPT\n";
+  std::cerr << "usage: ventro-script [--clock \"YYYY-MM-DD HH:MM\"] [--print-dir DIR] SCRIPT\n";
   return 2;
 }
+
+#ifdef VENTRO_PRINT_PDF
+// Each printed document as a PDF file in `folder`, noted in the transcript with its file name.
+std::unique_ptr<ventro::Printer> PdfPrinter(const std::string& folder) {
+  return std::make_unique<ventro::PdfFolderPrinter>(
+      folder,
+      [](const std::string& kind, const std::string& printer, const std::string& file, bool ok) {
+        if (ok) std::cout << ventro::script::PrintedLine(kind, printer, file) << std::endl;
+      });
+}
+#endif
 
 }  // namespace
 
@@ -28,8 +48,13 @@ int main(int argc, char** argv) {
   using namespace ventro::script;
   ScriptClock clock;
   std::string script_path;
+  std::string print_dir;
   for (int k = 1; k < argc; ++k) {
     std::string arg = argv[k];
+    if (arg == "--print-dir" && k + 1 < argc && argv[k + 1][0] != '\0') {
+      print_dir = argv[++k];
+      continue;
+    }
     if (arg == "--clock" && k + 1 < argc) {
       auto time = ParseClock(argv[++k]);
       if (!time) return Usage();
@@ -41,6 +66,19 @@ int main(int argc, char** argv) {
     }
   }
   if (script_path.empty()) return Usage();
+#ifdef VENTRO_PRINT_PDF
+  // PDF files are drawn with Qt, which needs an application object; no window is shown.
+  std::unique_ptr<QGuiApplication> application;
+  if (!print_dir.empty()) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  }
+#else
+  if (!print_dir.empty()) {
+    std::cerr << "ventro-script: --print-dir needs a build with Qt (VENTRO_BUILD_QT=ON)\n";
+    return 2;
+  }
+#endif
 
   std::ifstream file(script_path, std::ios::binary);
   if (!file) {
@@ -63,7 +101,11 @@ int main(int argc, char** argv) {
   StdFiles files;
   PosixPorts ports(DefaultDataFolder() / kPortMappingFileName);
   CupsRawPrinter raw_printer;
-  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
+  std::unique_ptr<Printer> printer = std::make_unique<TranscriptPrinter>(std::cout);
+#ifdef VENTRO_PRINT_PDF
+  if (!print_dir.empty()) printer = PdfPrinter(print_dir);
+#endif
+  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, *printer};
   ScriptHost host(std::move(lines), ui, clock, std::cout);
   if (!host.RunLeadingSetup()) return 2;
 

@@ -5,6 +5,7 @@
 #include "store/config_general_page.h"
 #include "store/config_page.h"
 #include "store/config_pole_page.h"
+#include "store/config_receipts_page.h"
 #include "store/config_terms_page.h"
 #include "store/config_till_page.h"
 
@@ -14,10 +15,8 @@ namespace {
 // The pages in the order the sheet shows them; the sheet opens on the first.
 std::vector<ConfigPage> SheetPages() {
   return {
-      GeneralConfigPage(),
-      TermsConfigPage(),
-      TillConfigPage(),
-      PoleConfigPage(),
+      GeneralConfigPage(), TermsConfigPage(), ReceiptsConfigPage(),
+      TillConfigPage(),    PoleConfigPage(),
   };
 }
 

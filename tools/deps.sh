@@ -6,6 +6,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  fonts-liberation poppler-utils zbar-tools
   libcups2-dev cups-daemon cups  # cups: the socket backend the raw-printing tests print through
 )
 

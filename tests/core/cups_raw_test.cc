@@ -247,7 +247,7 @@ class CupsRaw : public ::testing::Test {
   CaptureListener listener;
   TestPlatform p;
   CupsRawPrinter cups;
-  Platform platform{p.ui, p.clock, p.locale, p.sound, p.shell, p.files, p.ports, cups};
+  Platform platform{p.ui, p.clock, p.locale, p.sound, p.shell, p.files, p.ports, cups, p.printer};
   SettingsRecord settings;
 };
 

@@ -49,7 +49,7 @@ TEST_F(TillPages, PagesFollowTheGeneralOnesAndShowWherePortsLead) {
   for (const DialogField& field : shown.fields) {
     if (pages.empty() || pages.back() != field.page) pages.push_back(field.page);
   }
-  EXPECT_EQ(pages, (std::vector<std::string>{"General", "Terms", "Till configuration",
+  EXPECT_EQ(pages, (std::vector<std::string>{"General", "Terms", "Receipts", "Till configuration",
                                              "Pole configuration"}));
   std::string table = shown.Field("printer_sequences").text;
   EXPECT_EQ(table.substr(0, table.find('\n')), "Citizen 230: 27,112,0,50,250");

@@ -1,7 +1,7 @@
 // Platform doubles for core tests: a user interface answered from queues, a clock that stands
 // still, the real file system with writes that can be made to fail (tests run as root,
 // so permissions cannot be used for that), the real ports kept away from the machine's own
-// devices, and a printer that records raw jobs.
+// devices, a printer that records raw jobs and one that records documents.
 #pragma once
 
 #include <deque>
@@ -17,6 +17,7 @@
 
 #include "platform/platform.h"
 #include "platform/posix_ports.h"
+#include "recording_printer.h"
 
 namespace ventro::test {
 
@@ -234,7 +235,8 @@ struct TestPlatform {
   FaultyFiles files;
   TestPorts ports;
   RecordingRawPrinter raw_printer;
-  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer};
+  RecordingPrinter printer;
+  Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, printer};
 };
 
 }  // namespace ventro::test

@@ -1,0 +1,38 @@
+// What follows a completed payment, before the sale is committed: the drawer and the pole
+// display, the "Auto receipt" document printed at once when the summary box is turned off,
+// the summary box's print buttons, and the extra kitchen ticket.
+#pragma once
+
+#include <string>
+
+#include "sale/cash_box.h"
+
+namespace ventro {
+
+class Ventro;
+
+// The summary box's print buttons.
+inline constexpr char kStandardReceiptButton[] = "&Standard receipt";
+inline constexpr char kCustomReceiptButton[] = "&Custom receipt";
+
+// First: the drawer opens when "Open automatically" is set, and the pole display (when in use)
+// shows the amount tendered and the change. A device that fails shows its message and the
+// sale goes on.
+void ShowPaymentOnTillDevices(Ventro& ventro, const Tendered& tendered);
+
+// With the summary box turned off: the "Auto receipt" document of the open basket, as many
+// copies as the copies option says. Nothing for "None" and, in this build, the invoices.
+void PrintAutomaticDocument(Ventro& ventro, const Tendered& tendered);
+
+// As the summary box opens: the "Auto receipt" document pressed once, and once more for each
+// extra copy the copies option asks for.
+void PressConfiguredDocument(Ventro& ventro, const Tendered& tendered);
+
+// A print button of the summary box: its document of the open basket. Other keys: nothing.
+void PrintFromSummary(Ventro& ventro, const std::string& button, const Tendered& tendered);
+
+// With "Auto print additional receipt to kitchen printer": the kitchen ticket of the open
+// basket.
+void PrintKitchenAfterCommit(Ventro& ventro);
+
+}  // namespace ventro

@@ -1,0 +1,186 @@
+#include "print/custom_receipt_dialog.h"
+
+#include <array>
+#include <string>
+
+#include "app/ventro.h"
+#include "base/format.h"
+#include "print/receipt_elements.h"
+#include "store/config_fields.h"
+
+namespace ventro {
+namespace {
+
+constexpr char kHeaderGroup[] = "Header (lines from the top)";
+constexpr char kFooterGroup[] = "Footer (lines from the last item)";
+constexpr size_t kLineDigits = 3;
+constexpr int kMaxHeaderLine = 999;
+constexpr int kMaxFooterLine = 40;
+constexpr size_t kTextLength = 49;  // 50-byte fields with their terminator
+constexpr int kBlankLineChoices = 20;
+constexpr int32_t kOn = 2;
+
+struct LineField {
+  int element;
+  const char* key;
+  const char* label;
+  bool footer;
+};
+
+constexpr std::array kLineFields = {
+    LineField{kElementStoreName, "store_name", "Store name", false},
+    LineField{kElementStoreAddress1, "store_address1", "Store Address 1", false},
+    LineField{kElementStoreAddress2, "store_address2", "Store Address 2", false},
+    LineField{kElementStoreAddress3, "store_address3", "Store Address 3", false},
+    LineField{kElementStoreAddress4, "store_address4", "Store Address 4", false},
+    LineField{kElementStoreTelephone, "store_telephone", "Store telephone", false},
+    LineField{kElementDate, "date", "Date", false},
+    LineField{kElementCustomerNumber, "customer_number", "Customer number", false},
+    LineField{kElementCustomerName, "customer_name", "Customer name", false},
+    LineField{kElementClerk, "clerk", "Clerk", false},
+    LineField{kElementReceipt, "receipt", "Receipt", false},
+    LineField{kElementText1, "text1_line", "Text 1", false},
+    LineField{kElementAddress1, "address1", "Address 1", false},
+    LineField{kElementAddress2, "address2", "Address 2", false},
+    LineField{kElementAddress3, "address3", "Address 3", false},
+    LineField{kElementAddress4, "address4", "Address 4", false},
+    LineField{kElementCustomerPhone, "customer_phone", "Customer phone", false},
+    LineField{kElementByLine, "by_line", "By line", true},
+    LineField{kElementNonTaxable, "non_taxable", "Non taxable", true},
+    LineField{kElementTaxable, "taxable", "Taxable", true},
+    LineField{kElementTax1, "tax1", "Tax 1", true},
+    LineField{kElementTax2, "tax2", "Tax 2", true},
+    LineField{kElementTotal, "total", "Total", true},
+    LineField{kElementTendered, "total_tendered", "Total tendered", true},
+    LineField{kElementChange, "cash_change", "Cash change", true},
+    LineField{kElementText2, "text2_line", "Text 2", true},
+    LineField{kElementText3, "text3_line", "Text 3", true},
+    LineField{kElementPaymentType, "payment_type", "Payment type", true},
+};
+
+void SetLayoutLine(SettingsRecord& s, int element, int32_t line) {
+  if (element < SettingsRecord::kCustomReceiptElements) {
+    s.set_custom_receipt_layout(element, line);
+  } else if (element >= kElementText1 && element <= kElementText3) {
+    s.set_custom_receipt_text_line(element - kElementText1 + 1, line);
+  } else if (element == kElementPaymentType) {
+    s.set_custom_receipt_payment_line(line);
+  } else if (element >= kElementAddress1 && element <= kElementCustomerPhone) {
+    s.set_custom_receipt_customer_line(element - kElementAddress1 + 1, line);
+  }
+}
+
+DialogField LineEntry(const std::string& key, const std::string& label, int line,
+                      const char* group) {
+  DialogField field = NumberField(key, label, StringPrintf("%d", line), kLineDigits);
+  field.group = group;
+  return field;
+}
+
+// A typed line number, when it lies in 0 to `high`.
+bool ReadLine(const Dialog& d, const std::string& key, int high, int32_t& line) {
+  const std::string text = FieldText(d, key);
+  if (text.find_first_not_of(" 0123456789") != std::string::npos) return false;
+  const int64_t value = AtoI64(text);
+  if (value < 0 || value > high) return false;
+  line = static_cast<int32_t>(value);
+  return true;
+}
+
+std::vector<std::string> CutterPorts() {
+  std::vector<std::string> ports;
+  for (int index = 0; index < kPortCount; ++index) ports.push_back(PortName(index));
+  return ports;
+}
+
+std::string CutterDevice(Ventro& ventro, int port) {
+  if (port < 0 || port >= kPortCount) return "";
+  return ventro.platform.ports.DeviceOf(PortName(port));
+}
+
+Dialog BuildDialog(Ventro& ventro) {
+  const SettingsRecord& s = ventro.settings;
+  Dialog d;
+  d.name = "CUSTOM";
+  d.title = "Custom receipt";
+  for (const LineField& field : kLineFields) {
+    d.Add(LineEntry(field.key, field.label, CustomLayoutLine(s, field.element),
+                    field.footer ? kFooterGroup : kHeaderGroup));
+  }
+  d.Add(LineEntry("note_line", "Transaction note", s.custom_receipt_note_line(), kFooterGroup));
+  DialogField footer_note = NoteField(
+      "footer_note",
+      "The footer line value is the number of lines from the last item (1-40). A zero value "
+      "omits.");
+  footer_note.group = kFooterGroup;
+  d.Add(std::move(footer_note));
+  for (int k = 1; k <= SettingsRecord::kCustomReceiptTextCount; ++k) {
+    DialogField text = TextField(StringPrintf("text%d", k), StringPrintf("Text %d", k),
+                                 s.custom_receipt_text(k), kTextLength);
+    text.group = "Texts";
+    d.Add(std::move(text));
+  }
+  d.Add(ChoiceField("items", "Items", {"Items (Excluding tax)", "Items (Including tax)"},
+                    s.custom_receipt_excluding_tax() == kOn ? 0 : 1));
+  d.Add(CheckField("centred",
+                   "Justify items centred (default is description on left, price on right)",
+                   s.custom_receipt_items_centred() != 0));
+  d.Add(CheckField("mark_exempt", "Denote tax exempt item with E",
+                   s.custom_receipt_mark_exempt() != 0));
+  d.Add(CheckField("logo", "Include logo (set from Utilities, Configuration, Receipts)",
+                   s.custom_receipt_omit_logo() == 0));
+  d.Add(CheckField("barcode", "Include barcode", s.custom_receipt_barcode() != 0));
+  d.Add(CheckField("second_currency", "Include second currency",
+                   s.custom_receipt_second_currency() != 0));
+  const int32_t blank = s.custom_receipt_blank_lines();
+  d.Add(ChoiceField("blank_lines", "Blank lines at end", NumberList(1, kBlankLineChoices),
+                    blank >= 0 && blank < kBlankLineChoices ? blank : 0));
+  d.Add(TextField("cutter", "Cutter", s.cutter_sequence(), kTextLength));
+  const int32_t port = s.cutter_port();
+  const int shown_port = port >= 0 && port < kPortCount ? port : -1;
+  d.Add(ChoiceField("cutter_port", "Port", CutterPorts(), shown_port));
+  DialogField device = TextField("cutter_device", "Device", CutterDevice(ventro, shown_port), 0);
+  device.kind = FieldKind::kReadOnly;
+  d.Add(std::move(device));
+  return d;
+}
+
+void Apply(const Dialog& d, SettingsRecord& s) {
+  for (const LineField& field : kLineFields) {
+    int32_t line = 0;
+    if (ReadLine(d, field.key, field.footer ? kMaxFooterLine : kMaxHeaderLine, line)) {
+      SetLayoutLine(s, field.element, line);
+    }
+  }
+  int32_t note_line = 0;
+  if (ReadLine(d, "note_line", kMaxFooterLine, note_line))
+    s.set_custom_receipt_note_line(note_line);
+  for (int k = 1; k <= SettingsRecord::kCustomReceiptTextCount; ++k) {
+    s.set_custom_receipt_text(k, FieldText(d, StringPrintf("text%d", k)));
+  }
+  const int items = FieldChoice(d, "items", 2);
+  if (items >= 0) s.set_custom_receipt_excluding_tax(items == 0 ? kOn : 0);
+  s.set_custom_receipt_items_centred(d.Field("centred").checked ? kOn : 0);
+  s.set_custom_receipt_mark_exempt(d.Field("mark_exempt").checked ? kOn : 0);
+  s.set_custom_receipt_omit_logo(d.Field("logo").checked ? 0 : kOn);
+  s.set_custom_receipt_barcode(d.Field("barcode").checked ? kOn : 0);
+  s.set_custom_receipt_second_currency(d.Field("second_currency").checked ? kOn : 0);
+  const int blank = FieldChoice(d, "blank_lines", kBlankLineChoices);
+  if (blank >= 0) s.set_custom_receipt_blank_lines(blank);
+  s.set_cutter_sequence(FieldText(d, "cutter"));
+  const int port = FieldChoice(d, "cutter_port", kPortCount);
+  if (port >= 0) s.set_cutter_port(port);
+}
+
+}  // namespace
+
+void RunCustomReceiptDialog(Ventro& ventro) {
+  Dialog dialog = BuildDialog(ventro);
+  dialog.on_change = [&ventro](Dialog& d, const std::string& key) {
+    if (key != "cutter_port") return;
+    d.Field("cutter_device").text = CutterDevice(ventro, FieldChoice(d, "cutter_port", kPortCount));
+  };
+  if (ventro.ui().RunDialog(dialog) && dialog.Pressed("OK")) Apply(dialog, ventro.settings);
+}
+
+}  // namespace ventro

@@ -1,0 +1,74 @@
+#include "print/print_job.h"
+
+#include "base/format.h"
+#include "store/config_fields.h"
+
+namespace ventro {
+namespace {
+
+constexpr int kMaxCopies = 99;
+// A document that keeps asking for pages is cut off here rather than printing forever.
+constexpr int kMaxPages = 1000;
+
+}  // namespace
+
+std::optional<PrintTarget> RunPrintDialog(Ui& ui, RawPrinter& printers) {
+  std::vector<std::string> rows = {"Default"};
+  if (std::optional<std::vector<std::string>> names = printers.PrinterNames()) {
+    rows.insert(rows.end(), names->begin(), names->end());
+  }
+  Dialog dialog;
+  dialog.name = "Print";
+  dialog.title = "Print";
+  dialog.Add(ChoiceField("printer", "Printer", rows, 0));
+  dialog.Add(NumberField("copies", "Number of copies", "1", 2));
+  if (!ui.RunDialog(dialog) || !dialog.Pressed("OK")) return std::nullopt;
+  PrintTarget target;
+  const int row = FieldChoice(dialog, "printer", static_cast<int>(rows.size()));
+  if (row > 0) target.printer = rows[static_cast<size_t>(row)];
+  const int64_t copies = AtoI64(FieldText(dialog, "copies"));
+  target.copies = copies < 1 ? 1 : copies > kMaxCopies ? kMaxCopies : static_cast<int>(copies);
+  return target;
+}
+
+std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecord& settings,
+                                         const std::string& named_printer, PrintRoute route,
+                                         int auto_copies) {
+  const int copies = route == PrintRoute::kAutomatic ? auto_copies : 1;
+  if (!named_printer.empty()) return PrintTarget{named_printer, copies};
+  if (route == PrintRoute::kKitchen || settings.print_confirm() == 0) {
+    return PrintTarget{"", copies};
+  }
+  std::optional<PrintTarget> chosen = RunPrintDialog(platform.ui, platform.raw_printer);
+  if (chosen && route == PrintRoute::kAutomatic) chosen->copies = auto_copies;
+  return chosen;
+}
+
+bool PrintCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
+                 const DrawDocument& draw, const std::function<void()>& after_copy) {
+  bool clean = true;
+  for (int copy = 0; copy < target.copies; ++copy) {
+    std::unique_ptr<PrintCanvas> canvas =
+        platform.printer.StartDocument(target.printer, kDocumentTitle, kind);
+    if (!canvas) {
+      platform.ui.Message("Problem", "Unable to open printer", Icon::kWarning);
+      return false;
+    }
+    DocumentPages pages;
+    for (int printed = 0; printed < kMaxPages; ++printed) {
+      const int page = pages.page;
+      canvas->StartPage();
+      draw(*canvas, pages);
+      canvas->EndPage();
+      if (pages.page == page) break;
+    }
+    if (!canvas->EndDocument()) {
+      platform.ui.Message("Problem", "Unable to release printer", Icon::kWarning);
+      clean = false;
+    }
+    if (after_copy) after_copy();
+  }
+  return clean;
+}
+
+}  // namespace ventro

@@ -1,0 +1,70 @@
+// The till receipt, for a narrow receipt printer.
+#include "base/format.h"
+#include "print/code39.h"
+#include "print/receipt_documents.h"
+#include "print/receipt_elements.h"
+#include "print/receipt_items.h"
+#include "print/totals_lines.h"
+
+namespace ventro {
+
+void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawServices& services) {
+  const SettingsRecord& s = data.settings;
+  const BasketTotals& t = data.basket.totals;
+  SelectReceiptFont(canvas, s, services.ui);
+  ReceiptPage page(canvas);
+
+  int top = 0;  // the logo's lines; grows by the heading rows and a wrapped footer
+  if (s.receipt_logo() != 0) {
+    top = DrawReceiptLogo(page, services.files, services.data_folder,
+                          s.receipt_logo_page_width() != 0);
+  }
+  PrintElement(page, data, kElementStoreName, top + 1);
+  PrintElement(page, data, kElementStoreAddress1, top + 2);
+  PrintElement(page, data, kElementStoreAddress2, top + 3);
+  PrintElement(page, data, kElementStoreTelephone, top + 4);
+  page.Centred(top + 6, kDoubleRule);
+  PrintElement(page, data, kElementReceipt, top + 7);
+  page.Centred(top + 8, TransactionTimeAndDate(data.basket));
+  PrintElement(page, data, kElementClerk, top + 9);
+  page.Centred(top + 10, kSingleRule);
+
+  const ItemStyle style = TillItemStyle(page, s);
+  if (style.layout == ItemLayout::kSingleLine) {
+    DrawItemHeading(page, top + 12);
+    top += 2;
+  }
+  const int rows = DrawItems(page, data.basket, MergedQuantities(data.basket), style, top + 12);
+
+  // Sub total, taxes and discount, one blank row after the items.
+  const int extra = DrawTotalsLines(page, data, style.exclusive_of_tax, top + rows + 13);
+  const int base = top + rows + extra;
+  PrintElement(page, data, kElementTotal, base + 13);
+  page.Centred(base + 14, kDoubleRule);
+
+  PrintElement(page, data, kElementPaymentType, base + 16);
+  int after = 0;  // lines after the payment line
+  if (data.tendered.change > 0) PrintElement(page, data, kElementChange, base + 16 + ++after);
+  if (!style.exclusive_of_tax) {
+    if (t.tax1_total != 0) PrintElement(page, data, kElementTax1, base + 16 + ++after);
+    if (t.tax2_total != 0) PrintElement(page, data, kElementTax2, base + 16 + ++after);
+  }
+
+  const int footer = base + after + 18;
+  if (s.receipt_word_wrap() != 0) {
+    const PrintRect box{0, page.Y(footer), 2 * page.centre, page.Y(footer + 4)};
+    const int height = canvas.TextBox(box, TextAlign::kCentre, s.receipt_footer());
+    if (height > page.line_height) top += height / page.line_height;
+  } else {
+    PrintElement(page, data, kElementByLine, footer);
+  }
+
+  const int last = top + rows + extra + after + 19;
+  if (s.receipt_barcode() != 0) {
+    DrawBarcode(canvas, services.ui, data.basket.transaction_number, {last, page.line_height, 0});
+  } else {
+    page.Centred(last, "  ");
+  }
+}
+
+}  // namespace ventro

@@ -1,0 +1,49 @@
+// A printer that writes every document as a PDF file in a folder, numbered in the order they
+// were printed ("001-receipt.pdf", "002-kitchen.pdf" ...), on a page the size of a receipt
+// printer's paper. Used by ventro-script --print-dir, so that tests and a shopkeeper can look
+// at what would have been printed.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/print_canvas.h"
+
+namespace ventro {
+
+// The paper the PDF files are laid out on, as a printer would report it.
+struct PdfPaper {
+  double width_mm = 80;  // a receipt roll
+  double height_mm = 297;
+  double side_margin_mm = 4;  // the unprintable edges (the physical offset)
+  double top_margin_mm = 3;
+  int dpi = 203;  // a thermal receipt printer's resolution
+  // The printer's own font, used while a document selects none ("Printer default"): a
+  // fixed-pitch face about as wide as a receipt printer's built-in font.
+  const char* device_font = "Courier New";
+  double device_font_points = 8;
+};
+
+class PdfFolderPrinter : public Printer {
+ public:
+  // `finished` is told of each document once its file is complete: its kind, the printer it
+  // was meant for and the file's name within `folder`.
+  using Finished = std::function<void(const std::string& kind, const std::string& printer,
+                                      const std::string& file_name, bool ok)>;
+
+  PdfFolderPrinter(std::filesystem::path folder, Finished finished, PdfPaper paper = {});
+
+  // The printer name is not used: every document goes to the folder. Nothing when the folder
+  // cannot be made or the file cannot be written.
+  std::unique_ptr<PrintCanvas> StartDocument(const std::string& printer, const std::string& title,
+                                             const std::string& kind) override;
+
+ private:
+  std::filesystem::path folder_;
+  Finished finished_;
+  PdfPaper paper_;
+  int count_ = 0;
+};
+
+}  // namespace ventro

@@ -1,0 +1,26 @@
+#include "qtprint/qt_system_printer.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <memory>
+
+#include "base/cp1252.h"
+#include "qtprint/qt_print_canvas.h"
+
+namespace ventro {
+
+std::unique_ptr<PrintCanvas> QtSystemPrinter::StartDocument(const std::string& printer,
+                                                            const std::string& title,
+                                                            const std::string&) {
+  const QString name = printer.empty() ? QPrinterInfo::defaultPrinterName()
+                                       : QString::fromStdString(Cp1252ToUtf8(printer));
+  if (name.isEmpty()) return nullptr;
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setPrinterName(name);
+  if (!device->isValid() || device->printerName() != name) return nullptr;
+  device->setDocName(QString::fromStdString(Cp1252ToUtf8(title)));
+  device->setFullPage(false);
+  return QtPrintCanvas::Create(std::move(device));
+}
+
+}  // namespace ventro

@@ -1,0 +1,53 @@
+#include "script/script_printer.h"
+
+#include "base/cp1252.h"
+#include "script/script_line.h"
+
+namespace ventro::script {
+namespace {
+
+// A 203 dpi receipt printer, 72 mm printable, with a font of 10 points, so documents lay out
+// as they would on paper.
+class BlankCanvas : public PrintCanvas {
+ public:
+  BlankCanvas(std::ostream& transcript, std::string line)
+      : transcript_(transcript), line_(std::move(line)) {}
+  DeviceCaps Caps() override { return {576, 2362, 203, 203, 32, 24}; }
+  bool SetFont(const PrintFont& font) override { return font.height > 0; }
+  FontMetrics Metrics() override { return {32, 0, 12, false}; }
+  void Text(int, int, TextAlign, std::string_view) override {}
+  int TextBox(const PrintRect&, TextAlign, std::string_view) override { return 32; }
+  void Line(int, int, int, int) override {}
+  void Rectangle(const PrintRect&) override {}
+  void FillRectangle(const PrintRect&) override {}
+  bool Bitmap(const PrintRect&, std::string_view) override { return true; }
+  void SetMetricUnits(bool) override {}
+  void StartPage() override {}
+  void EndPage() override {}
+  bool EndDocument() override {
+    transcript_ << line_ << std::endl;
+    return true;
+  }
+
+ private:
+  std::ostream& transcript_;
+  std::string line_;
+};
+
+}  // namespace
+
+std::string PrintedLine(const std::string& kind, const std::string& printer,
+                        const std::string& file) {
+  std::string line = "printed " + kind;
+  if (!printer.empty()) line += " printer=" + Quote(Cp1252ToUtf8(printer));
+  if (!file.empty()) line += " file=" + file;
+  return line;
+}
+
+std::unique_ptr<PrintCanvas> TranscriptPrinter::StartDocument(const std::string& printer,
+                                                              const std::string&,
+                                                              const std::string& kind) {
+  return std::make_unique<BlankCanvas>(transcript_, PrintedLine(kind, printer));
+}
+
+}  // namespace ventro::script

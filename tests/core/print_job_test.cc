@@ -1,0 +1,240 @@
+// Where documents are printed and how often: the printer choice and the print dialog, the
+// copies, failures of the printer, the printing after a payment and from the summary box,
+// the kitchen command, and the "Receipts" page and "Custom receipt" dialog that set it up.
+#include <gtest/gtest.h>
+
+#include "devices_pty.h"
+#include "print/after_commit.h"
+#include "print/custom_receipt_dialog.h"
+#include "print/receipt_printing.h"
+#include "sale/tender.h"
+#include "store/config_receipts_page.h"
+#include "tender_fixture.h"
+
+namespace ventro {
+namespace {
+
+using test::Press;
+using test::ShownMessage;
+
+class PrintJobTest : public test::SaleTest {
+ protected:
+  void SetUp() override {
+    WriteInventory({{101, "WIDGET", 3, 5, 1.50}});
+    v().labels = LabelTable::Defaults(kEnglish);
+    AddLine(101, "WIDGET", 10.25, 2.05);
+  }
+
+  // "kind printer" of every document started, in order.
+  std::vector<std::string> Printed() const {
+    std::vector<std::string> printed;
+    for (const auto& doc : p.printer.documents) {
+      EXPECT_EQ(doc->title, "VENTRO");
+      EXPECT_TRUE(doc->ended);
+      printed.push_back(doc->kind + (doc->printer.empty() ? "" : " " + doc->printer));
+    }
+    return printed;
+  }
+  bool DocumentShows(size_t document, const std::string& text) const {
+    for (const auto& item : p.printer.documents.at(document)->items) {
+      if (item.text == text) return true;
+    }
+    return false;
+  }
+  void PrintSummaryReceipt() {
+    PrintReceipt(v(), ReceiptKind::kTill, basket(), {12.30, 0}, PrintRoute::kSummary);
+  }
+};
+
+TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
+  // Without "Omit print confirm" and without a receipt printer, the dialog asks.
+  v().settings.set_print_confirm(1);
+  p.ui.dialog_answers.push_back([](Dialog& d) {
+    EXPECT_EQ(d.name, "Print");
+    EXPECT_EQ(d.Field("printer").options,
+              (std::vector<std::string>{"Default", "Receipt", "Kitchen"}));
+    d.Field("printer").choice = 2;
+    d.Field("copies").text = "2";
+    return true;
+  });
+  PrintSummaryReceipt();
+  EXPECT_EQ(Printed(), (std::vector<std::string>{"receipt Kitchen", "receipt Kitchen"}));
+  EXPECT_TRUE(DocumentShows(0, "Receipt: 0"));
+
+  // Cancelled: nothing. Automatic printing takes the copies option, not the dialog's count.
+  PrintSummaryReceipt();
+  p.ui.dialog_answers.push_back(Press("OK", "copies", "5"));
+  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 3);
+  EXPECT_EQ(Printed().size(), 2u + 3u);
+
+  // A named receipt printer is used at once; "Omit print confirm" uses the default printer.
+  p.printer.documents.clear();
+  v().settings.set_receipt_printer_name("Receipt");
+  PrintSummaryReceipt();
+  v().settings.set_receipt_printer_name("");
+  v().settings.set_print_confirm(0);
+  PrintSummaryReceipt();
+  // The kitchen ticket never asks: its printer, or the default one.
+  v().settings.set_print_confirm(1);
+  PrintKitchenTicket(v());
+  v().settings.set_kitchen_printer_name("Kitchen");
+  PrintKitchenTicket(v());
+  EXPECT_EQ(Printed(),
+            (std::vector<std::string>{"receipt Receipt", "receipt", "kitchen", "kitchen Kitchen"}));
+  EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
+}
+
+TEST_F(PrintJobTest, PrinterFailuresAreShown) {
+  p.printer.unreachable = true;
+  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 3);
+  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open printer"}}));
+
+  p.ui.messages.clear();
+  p.printer.unreachable = false;
+  p.printer.device.release_fails = true;
+  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 2);
+  EXPECT_EQ(Printed().size(), 2u);
+  EXPECT_EQ(p.ui.messages,
+            (std::vector<ShownMessage>(2, {"Problem", "Unable to release printer"})));
+}
+
+TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted) {
+  v().settings.set_open_drawer_after_commit(1);
+  v().settings.set_auto_receipt(1);    // till receipt
+  v().settings.set_receipt_copies(1);  // 2 copies: the box presses its button twice
+  v().settings.set_kitchen_receipt(2);
+  p.ui.dialog_answers.push_back([this](Dialog& d) {
+    EXPECT_EQ(d.name, "TENBOX");
+    EXPECT_EQ(d.actions, (std::vector<std::string>{"&Standard receipt", "&Custom receipt"}));
+    EXPECT_EQ(p.printer.documents.size(), 2u);  // pressed as it opened
+    EXPECT_EQ(p.raw_printer.jobs.size(), 1u);   // the drawer opened first
+    d.on_change(d, kCustomReceiptButton);
+    d.on_change(d, kStandardReceiptButton);
+    return true;
+  });
+  PayCheque(v());
+  EXPECT_EQ(Printed(), (std::vector<std::string>{"receipt", "receipt", "custom-receipt", "receipt",
+                                                 "kitchen"}));
+  EXPECT_TRUE(DocumentShows(0, "Receipt: 1"));
+  EXPECT_TRUE(DocumentShows(0, "Payment: Cheque"));
+  EXPECT_TRUE(DocumentShows(4, "Table: 1"));
+  EXPECT_EQ(p.raw_printer.jobs.at(0).bytes, std::string("\x1b\x70\x00\x19\xfa", 5));
+  EXPECT_EQ(v().settings.next_transaction(), 2);  // then committed
+  EXPECT_TRUE(basket().empty());
+}
+
+TEST_F(PrintJobTest, WithoutTheSummaryBoxTheAutoReceiptPrintsItsCopiesAndTheCutterFires) {
+  test::PseudoTerminal cutter;
+  ASSERT_TRUE(cutter.ok());
+  p.ports.MapPort("COM2", cutter.path());
+  v().settings.set_no_summary_box(1);
+  v().settings.set_auto_receipt(4);  // custom receipt
+  v().settings.set_receipt_copies(1);
+  v().settings.set_cutter_sequence("27,105");
+  v().settings.set_cutter_port(1);
+  PayCheque(v());
+  EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{});
+  EXPECT_EQ(Printed(), (std::vector<std::string>{"custom-receipt", "custom-receipt"}));
+  EXPECT_EQ(cutter.Read(), "\x1b\x69\x1b\x69");
+
+  // "None" prints nothing.
+  p.printer.documents.clear();
+  v().settings.set_auto_receipt(0);
+  AddLine(101, "WIDGET", 10.25, 2.05);
+  PayCheque(v());
+  EXPECT_EQ(Printed(), std::vector<std::string>{});
+}
+
+TEST_F(PrintJobTest, KitchenCommandNeedsItems) {
+  PrintBasketToKitchen(v());
+  EXPECT_EQ(Printed(), (std::vector<std::string>{"kitchen"}));
+  v().sale.basket = Basket{};
+  PrintBasketToKitchen(v());
+  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "No items"}}));
+  EXPECT_EQ(Printed().size(), 1u);
+}
+
+TEST_F(PrintJobTest, ReceiptsPageListsThePrintersAndKeepsOneNoLongerListed) {
+  SettingsRecord& s = v().settings;
+  s.set_kitchen_printer_name("Old bar printer");
+  const ConfigPage page = ReceiptsConfigPage();
+  const ConfigSheetContext context{p.ui, p.clock.now, &p.platform};
+  Dialog d;
+  page.build(context, s, d);
+  EXPECT_EQ(d.Field("receipt_printer").options,
+            (std::vector<std::string>{"Default", "Receipt", "Kitchen", "Old bar printer"}));
+  EXPECT_EQ(d.Field("receipt_printer").choice, 0);
+  EXPECT_EQ(d.Field("kitchen_printer").choice, 3);
+  EXPECT_TRUE(d.Field("omit_confirm").checked);  // print confirm 0 after first run
+  EXPECT_TRUE(d.Field("single_line").checked);   // layout 0
+
+  d.Field("receipt_printer").choice = 1;
+  d.Field("auto_receipt").choice = 4;
+  d.Field("copies").choice = 2;
+  d.Field("omit_confirm").checked = false;
+  d.Field("single_line").checked = false;
+  d.Field("font_size").choice = 3;
+  d.Field("footer").text = std::string(300, 'F');
+  page.apply(context, d, s);
+  EXPECT_EQ(s.receipt_printer_name(), "Receipt");
+  EXPECT_EQ(s.receipt_printer_index(), 1);
+  EXPECT_EQ(s.kitchen_printer_name(), "Old bar printer");
+  EXPECT_EQ(s.auto_receipt(), 4);
+  EXPECT_EQ(s.receipt_copies(), 2);
+  EXPECT_EQ(s.print_confirm(), 1);
+  EXPECT_EQ(s.receipt_item_layout(), 2);
+  EXPECT_EQ(s.receipt_font_size(), 3);
+  EXPECT_EQ(s.receipt_footer(), std::string(252, 'F'));
+
+  // A list that cannot be read: only the stored names are offered.
+  p.raw_printer.reachable = false;
+  Dialog again;
+  page.build(context, s, again);
+  EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to get printers"}}));
+  EXPECT_EQ(again.Field("receipt_printer").options,
+            (std::vector<std::string>{"Default", "Receipt", "Old bar printer"}));
+  EXPECT_EQ(again.Field("receipt_printer").choice, 1);
+}
+
+TEST_F(PrintJobTest, CustomReceiptDialogStoresTheLayout) {
+  SettingsRecord& s = v().settings;
+  p.ui.dialog_answers.push_back([](Dialog& d) {
+    EXPECT_EQ(d.name, "CUSTOM");
+    EXPECT_EQ(d.Field("store_name").text, "1");
+    EXPECT_EQ(d.Field("clerk").text, "8");
+    EXPECT_TRUE(d.Field("logo").checked);
+    d.Field("receipt").text = "9";
+    d.Field("store_name").text = "0";
+    d.Field("total").text = "41";  // beyond the footer's 40: kept
+    d.Field("payment_type").text = "3";
+    d.Field("address2").text = "12";
+    d.Field("text1").text = "THANK YOU";
+    d.Field("text1_line").text = "10";
+    d.Field("items").choice = 0;  // excluding tax
+    d.Field("logo").checked = false;
+    d.Field("blank_lines").choice = 4;
+    d.Field("cutter").text = "27,105";
+    d.Field("cutter_port").choice = 8;
+    return true;
+  });
+  RunCustomReceiptDialog(v());
+  EXPECT_EQ(s.custom_receipt_layout(16), 9);
+  EXPECT_EQ(s.custom_receipt_layout(0), 0);
+  EXPECT_EQ(s.custom_receipt_layout(14), 2);
+  EXPECT_EQ(s.custom_receipt_payment_line(), 3);
+  EXPECT_EQ(s.custom_receipt_customer_line(2), 12);
+  EXPECT_EQ(s.custom_receipt_text(1), "THANK YOU");
+  EXPECT_EQ(s.custom_receipt_text_line(1), 10);
+  EXPECT_EQ(s.custom_receipt_excluding_tax(), 2);
+  EXPECT_NE(s.custom_receipt_omit_logo(), 0);
+  EXPECT_EQ(s.custom_receipt_blank_lines(), 4);
+  EXPECT_EQ(s.cutter_sequence(), "27,105");
+  EXPECT_EQ(s.cutter_port(), 8);
+
+  // Cancel changes nothing.
+  RunCustomReceiptDialog(v());
+  EXPECT_EQ(s.custom_receipt_layout(16), 9);
+}
+
+}  // namespace
+}  // namespace ventro

@@ -1,0 +1,181 @@
+// Printed documents as a shopkeeper would see them: sales run through ventro-script with
+// --print-dir, the PDF files read back as text (pdftotext) and as a picture whose barcode a
+// real barcode reader decodes (pdftoppm, zbarimg).
+#include <QtTest>
+#include <memory>
+
+namespace ventro {
+namespace {
+
+constexpr char kSignOn[] =
+    "answer pasbox clerk=1 password= OK\n"
+    "answer 2211 OK\n";
+
+// Three scans of a taxed item at 2.99 and one untaxed book at 8.99: 17.96.
+constexpr char kSale[] =
+    "type 20\nkey Enter\n"
+    "type 20\nkey Enter\n"
+    "type 20\nkey Enter\n"
+    "type 9\nkey Enter\n";
+
+constexpr char kCashWithReceipt[] =
+    "answer CASHBOX amount=2000 OK\n"
+    "answer TENBOX \"&Standard receipt\" OK\n"
+    "command 2459\n";
+
+// The result of one tool run: its standard output and exit status.
+struct Output {
+  QString text;
+  int status = -1;
+};
+
+Output Run(const QString& program, const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000)) return {};
+  return {QString::fromUtf8(process.readAllStandardOutput()),
+          process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+}
+
+// The words of each line of a PDF's text, laid out as printed.
+QList<QStringList> PdfLines(const QString& pdf) {
+  QList<QStringList> lines;
+  const QString text = Run("pdftotext", {"-layout", pdf, "-"}).text;
+  for (const QString& line : text.split('\n')) {
+    QStringList words = line.split(' ', Qt::SkipEmptyParts);
+    if (!words.isEmpty()) lines.append(words);
+  }
+  return lines;
+}
+
+bool HasLine(const QList<QStringList>& lines, const QString& line) {
+  return lines.contains(line.split(' ', Qt::SkipEmptyParts));
+}
+
+QString Shown(const QList<QStringList>& lines) {
+  QStringList shown;
+  for (const QStringList& words : lines) shown.append(words.join(' '));
+  return shown.join('\n');
+}
+
+}  // namespace
+
+class PrintDocumentsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Runs `script` on the data folder of this test, printing into its print folder unless
+  // `to_pdf` is false.
+  Output RunScript(const QString& script, bool to_pdf = true) {
+    QFile file(work_->filePath("script.txt"));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(script.toUtf8());
+    file.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", work_->filePath("data"));
+    environment.insert("XDG_RUNTIME_DIR", work_->path());
+    QStringList arguments = {"--clock", "2026-12-06 10:15"};
+    if (to_pdf) arguments << "--print-dir" << PrintDir();
+    arguments << file.fileName();
+    const Output output =
+        Run(QCoreApplication::applicationDirPath() + "/ventro-script", arguments, environment);
+    if (output.status != 0) qWarning().noquote() << output.text;
+    return output;
+  }
+  QString PrintDir() const { return work_->filePath("printed"); }
+  QString Printed(const QString& name) const { return PrintDir() + "/" + name; }
+
+  std::unique_ptr<QTemporaryDir> work_;
+
+ private slots:
+  void init() {
+    work_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(work_->isValid());
+  }
+
+  void tillReceiptInBothLayoutsMergesThreeScans() {
+    const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +
+                                 "answer Configuration single_line=off OK\n"
+                                 "command 1053\n" +
+                                 kSale + kCashWithReceipt);
+    QCOMPARE(run.status, 0);
+    const QString& transcript = run.text;
+    QVERIFY(transcript.contains("printed receipt file=001-receipt.pdf"));
+    QVERIFY(transcript.contains("printed receipt file=002-receipt.pdf"));
+
+    // One line with heading: the three scans as one row of quantity 3.
+    const QList<QStringList> single = PdfLines(Printed("001-receipt.pdf"));
+    for (const char* line :
+         {"Receipt: 1", "10:15 Sun 6 Dec 26", "1, Administrator", "Description Qty Price Amount",
+          "Car air freshe 3 2.99 8.97", "Paperback nove 1 8.99 8.99", "Total: $17.96",
+          "Payment: Cash", "Cash change: 2.04", "VAT 1: 1.50 (20.00%)", "Always happy to help!"}) {
+      QVERIFY2(HasLine(single, line), qPrintable(QString(line) + "\n" + Shown(single)));
+    }
+
+    // Two lines: the description whole, the quantity at its unit price below it.
+    const QList<QStringList> two = PdfLines(Printed("002-receipt.pdf"));
+    for (const char* line : {"Receipt: 2", "Car air freshener", "3 @ 2.99 8.97",
+                             "Paperback novel 8.99", "Total: $17.96"}) {
+      QVERIFY2(HasLine(two, line), qPrintable(QString(line) + "\n" + Shown(two)));
+    }
+    QVERIFY(!HasLine(two, "Description Qty Price Amount"));
+  }
+
+  void splitAndCashBackPaymentLines() {
+    const Output run = RunScript(QString(kSignOn) + kSale +
+                                 "answer SPLIT cash=1000 OK\n"
+                                 "answer CASHBOX \"Exact amount\"\n"
+                                 "answer TENBOX \"&Standard receipt\" OK\n"
+                                 "command 3001\n" +
+                                 kSale +
+                                 "answer BBOX \"Payment plus cashback\"\n"
+                                 "answer EDITBO8 amount=20 OK\n"
+                                 "answer TENBOX \"&Standard receipt\" OK\n"
+                                 "command 2428\n");
+    QCOMPARE(run.status, 0);
+    const QList<QStringList> split = PdfLines(Printed("001-receipt.pdf"));
+    QVERIFY2(HasLine(split, "Payment: EFT with cash"), qPrintable(Shown(split)));
+    const QList<QStringList> card = PdfLines(Printed("002-receipt.pdf"));
+    QVERIFY2(HasLine(card, "Payment: EFT (CB: 20.00)"), qPrintable(Shown(card)));
+  }
+
+  void barcodeOfTransaction7IsReadBack() {
+    // The first run turns the barcode on (stored at exit); transaction 7 is next.
+    QCOMPARE(
+        RunScript(QString(kSignOn) + "answer Configuration barcode=on OK\ncommand 1053\n", false)
+            .status,
+        0);
+    QFile settings(work_->filePath("data/Tarvel/ventro/vt.cfg"));
+    QVERIFY(settings.open(QIODevice::ReadWrite));
+    QVERIFY(settings.seek(4792));
+    const char seven[4] = {7, 0, 0, 0};
+    QCOMPARE(settings.write(seven, 4), qint64(4));
+    settings.close();
+
+    QCOMPARE(RunScript(QString(kSignOn) + kSale + kCashWithReceipt).status, 0);
+    const QString pdf = Printed("001-receipt.pdf");
+    QVERIFY(HasLine(PdfLines(pdf), "Receipt: 7"));
+    const QString page = work_->filePath("page");
+    QCOMPARE(Run("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}).status, 0);
+    const Output scan = Run("zbarimg", {"--raw", "-q", page + ".png"});
+    QCOMPARE(scan.status, 0);
+    QCOMPARE(scan.text.trimmed(), QString("0007"));
+  }
+
+  void withoutAPrintFolderTheTranscriptNamesEachDocument() {
+    const Output run =
+        RunScript(QString(kSignOn) + "type 9\nkey Enter\ncommand 2466\n" + kCashWithReceipt, false);
+    QCOMPARE(run.status, 0);
+    const QString& transcript = run.text;
+    QVERIFY2(transcript.contains("\nprinted kitchen\n"), qPrintable(transcript));
+    QVERIFY(transcript.contains("\nprinted receipt\n"));
+    QVERIFY(!QFileInfo::exists(PrintDir()));
+  }
+};
+
+}  // namespace ventro
+
+QTEST_GUILESS_MAIN(ventro::PrintDocumentsTest)
+#include "print_documents_test.moc"
