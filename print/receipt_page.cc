@@ -1,5 +1,6 @@
 #include "print/receipt_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -52,7 +53,10 @@ int DrawReceiptLogo(ReceiptPage& page, Files& files, const Path& data_folder, bo
   if (!bytes || !BitmapSize(*bytes, width, height)) return 0;
   const int x = page_width ? 0 : page.centre / 2;
   const int drawn_width = page_width ? 2 * page.centre : page.centre;
-  const int drawn_height = static_cast<int>(static_cast<int64_t>(drawn_width) * height / width);
+  const int64_t scaled = static_cast<int64_t>(drawn_width) * height / width;
+  // A header claiming a picture many pages long is not a logo.
+  if (scaled > 8 * static_cast<int64_t>(std::max(page.caps.height, page.line_height))) return 0;
+  const int drawn_height = static_cast<int>(scaled);
   if (!page.canvas.Bitmap({x, kLogoTop, x + drawn_width, kLogoTop + drawn_height}, *bytes)) {
     return 0;
   }

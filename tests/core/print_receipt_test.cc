@@ -304,6 +304,12 @@ TEST_F(ReceiptLayoutTest, LogoMovesTheTextDownAndABrokenOneIsSkipped) {
 
   std::ofstream(dir.path() / "receipt.bmp", std::ios::binary) << "not a picture";
   EXPECT_EQ(LineOf(Draw(DrawTillReceipt), "CORNER SHOP"), 1);
+  // A header claiming a picture 1 pixel wide and 2^31 - 1 high.
+  bmp[18] = 1;
+  bmp[22] = bmp[23] = bmp[24] = static_cast<char>(0xFF);
+  bmp[25] = 0x7F;
+  std::ofstream(dir.path() / "receipt.bmp", std::ios::binary) << bmp;
+  EXPECT_EQ(LineOf(Draw(DrawTillReceipt), "CORNER SHOP"), 1);
 }
 
 TEST_F(ReceiptLayoutTest, CustomReceiptFollowsTheLayout) {
