@@ -8,7 +8,7 @@
 namespace ventro {
 
 struct MenuCommand {
-  int id;                // command number
+  int id;                 // command number
   std::string_view menu;  // top-level menu title ("File", "Inventory", ...)
   std::string_view text;  // entry text with its mnemonic ampersand
   std::string_view key;   // key hint shown after the text ("F4", "Ctrl+V"), empty for none
@@ -25,8 +25,22 @@ const MenuCommand* FindMenuCommand(int id);
 
 // Keys the item entry box turns into commands.
 enum class Key {
-  kUp, kDown, kLeft, kRight,
-  kF1, kF2, kF3, kF4, kF5, kF6, kF7, kF8, kF9, kF10, kF11, kF12,
+  kUp,
+  kDown,
+  kLeft,
+  kRight,
+  kF1,
+  kF2,
+  kF3,
+  kF4,
+  kF5,
+  kF6,
+  kF7,
+  kF8,
+  kF9,
+  kF10,
+  kF11,
+  kF12,
 };
 
 // The command a key produces: `key`, or Ctrl with `letter` ('A' to 'Z'). F1 opens the help and
