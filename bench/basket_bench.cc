@@ -19,14 +19,6 @@
 namespace ventro {
 namespace {
 
-class NoHost : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
 std::string CodeOf(int64_t number) {
   return StringPrintf("20%011lld", static_cast<long long>(number));
 }
@@ -64,7 +56,7 @@ class Shop {
   int64_t items_;
   test::TempDir dir_;
   test::TestPlatform p_;
-  NoHost host_;
+  test::RecordingHost host_;
   std::unique_ptr<Ventro> ventro_;
 };
 

@@ -22,14 +22,6 @@ namespace {
 constexpr int64_t kItems = 100'000;
 constexpr int kLines = 10;
 
-class NoHost : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
 // A data folder with 100,000 items numbered 1 to 100,000, removed at exit. The platform is the
 // tests' (real files, a clock that stands still, a user interface that records messages).
 class Shop {
@@ -60,7 +52,7 @@ class Shop {
  private:
   test::TempDir dir_;
   test::TestPlatform p_;
-  NoHost host_;
+  test::RecordingHost host_;
   std::unique_ptr<Ventro> ventro_;
 };
 

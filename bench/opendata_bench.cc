@@ -17,14 +17,6 @@
 namespace ventro {
 namespace {
 
-class IdleHost : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
 template <typename Record>
 std::string ShuffledRecords(size_t count, unsigned seed) {
   std::vector<int64_t> numbers(count);
@@ -44,7 +36,7 @@ std::string ShuffledRecords(size_t count, unsigned seed) {
 void BM_Opendata(benchmark::State& state) {
   test::TestPlatform platform;
   test::TempDir dir;
-  IdleHost host;
+  test::RecordingHost host;
   const auto count = static_cast<size_t>(state.range(0));
   SettingsRecord settings;
   settings.ApplyFirstRunDefaults(platform.clock.Now());

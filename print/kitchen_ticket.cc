@@ -23,17 +23,8 @@ void DrawKitchenTicket(PrintCanvas& canvas, const ReceiptData& data, const DrawS
   page.Centred(8, StringPrintf("Associate: %d: ", clerk) + s.clerk_name(clerk));
   page.Centred(9, kSingleRule);
 
-  int top = 0;
   const ItemStyle style = TillItemStyle(page, s);
-  if (style.layout == ItemLayout::kSingleLine) {
-    DrawItemHeading(page, top + 12);
-    top += 2;
-  }
-  const int rows = DrawItems(page, data.basket, MergedQuantities(data.basket), style, top + 12);
-  const int extra = DrawTotalsLines(page, data, style.exclusive_of_tax, top + rows + 13);
-  const int base = top + rows + extra;
-  PrintElement(page, data, kElementTotal, base + 13);
-  page.Centred(base + 14, kDoubleRule);
+  const int base = DrawItemsToTotal(page, data, style, 0);
 
   int after = 0;  // tax lines
   if (!style.exclusive_of_tax) {

@@ -14,11 +14,11 @@ void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawSer
   SelectReceiptFont(canvas, s, services.ui);
   ReceiptPage page(canvas);
 
-  int top = 0;  // the logo's lines; grows by the heading rows and a wrapped footer
-  if (s.receipt_logo() != 0) {
-    top = DrawReceiptLogo(page, services.files, services.data_folder,
-                          s.receipt_logo_page_width() != 0);
-  }
+  // The logo's lines come first.
+  const int top = s.receipt_logo() != 0
+                      ? DrawReceiptLogo(page, services.files, services.data_folder,
+                                        s.receipt_logo_page_width() != 0)
+                      : 0;
   PrintElement(page, data, kElementStoreName, top + 1);
   PrintElement(page, data, kElementStoreAddress1, top + 2);
   PrintElement(page, data, kElementStoreAddress2, top + 3);
@@ -30,17 +30,7 @@ void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawSer
   page.Centred(top + 10, kSingleRule);
 
   const ItemStyle style = TillItemStyle(page, s);
-  if (style.layout == ItemLayout::kSingleLine) {
-    DrawItemHeading(page, top + 12);
-    top += 2;
-  }
-  const int rows = DrawItems(page, data.basket, MergedQuantities(data.basket), style, top + 12);
-
-  // Sub total, taxes and discount, one blank row after the items.
-  const int extra = DrawTotalsLines(page, data, style.exclusive_of_tax, top + rows + 13);
-  const int base = top + rows + extra;
-  PrintElement(page, data, kElementTotal, base + 13);
-  page.Centred(base + 14, kDoubleRule);
+  const int base = DrawItemsToTotal(page, data, style, top);
 
   PrintElement(page, data, kElementPaymentType, base + 16);
   int after = 0;  // lines after the payment line
@@ -51,15 +41,16 @@ void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawSer
   }
 
   const int footer = base + after + 18;
+  int footer_rows = 0;  // the rows a wrapped footer takes beyond its first
   if (s.receipt_word_wrap() != 0) {
     const PrintRect box{0, page.Y(footer), 2 * page.centre, page.Y(footer + 4)};
     const int height = canvas.TextBox(box, TextAlign::kCentre, s.receipt_footer());
-    if (height > page.line_height) top += height / page.line_height;
+    if (height > page.line_height) footer_rows = height / page.line_height;
   } else {
     PrintElement(page, data, kElementByLine, footer);
   }
 
-  const int last = top + rows + extra + after + 19;
+  const int last = base + footer_rows + after + 19;
   if (s.receipt_barcode() != 0) {
     DrawBarcode(canvas, services.ui, data.basket.transaction_number, {last, page.line_height, 0});
   } else {

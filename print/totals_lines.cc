@@ -1,6 +1,7 @@
 #include "print/totals_lines.h"
 
 #include "base/format.h"
+#include "print/receipt_elements.h"
 
 namespace ventro {
 namespace {
@@ -28,6 +29,20 @@ int DrawTotalsLines(ReceiptPage& page, const ReceiptData& data, bool exclusive_o
     draw(data.labels.Label(kLabelDiscount) + ": (" + FormatAmount(t.discount_total) + ")");
   }
   return drawn;
+}
+
+int DrawItemsToTotal(ReceiptPage& page, const ReceiptData& data, const ItemStyle& style, int top) {
+  if (style.layout == ItemLayout::kSingleLine) {
+    DrawItemHeading(page, top + 12);
+    top += 2;
+  }
+  const int rows = DrawItems(page, data.basket, MergedQuantities(data.basket), style, top + 12);
+  // Sub total, taxes and discount, one blank row after the items.
+  const int extra = DrawTotalsLines(page, data, style.exclusive_of_tax, top + rows + 13);
+  const int base = top + rows + extra;
+  PrintElement(page, data, kElementTotal, base + 13);
+  page.Centred(base + 14, kDoubleRule);
+  return base;
 }
 
 }  // namespace ventro

@@ -97,10 +97,11 @@ void RemoveLine(Basket& basket, int index) {
   if (basket.line_count < 1) basket = Basket{};
 }
 
-void SetBasketCustomer(Basket& basket, int64_t number, std::string_view name,
-                       const std::array<std::string, 5>& texts) {
-  basket.customer_number = number;
-  SetText(basket.texts.customer_name, name);
+void SetBasketCustomer(Basket& basket, const CustomerRecord& customer) {
+  basket.customer_number = customer.number();
+  SetText(basket.texts.customer_name, customer.name());
+  const std::array<std::string, 5> texts = {customer.road(), customer.area(), customer.town(),
+                                            customer.postcode(), customer.telephone()};
   for (size_t k = 0; k < texts.size(); ++k) SetText(basket.texts.customer_text[k], texts[k]);
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/customer_record.h"
 #include "sale/line_tax.h"
 
 namespace ventro {
@@ -173,10 +174,9 @@ int AppendLine(Basket& basket, const LineEntry& entry, const TaxRules& rules);
 // lines changes nothing.
 void RemoveLine(Basket& basket, int index);
 
-// The customer number, name and the five customer texts (road, area, town, postcode,
-// telephone) of the sale.
-void SetBasketCustomer(Basket& basket, int64_t number, std::string_view name,
-                       const std::array<std::string, 5>& texts);
+// Copies the customer's number, name and the five customer texts (road, area, town, postcode,
+// telephone) into the sale.
+void SetBasketCustomer(Basket& basket, const CustomerRecord& customer);
 
 // List strings. A line just added shows the stock read before this sale; the strings rebuilt
 // for a basket brought back from its slot have no stock figure. `hide_numbers`: the settings

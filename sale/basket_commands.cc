@@ -154,9 +154,7 @@ void AssociateCustomer(Ventro& ventro) {
     return;
   }
   const CustomerRecord& customer = ventro.customers.customer();
-  SetBasketCustomer(ventro.sale.basket, customer.number(), customer.name(),
-                    {customer.road(), customer.area(), customer.town(), customer.postcode(),
-                     customer.telephone()});
+  SetBasketCustomer(ventro.sale.basket, customer);
   ventro.ui().Message("Customer associated", customer.name(), Icon::kInformation);
   ventro.host.ScreenChanged();
 }

@@ -44,14 +44,6 @@ std::optional<std::string> AskPaymentForm(Ui& ui, int32_t transaction,
   return dialog.pressed;
 }
 
-void TakeCustomer(Basket& basket, const CustomerRecord& customer) {
-  basket.customer_number = customer.number();
-  SetText(basket.texts.customer_name, customer.name());
-  const std::string texts[5] = {customer.road(), customer.area(), customer.town(),
-                                customer.postcode(), customer.telephone()};
-  for (size_t k = 0; k < 5; ++k) SetText(basket.texts.customer_text[k], texts[k]);
-}
-
 }  // namespace
 
 void RemoveTax(Basket& basket) {
@@ -100,7 +92,7 @@ void PayOnCustomerCredit(Ventro& ventro) {
   const Basket unpaid = ventro.sale.basket;
   Basket& basket = ventro.sale.basket;
   basket = charged;
-  TakeCustomer(basket, original);
+  SetBasketCustomer(basket, original);
   StampBasket(ventro);
   SetText(basket.texts.payment_type, *form);
   ClearPaymentAmounts(basket);

@@ -14,15 +14,6 @@
 
 namespace ventro::test {
 
-class CountingHost : public Host {
- public:
-  int screen_changes = 0;
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override { ++screen_changes; }
-};
-
 class BasketTest : public ::testing::Test {
  protected:
   BasketTest() {
@@ -76,7 +67,7 @@ class BasketTest : public ::testing::Test {
 
   TestPlatform p;
   TempDir dir;
-  CountingHost host;
+  test::RecordingHost host;
   std::unique_ptr<Ventro> v;
 };
 

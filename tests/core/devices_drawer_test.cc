@@ -122,17 +122,9 @@ TEST_F(Drawer, CutterSendsItsSequenceToItsPort) {
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open port"}}));
 }
 
-class NoWindow : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
 TEST_F(Drawer, OpenDrawerCommandLogsTheTillOpenedOnlyWhenTheDrawerOpened) {
   test::TempDir dir;
-  NoWindow host;
+  test::RecordingHost host;
   Ventro ventro(p.platform, host, StartOptions{dir.path(), dir.path()});
   ventro.settings.ApplyFirstRunDefaults(p.clock.now);
   ventro.settings.set_signed_on_clerk(1);

@@ -17,14 +17,6 @@ namespace {
 
 using test::ShownMessage;
 
-class QuietHost : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
 class RestrictionsTest : public ::testing::Test {
  protected:
   RestrictionsTest() : v(p.platform, host, StartOptions{dir.path(), dir.path()}) {
@@ -49,7 +41,7 @@ class RestrictionsTest : public ::testing::Test {
 
   test::TestPlatform p;
   test::TempDir dir;
-  QuietHost host;
+  test::RecordingHost host;
   Ventro v;
 };
 

@@ -18,16 +18,6 @@ namespace {
 
 using test::ShownMessage;
 
-class RecordingHost : public Host {
- public:
-  std::string title;
-  bool quit = false;
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override { quit = true; }
-  void SetTitle(const std::string& text) override { title = text; }
-  void ScreenChanged() override {}
-};
-
 class SignOnTest : public ::testing::Test {
  protected:
   SignOnTest() {
@@ -64,7 +54,7 @@ class SignOnTest : public ::testing::Test {
 
   test::TestPlatform p;
   test::TempDir dir;
-  RecordingHost host;
+  test::RecordingHost host;
   std::unique_ptr<Ventro> v;
 };
 

@@ -16,15 +16,6 @@ namespace {
 
 using test::ShownMessage;
 
-class CountingHost : public Host {
- public:
-  int screen_changes = 0;
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override { ++screen_changes; }
-};
-
 class SimpleCommandsTest : public ::testing::Test {
  protected:
   SimpleCommandsTest() : v(p.platform, host, StartOptions{dir.path(), dir.path()}) {
@@ -43,7 +34,7 @@ class SimpleCommandsTest : public ::testing::Test {
 
   test::TestPlatform p;
   test::TempDir dir;
-  CountingHost host;
+  test::RecordingHost host;
   Ventro v;
 };
 

@@ -20,15 +20,6 @@
 
 namespace ventro::test {
 
-class QuietHost : public Host {
- public:
-  int screen_changes = 0;
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override { ++screen_changes; }
-};
-
 struct ItemRow {
   int64_t number;
   std::string description;
@@ -153,7 +144,7 @@ class SaleTest : public ::testing::Test {
 
   TestPlatform p;
   TempDir dir;
-  QuietHost host;
+  test::RecordingHost host;
   std::unique_ptr<Ventro> ventro;
 };
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/host.h"
 #include "platform/platform.h"
 #include "platform/posix_ports.h"
 #include "recording_printer.h"
@@ -223,6 +224,19 @@ class TestPorts : private TempDir, public PosixPorts {
     for (const auto& [name, device] : mapping_) file << name << "=" << device << "\n";
   }
   std::map<std::string, std::string> mapping_;
+};
+
+// Stands in for the window: remembers the title, whether the program was asked to end, and
+// how often the screen was to be shown again.
+class RecordingHost : public Host {
+ public:
+  std::string title;
+  bool quit = false;
+  int screen_changes = 0;
+  void RunMessageLoop(Ventro&) override {}
+  void Quit() override { quit = true; }
+  void SetTitle(const std::string& text) override { title = text; }
+  void ScreenChanged() override { ++screen_changes; }
 };
 
 // Everything a core test needs, wired into one Platform.

@@ -10,17 +10,6 @@
 #include "tests/core/test_platform.h"
 
 namespace ventro {
-namespace {
-
-class IdleHost : public Host {
- public:
-  void RunMessageLoop(Ventro&) override {}
-  void Quit() override {}
-  void SetTitle(const std::string&) override {}
-  void ScreenChanged() override {}
-};
-
-}  // namespace
 
 class CoreViewTest : public QObject {
   Q_OBJECT
@@ -28,7 +17,7 @@ class CoreViewTest : public QObject {
  private:
   test::TempDir data_;
   test::TestPlatform platform_;
-  IdleHost host_;
+  test::RecordingHost host_;
   std::unique_ptr<Ventro> ventro_;
 
  private slots:
