@@ -14,7 +14,6 @@
 #include "operators/user_control.h"
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
-#include "records/supplier_maintenance.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -22,10 +21,11 @@
 #include "sale/non_inventory.h"
 #include "sale/quick_select.h"
 #include "sale/tender.h"
-#include "store/config_non_inventory.h"
-#include "store/config_print_heading.h"
-#include "store/config_sheet.h"
-#include "store/config_tax_control.h"
+#include "setup/config_non_inventory.h"
+#include "setup/config_print_heading.h"
+#include "setup/config_sheet.h"
+#include "setup/config_tax_control.h"
+#include "suppliers/supplier_maintenance.h"
 
 namespace ventro {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/ventro.h"
 #include "base/format.h"
 #include "print/receipt_elements.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

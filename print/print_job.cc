@@ -1,7 +1,7 @@
 #include "print/print_job.h"
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

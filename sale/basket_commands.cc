@@ -5,7 +5,7 @@
 #include "app/restrictions.h"
 #include "app/ventro.h"
 #include "base/format.h"
-#include "records/customer_lookup.h"
+#include "customers/customer_lookup.h"
 #include "sale/item_entry.h"
 #include "sale/totals_panel.h"
 

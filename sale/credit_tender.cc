@@ -5,8 +5,8 @@
 
 #include "app/ventro.h"
 #include "base/format.h"
+#include "customers/customer_lookup.h"
 #include "platform/clock_text.h"
-#include "records/customer_lookup.h"
 #include "sale/commit.h"
 #include "sale/tender.h"
 

@@ -1,6 +1,6 @@
 // Choosing a customer by number, by the start of the name with the "?" wildcard, one match at
 // a time or from the selection list.
-#include "records/customer_lookup.h"
+#include "customers/customer_lookup.h"
 
 #include <gtest/gtest.h>
 

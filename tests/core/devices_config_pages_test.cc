@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "store/config_sheet.h"
+#include "setup/config_sheet.h"
 #include "tests/core/devices_pty.h"
 #include "tests/core/test_platform.h"
 

@@ -8,7 +8,7 @@
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
 #include "sale/tender.h"
-#include "store/config_receipts_page.h"
+#include "setup/config_receipts_page.h"
 #include "tender_fixture.h"
 
 namespace ventro {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "base/bytes.h"
-#include "store/config_non_inventory.h"
-#include "store/config_print_heading.h"
-#include "store/config_sheet.h"
-#include "store/config_tax_control.h"
+#include "setup/config_non_inventory.h"
+#include "setup/config_print_heading.h"
+#include "setup/config_sheet.h"
+#include "setup/config_tax_control.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "records/supplier_form.h"
-#include "records/supplier_maintenance.h"
 #include "records/supplier_record.h"
 #include "store/master_file.h"
+#include "suppliers/supplier_form.h"
+#include "suppliers/supplier_maintenance.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {

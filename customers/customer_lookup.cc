@@ -1,4 +1,4 @@
-#include "records/customer_lookup.h"
+#include "customers/customer_lookup.h"
 
 #include <algorithm>
 #include <cstring>

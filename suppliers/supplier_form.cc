@@ -1,4 +1,4 @@
-#include "records/supplier_form.h"
+#include "suppliers/supplier_form.h"
 
 #include <cstddef>
 #include <string_view>

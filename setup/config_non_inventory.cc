@@ -1,9 +1,9 @@
-#include "store/config_non_inventory.h"
+#include "setup/config_non_inventory.h"
 
 #include <string>
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

@@ -1,10 +1,10 @@
-#include "store/config_tax_control.h"
+#include "setup/config_tax_control.h"
 
 #include <cstdint>
 #include <string>
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

@@ -2,7 +2,7 @@
 // code, tax names, category codes, the history-from date, currency and sale-screen options.
 #pragma once
 
-#include "store/config_page.h"
+#include "setup/config_page.h"
 
 namespace ventro {
 

@@ -1,4 +1,4 @@
-#include "store/config_pole_page.h"
+#include "setup/config_pole_page.h"
 
 #include <array>
 #include <cstdint>
@@ -7,8 +7,8 @@
 
 #include "base/format.h"
 #include "devices/pole_display.h"
-#include "store/config_fields.h"
-#include "store/config_till_page.h"
+#include "setup/config_fields.h"
+#include "setup/config_till_page.h"
 
 namespace ventro {
 namespace {

@@ -1,10 +1,10 @@
-#include "store/config_terms_page.h"
+#include "setup/config_terms_page.h"
 
 #include <string>
 #include <vector>
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

@@ -2,7 +2,7 @@
 // terms bands a customer can be allocated to.
 #pragma once
 
-#include "store/config_page.h"
+#include "setup/config_page.h"
 
 namespace ventro {
 

@@ -1,4 +1,4 @@
-#include "store/config_general_page.h"
+#include "setup/config_general_page.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

@@ -1,9 +1,9 @@
-#include "store/config_till_page.h"
+#include "setup/config_till_page.h"
 
 #include <cstdint>
 
 #include "base/format.h"
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

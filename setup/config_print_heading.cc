@@ -1,6 +1,6 @@
-#include "store/config_print_heading.h"
+#include "setup/config_print_heading.h"
 
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

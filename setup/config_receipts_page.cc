@@ -1,4 +1,4 @@
-#include "store/config_receipts_page.h"
+#include "setup/config_receipts_page.h"
 
 #include <algorithm>
 #include <memory>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 namespace ventro {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/config_fields.h"
+#include "setup/config_fields.h"
 
 #include "base/format.h"
 

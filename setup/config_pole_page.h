@@ -3,7 +3,7 @@
 // stores the page and shows the passive text on the display.
 #pragma once
 
-#include "store/config_page.h"
+#include "setup/config_page.h"
 
 namespace ventro {
 

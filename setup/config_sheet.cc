@@ -1,13 +1,13 @@
-#include "store/config_sheet.h"
+#include "setup/config_sheet.h"
 
 #include <vector>
 
-#include "store/config_general_page.h"
-#include "store/config_page.h"
-#include "store/config_pole_page.h"
-#include "store/config_receipts_page.h"
-#include "store/config_terms_page.h"
-#include "store/config_till_page.h"
+#include "setup/config_general_page.h"
+#include "setup/config_page.h"
+#include "setup/config_pole_page.h"
+#include "setup/config_receipts_page.h"
+#include "setup/config_terms_page.h"
+#include "setup/config_till_page.h"
 
 namespace ventro {
 namespace {

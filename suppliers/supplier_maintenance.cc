@@ -1,11 +1,11 @@
-#include "records/supplier_maintenance.h"
+#include "suppliers/supplier_maintenance.h"
 
 #include <optional>
 #include <string>
 
 #include "base/format.h"
-#include "records/supplier_form.h"
 #include "records/supplier_record.h"
+#include "suppliers/supplier_form.h"
 
 namespace ventro {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/config_page.h"
+#include "setup/config_page.h"
 
 namespace ventro {
 

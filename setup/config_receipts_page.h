@@ -2,7 +2,7 @@
 // document printed after each sale, the copies, and how the till receipt looks.
 #pragma once
 
-#include "store/config_page.h"
+#include "setup/config_page.h"
 
 namespace ventro {
 
