@@ -15,7 +15,6 @@
 
 #include "base/format.h"
 #include "platform/files.h"
-#include "platform/ui.h"
 #include "records/customer_record.h"
 #include "records/inventory_record.h"
 #include "store/master_file.h"
@@ -25,23 +24,6 @@ namespace ventro {
 namespace {
 
 constexpr int64_t kRecords = 100'000;
-
-class QuietUi : public Ui {
- public:
-  Answer Message(const std::string&, const std::string&, Icon, Buttons) override {
-    return Answer::kOk;
-  }
-  bool EditBox(const std::string&, std::string&, size_t) override { return false; }
-  bool Edit2Box(const std::string&, const std::string&, std::string&, size_t) override {
-    return false;
-  }
-  std::optional<int> SelectFromList(const std::string&, const std::string&,
-                                    const std::vector<std::string>&, int) override {
-    return std::nullopt;
-  }
-  bool RunDialog(Dialog&) override { return false; }
-  ScreenSize DesktopSize() override { return {1024, 768}; }
-};
 
 // Numbers 10, 20, ... 1,000,000 in a shuffled order, so the load has real sorting to do and
 // lookups of numbers between them miss.
@@ -128,14 +110,13 @@ BENCHMARK(BM_FindPosition);
 
 void BM_LookUp(benchmark::State& state, MasterKind kind) {
   StdFiles files;
-  QuietUi ui;
   MasterFile master(kind);
   master.Load(files, Data().path());
   const std::vector<int64_t>& numbers = Data().numbers();
   std::mt19937_64 random(7);
   for (auto _ : state) {
     int64_t number = numbers[random() % numbers.size()];
-    if (!master.LookUp(ui, files, number)) state.SkipWithError("lookup failed");
+    if (!master.LookUp(files, number).ok()) state.SkipWithError("lookup failed");
   }
 }
 BENCHMARK_CAPTURE(BM_LookUp, inventory, MasterKind::kInventory)->Unit(benchmark::kMicrosecond);
@@ -145,7 +126,6 @@ BENCHMARK_CAPTURE(BM_LookUp, customer, MasterKind::kCustomer)->Unit(benchmark::k
 // freed slot and the file keeps its size.
 void BM_AddThenDelete(benchmark::State& state, MasterKind kind) {
   StdFiles files;
-  QuietUi ui;
   MasterFile master(kind);
   master.Load(files, Data().path());
   std::mt19937_64 random(11);
@@ -154,8 +134,7 @@ void BM_AddThenDelete(benchmark::State& state, MasterKind kind) {
     master.ClearBuffer();
     PutI64(master.buffer(), number);
     PutText(master.buffer() + 8, 30, "NEW RECORD");
-    std::optional<int64_t> position = master.Add(ui, files);
-    if (!position) {
+    if (!master.Add(files).ok()) {
       state.SkipWithError("add failed");
       break;
     }

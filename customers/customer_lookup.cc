@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/format.h"
+#include "platform/tell.h"
 #include "store/name_search.h"
 
 namespace ventro {
@@ -48,8 +49,8 @@ std::optional<int64_t> ChooseOneByOne(Ui& ui, Files& files, MasterFile& customer
                                       std::string_view text) {
   std::optional<int64_t> chosen;
   bool ended = false;
-  SearchStatus status =
-      SearchByName(ui, files, customers, text, 0, [&](int64_t position, const uint8_t* record) {
+  Status status =
+      SearchByName(files, customers, text, 0, [&](int64_t position, const uint8_t* record) {
         Dialog view = FindResultView(RecordOf(record));
         ui.RunDialog(view);
         if (view.Pressed("Next")) return true;
@@ -57,8 +58,8 @@ std::optional<int64_t> ChooseOneByOne(Ui& ui, Files& files, MasterFile& customer
         ended = true;
         return false;
       });
-  if (status == SearchStatus::kFailed) return std::nullopt;
-  if (chosen) return customers.Read(ui, files, *chosen) ? chosen : std::nullopt;
+  if (!Tell(ui, status)) return std::nullopt;
+  if (chosen) return Tell(ui, customers.Read(files, *chosen)) ? chosen : std::nullopt;
   if (!ended) ui.Message(kFinished, kNoMatch, Icon::kInformation);
   return std::nullopt;
 }
@@ -70,13 +71,12 @@ std::optional<int64_t> ChooseFromList(Ui& ui, Files& files, MasterFile& customer
     std::string line;
   };
   std::vector<Entry> entries;
-  SearchStatus status =
-      SearchByName(ui, files, customers, text, 0, [&](int64_t, const uint8_t* record) {
-        CustomerRecord customer = RecordOf(record);
-        entries.push_back({customer.number(), CustomerListLine(customer)});
-        return true;
-      });
-  if (status == SearchStatus::kFailed) return std::nullopt;
+  Status status = SearchByName(files, customers, text, 0, [&](int64_t, const uint8_t* record) {
+    CustomerRecord customer = RecordOf(record);
+    entries.push_back({customer.number(), CustomerListLine(customer)});
+    return true;
+  });
+  if (!Tell(ui, status)) return std::nullopt;
   std::stable_sort(entries.begin(), entries.end(),
                    [](const Entry& a, const Entry& b) { return a.number < b.number; });
 
@@ -103,7 +103,7 @@ std::string CustomerListLine(const CustomerRecord& customer) {
 
 std::optional<int64_t> FindCustomerByNumber(Ui& ui, Files& files, MasterFile& customers,
                                             int64_t number) {
-  if (!customers.LookUp(ui, files, number)) return std::nullopt;
+  if (!Tell(ui, customers.LookUp(files, number))) return std::nullopt;
   return customers.current_position();
 }
 

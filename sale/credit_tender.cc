@@ -7,6 +7,7 @@
 #include "base/format.h"
 #include "customers/customer_lookup.h"
 #include "platform/clock_text.h"
+#include "platform/tell.h"
 #include "sale/commit.h"
 #include "sale/tender.h"
 
@@ -110,7 +111,7 @@ void PayOnCustomerCredit(Ventro& ventro) {
     customer.set_balance(RoundToCents(customer.balance() + total));
     basket.totals.balance_after = customer.balance();
   }
-  if (!customers.WriteBack(ui, files)) {
+  if (!Tell(ui, customers.WriteBack(files))) {
     customer = original;
     basket = unpaid;
     return;

@@ -6,6 +6,7 @@
 #include "app/ventro.h"
 #include "base/cp1252.h"
 #include "base/format.h"
+#include "platform/tell.h"
 #include "sale/totals_panel.h"
 
 namespace ventro {
@@ -68,7 +69,7 @@ bool ReadByNumber(Ventro& ventro, int64_t number) {
     Refuse(ventro, kInvalidEntry, StringPrintf("%lld", static_cast<long long>(number)));
     return false;
   }
-  return ventro.inventory.Read(ventro.ui(), ventro.files(), *position);
+  return Tell(ventro.ui(), ventro.inventory.Read(ventro.files(), *position));
 }
 
 // The price of one more unit of `item`, of which the basket holds `in_basket` lines; nothing

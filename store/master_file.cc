@@ -175,28 +175,21 @@ bool MasterFile::ReadAt(Files& files, int64_t position, uint8_t* record) const {
   return file->ReadAt(Offset(position, record_size()), record, record_size()) == record_size();
 }
 
-bool MasterFile::Read(Ui& ui, Files& files, int64_t position) {
+Status MasterFile::Read(Files& files, int64_t position) {
   std::unique_ptr<File> file = files.Open(path_, OpenMode::kRead);
-  if (!file) {
-    ui.Message(kFatalError, NotPresentText(), Icon::kError);
-    return false;
-  }
+  if (!file) return Status::Failed(kFatalError, NotPresentText());
   if (position < 0 ||
       file->ReadAt(Offset(position, record_size()), buffer(), record_size()) != record_size()) {
-    ui.Message(kProblem, std::string("Not able to read ") + file_name(), Icon::kError);
-    return false;
+    return Status::Failed(kProblem, std::string("Not able to read ") + file_name());
   }
   current_position_ = position;
-  return true;
+  return Status::Ok();
 }
 
-bool MasterFile::LookUp(Ui& ui, Files& files, int64_t number) {
+Status MasterFile::LookUp(Files& files, int64_t number) {
   std::optional<int64_t> position = FindPosition(number);
-  if (!position) {
-    ui.Message("Finished", "No match found", Icon::kInformation);
-    return false;
-  }
-  return Read(ui, files, *position);
+  if (!position) return Status::Failed("Finished", "No match found", Severity::kInformation);
+  return Read(files, *position);
 }
 
 WriteStatus MasterFile::WriteAt(Files& files, int64_t position, const uint8_t* record) const {
@@ -209,49 +202,34 @@ WriteStatus MasterFile::WriteAt(Files& files, int64_t position, const uint8_t* r
   return WriteStatus::kOk;
 }
 
-bool MasterFile::WriteBack(Ui& ui, Files& files) {
+Status MasterFile::WriteBack(Files& files) {
   std::optional<int64_t> position = FindPosition(GetI64(buffer()));
-  if (!position) {
-    ui.Message(kProblem, "Invalid number.", Icon::kError);
-    return false;
-  }
+  if (!position) return Status::Failed(kProblem, "Invalid number.");
   switch (WriteAt(files, *position, buffer())) {
     case WriteStatus::kOk:
-      return true;
+      return Status::Ok();
     case WriteStatus::kMissing:
-      ui.Message(kProblem, NotPresentText(), Icon::kError);
-      return false;
+      return Status::Failed(kProblem, NotPresentText());
     case WriteStatus::kFailed:
       break;
   }
-  ui.Message(kProblem, PathText(path_), Icon::kError);
-  return false;
+  return Status::Failed(kProblem, PathText(path_));
 }
 
-std::optional<int64_t> MasterFile::Add(Ui& ui, Files& files) {
+Status MasterFile::Add(Files& files) {
   const int64_t number = GetI64(buffer());
-  if (number < 1) {
-    ui.Message(kProblem, "Invalid number.", Icon::kError);
-    return std::nullopt;
-  }
-  if (index_.Contains(number)) {
-    ui.Message(kProblem, "Number in use.", Icon::kError);
-    return std::nullopt;
-  }
+  if (number < 1) return Status::Failed(kProblem, "Invalid number.");
+  if (index_.Contains(number)) return Status::Failed(kProblem, "Number in use.");
   // The record goes to the file first; the index, prefixes and counts follow only once it is
   // there, so a failed write leaves memory and file in step.
   const int64_t position = index_.NextAddPosition();
   const bool append = !index_.NextAddReusesSlot();
   std::unique_ptr<File> file = files.Open(path_, OpenMode::kReadWrite);
-  if (!file) {
-    ui.Message(kFatalError, NotPresentText(), Icon::kError);
-    return std::nullopt;
-  }
+  if (!file) return Status::Failed(kFatalError, NotPresentText());
   if (!file->WriteAt(Offset(position, record_size()), buffer(), record_size())) {
     // A partly appended record would leave a size that is not a whole number of records.
     if (append) file->Truncate(Offset(position, record_size()));
-    ui.Message(kProblem, std::string("Not able to write to ") + file_name(), Icon::kError);
-    return std::nullopt;
+    return Status::Failed(kProblem, std::string("Not able to write to ") + file_name());
   }
   file.reset();
 
@@ -262,7 +240,7 @@ std::optional<int64_t> MasterFile::Add(Ui& ui, Files& files) {
   }
   if (observer_) observer_->SlotChanged(*this, position, buffer());
   current_position_ = position;
-  return position;
+  return Status::Ok();
 }
 
 std::optional<int64_t> MasterFile::Delete(int64_t number) {

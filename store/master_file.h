@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
+#include "base/status.h"
 #include "platform/files.h"
-#include "platform/ui.h"
 #include "records/customer_record.h"
 #include "records/inventory_record.h"
 #include "records/supplier_record.h"
@@ -91,27 +91,28 @@ class MasterFile {
   std::optional<int64_t> FindPosition(int64_t number) const { return index_.FindPosition(number); }
   // Reads slot `position` into `record` (record_size() bytes); silent.
   bool ReadAt(Files& files, int64_t position, uint8_t* record) const;
-  // Reads slot `position` into the buffer and makes it the current position. A missing file
-  // shows "Data file: <name>, not present." titled "Fatal error", a short read "Not able to
-  // read <name>" titled "Problem".
-  bool Read(Ui& ui, Files& files, int64_t position);
-  // Finds `number` and reads its record into the buffer. Not in the index: "No match found"
-  // titled "Finished". File failures as Read.
-  bool LookUp(Ui& ui, Files& files, int64_t number);
+  // Reads slot `position` into the buffer and makes it the current position. Fails with
+  // "Data file: <name>, not present." titled "Fatal error" for a missing file, "Not able to
+  // read <name>" titled "Problem" for a short read.
+  Status Read(Files& files, int64_t position);
+  // Finds `number` and reads its record into the buffer. Not in the index: fails with "No
+  // match found" titled "Finished" (an information). File failures as Read.
+  Status LookUp(Files& files, int64_t number);
 
   // --- writes ---
   // Writes `record` over slot `position`; silent, for callers with their own messages.
   WriteStatus WriteAt(Files& files, int64_t position, const uint8_t* record) const;
-  // Writes the buffer over the slot the index gives for the buffer's number. A number below 1
-  // or not in the index: "Invalid number." titled "Problem"; missing file: "Data file: <name>,
-  // not present." titled "Problem"; a failed write: the file's path titled "Problem".
-  bool WriteBack(Ui& ui, Files& files);
-  // Stores the buffer as a new record in the oldest free slot or at the end of the file and
-  // enters it in the index and prefixes; gives its slot. "Number in use." (or "Invalid
-  // number." below 1) titled "Problem"; missing file "Data file: <name>, not present." titled
-  // "Fatal error"; failed write "Not able to write to <name>" titled "Problem". On any failure
-  // the index, prefixes and counts are as before and the file keeps its size.
-  std::optional<int64_t> Add(Ui& ui, Files& files);
+  // Writes the buffer over the slot the index gives for the buffer's number. Fails, titled
+  // "Problem", with "Invalid number." for a number below 1 or not in the index, "Data file:
+  // <name>, not present." for a missing file, and the file's path for a failed write.
+  Status WriteBack(Files& files);
+  // Stores the buffer as a new record in the oldest free slot or at the end of the file, enters
+  // it in the index and prefixes and makes that slot the current position. Fails with "Number
+  // in use." (or "Invalid number." below 1) titled "Problem", "Data file: <name>, not
+  // present." titled "Fatal error" for a missing file, "Not able to write to <name>" titled
+  // "Problem" for a failed write. On any failure the index, prefixes, counts and current
+  // position are as before and the file keeps its size.
+  Status Add(Files& files);
 
   // Turns the index entry of `number` into a free slot and clears its prefix; the record in
   // the file is the caller's to mark. Gives the record's slot; nothing when absent.

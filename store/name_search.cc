@@ -41,16 +41,14 @@ bool NameMatches(std::string_view pattern, const std::array<uint8_t, 2>& prefix,
   return true;
 }
 
-SearchStatus SearchByName(
-    Ui& ui, Files& files, const MasterFile& master, std::string_view text, int64_t from,
-    const std::function<bool(int64_t position, const uint8_t* record)>& on_match) {
-  if (!master.has_prefixes()) return SearchStatus::kNotFound;
+Status SearchByName(Files& files, const MasterFile& master, std::string_view text, int64_t from,
+                    const std::function<bool(int64_t position, const uint8_t* record)>& on_match) {
+  if (!master.has_prefixes()) return Status::Ok();
   const std::string pattern = NamePattern(text);
   const size_t rs = master.record_size();
   const size_t width = NameWidth(master.kind());
   std::unique_ptr<File> file;  // opened at the first candidate
   std::vector<uint8_t> record(rs);
-  bool found = false;
   for (int64_t position = from < 0 ? 0 : from; position < master.record_count(); ++position) {
     const std::array<uint8_t, 2> prefix = master.prefix(position);
     if (prefix[0] == 0) continue;
@@ -60,32 +58,27 @@ SearchStatus SearchByName(
     if (!file) {
       file = files.Open(master.path(), OpenMode::kRead);
       if (!file) {
-        ui.Message("Fatal error",
-                   std::string("Data file: ") + master.file_name() + ", not present.",
-                   Icon::kError);
-        return SearchStatus::kFailed;
+        return Status::Failed("Fatal error",
+                              std::string("Data file: ") + master.file_name() + ", not present.");
       }
     }
     if (file->ReadAt(static_cast<uint64_t>(position) * rs, record.data(), rs) != rs) {
-      ui.Message("Problem", std::string("Not able to read ") + master.file_name(), Icon::kError);
-      return SearchStatus::kFailed;
+      return Status::Failed("Problem", std::string("Not able to read ") + master.file_name());
     }
     if (!NameMatches(pattern, prefix, GetText(record.data() + kNameOffset, width))) continue;
-    found = true;
     if (!on_match(position, record.data())) break;
   }
-  return found ? SearchStatus::kFound : SearchStatus::kNotFound;
+  return Status::Ok();
 }
 
-std::vector<int64_t> FindByName(Ui& ui, Files& files, const MasterFile& master,
-                                std::string_view text) {
+std::vector<int64_t> FindByName(Files& files, const MasterFile& master, std::string_view text) {
   std::vector<int64_t> positions;
-  SearchStatus status =
-      SearchByName(ui, files, master, text, 0, [&positions](int64_t position, const uint8_t*) {
+  Status status =
+      SearchByName(files, master, text, 0, [&positions](int64_t position, const uint8_t*) {
         positions.push_back(position);
         return true;
       });
-  if (status == SearchStatus::kFailed) positions.clear();
+  if (!status.ok()) positions.clear();
   return positions;
 }
 

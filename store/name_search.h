@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/status.h"
 #include "platform/files.h"
-#include "platform/ui.h"
 #include "store/master_file.h"
 
 namespace ventro {
@@ -26,20 +26,16 @@ std::string NamePattern(std::string_view text);
 bool NameMatches(std::string_view pattern, const std::array<uint8_t, 2>& prefix,
                  std::string_view name);
 
-enum class SearchStatus { kFound, kNotFound, kFailed };
-
 // Visits the live records of `master` in file order from slot `from` and calls `on_match`
 // with the slot and the record (record_size() bytes) for each whose name matches `text`;
-// `on_match` returns false to stop. kFound when some record matched. A missing file shows
-// "Data file: <name>, not present." titled "Fatal error", a failed read "Not able to read
-// <name>" titled "Problem"; both give kFailed.
-SearchStatus SearchByName(
-    Ui& ui, Files& files, const MasterFile& master, std::string_view text, int64_t from,
-    const std::function<bool(int64_t position, const uint8_t* record)>& on_match);
+// `on_match` returns false to stop. Ok whether or not anything matched. Fails with "Data file:
+// <name>, not present." titled "Fatal error" for a missing file, "Not able to read <name>"
+// titled "Problem" for a failed read; the matches visited before a failed read stand.
+Status SearchByName(Files& files, const MasterFile& master, std::string_view text, int64_t from,
+                    const std::function<bool(int64_t position, const uint8_t* record)>& on_match);
 
-// The slots of every record whose name matches `text`, in file order; empty on failure
-// (reported as SearchByName does).
-std::vector<int64_t> FindByName(Ui& ui, Files& files, const MasterFile& master,
-                                std::string_view text);
+// The slots of every record whose name matches `text`, in file order; empty when the search
+// fails (SearchByName gives the reason).
+std::vector<int64_t> FindByName(Files& files, const MasterFile& master, std::string_view text);
 
 }  // namespace ventro

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/format.h"
+#include "platform/tell.h"
 #include "records/supplier_record.h"
 #include "suppliers/supplier_form.h"
 
@@ -57,7 +58,7 @@ void FindSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
     ui.Message("Supplier", "Does not exist", Icon::kInformation);
     return;
   }
-  if (!suppliers.Read(ui, files, *position)) return;
+  if (!Tell(ui, suppliers.Read(files, *position))) return;
   RunSupplierForm(ui, suppliers.supplier(), SupplierFormMode::kView, "Supplier");
 }
 
@@ -70,7 +71,7 @@ void AddSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
     ui.Message(kProblem, "Number outside range.", Icon::kError);
     return;
   }
-  suppliers.Add(ui, files);
+  Tell(ui, suppliers.Add(files));
 }
 
 void AmendSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
@@ -81,7 +82,7 @@ void AmendSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
     ui.Message("Amend supplier", "Supplier does not exist", Icon::kInformation);
     return;
   }
-  if (!suppliers.Read(ui, files, *position)) return;
+  if (!Tell(ui, suppliers.Read(files, *position))) return;
   SupplierRecord& record = suppliers.supplier();
   if (!RunSupplierForm(ui, record, SupplierFormMode::kAmend, "Amend supplier")) return;
   if (record.number() != *number) {
@@ -99,7 +100,7 @@ void DeleteSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
     ui.Message("Delete supplier", "Supplier does not exist", Icon::kInformation);
     return;
   }
-  if (!suppliers.Read(ui, files, *position)) return;
+  if (!Tell(ui, suppliers.Read(files, *position))) return;
   suppliers.supplier().MarkDeleted();
   // The index follows the file: a slot is freed in memory only once it is free on disk.
   if (!WriteSupplier(ui, files, suppliers, *position)) return;

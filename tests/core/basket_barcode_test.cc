@@ -40,11 +40,11 @@ class BarcodeTest : public BasketTest {
 
   // Amends item `number` the way maintenance does: new texts, prefix, write-back.
   void Amend(int64_t number, const std::string& code, const std::string& description) {
-    ASSERT_TRUE(v->inventory.LookUp(p.ui, p.files, number));
+    ASSERT_TRUE(v->inventory.LookUp(p.files, number).ok());
     v->inventory.item().set_sku1(code);
     v->inventory.item().set_description(description);
     v->inventory.UpdatePrefix(v->inventory.current_position(), v->inventory.buffer());
-    ASSERT_TRUE(v->inventory.WriteBack(p.ui, p.files));
+    ASSERT_TRUE(v->inventory.WriteBack(p.files).ok());
   }
   void Delete(int64_t number) {
     std::optional<int64_t> position = v->inventory.Delete(number);
@@ -56,7 +56,7 @@ class BarcodeTest : public BasketTest {
   }
   void AddRecord(const InventoryRecord& item) {
     v->inventory.item() = item;
-    ASSERT_TRUE(v->inventory.Add(p.ui, p.files));
+    ASSERT_TRUE(v->inventory.Add(p.files).ok());
   }
 };
 
@@ -114,9 +114,9 @@ TEST_F(BarcodeTest, TheIndexFollowsEveryChangeLikeAFileScan) {
         break;
       case 3:
         if (!numbers.empty()) {  // a stock write-back, as a sale's commit does
-          ASSERT_TRUE(v->inventory.LookUp(p.ui, p.files, numbers[pick(numbers.size())]));
+          ASSERT_TRUE(v->inventory.LookUp(p.files, numbers[pick(numbers.size())]).ok());
           v->inventory.item().set_quantity(v->inventory.item().quantity() - 1);
-          ASSERT_TRUE(v->inventory.WriteBack(p.ui, p.files));
+          ASSERT_TRUE(v->inventory.WriteBack(p.files).ok());
         }
         break;
       default:

@@ -43,6 +43,9 @@ std::string FileBytes(const Path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The message a failed status would show.
+ShownMessage Told(const Status& status) { return {status.title(), status.text()}; }
+
 int64_t NumberAt(const std::string& file, MasterKind kind, int64_t position) {
   int64_t number;
   std::memcpy(&number, file.data() + position * static_cast<int64_t>(SizeOf(kind)), 8);
@@ -109,7 +112,8 @@ TEST_F(MasterFileTest, LoadSortsStablyAndFreesRecordsNumberedBelowOne) {
 
   // The record numbered 0 is a free slot, and the next add takes it (the oldest free one).
   SetBuffer(inventory, 4, "NEW");
-  EXPECT_EQ(inventory.Add(p_.ui, p_.files), 2);
+  ASSERT_TRUE(inventory.Add(p_.files).ok());
+  EXPECT_EQ(inventory.current_position(), 2);
   EXPECT_EQ(NumberAt(FileBytes(inventory.path()), MasterKind::kInventory, 2), 4);
   EXPECT_EQ(inventory.prefix(2), (std::array<uint8_t, 2>{'N', 'E'}));
   EXPECT_EQ(inventory.deleted_count(), 1);
@@ -117,48 +121,45 @@ TEST_F(MasterFileTest, LoadSortsStablyAndFreesRecordsNumberedBelowOne) {
 
 TEST_F(MasterFileTest, LookUpReadsTheRecordAndReportsMisses) {
   MasterFile customers = Loaded(MasterKind::kCustomer, {{20, "BROWN"}, {10, "ADAMS"}});
-  ASSERT_TRUE(customers.LookUp(p_.ui, p_.files, 20));
+  ASSERT_TRUE(customers.LookUp(p_.files, 20).ok());
   EXPECT_EQ(customers.customer().name(), "BROWN");
   EXPECT_EQ(customers.current_position(), 0);
-  EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, 15));
-  EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, -1));
-  EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{{"Finished", "No match found"},
-                                                       {"Finished", "No match found"}}));
+  Status miss = customers.LookUp(p_.files, 15);
+  EXPECT_EQ(Told(miss), (ShownMessage{"Finished", "No match found"}));
+  EXPECT_EQ(miss.severity(), Severity::kInformation);
+  EXPECT_EQ(Told(customers.LookUp(p_.files, -1)), (ShownMessage{"Finished", "No match found"}));
   EXPECT_EQ(customers.customer().name(), "BROWN");
 
   std::filesystem::remove(customers.path());
-  EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, 10));
-  EXPECT_EQ(p_.ui.messages.back(),
+  EXPECT_EQ(Told(customers.LookUp(p_.files, 10)),
             (ShownMessage{"Fatal error", "Data file: customer.dat, not present."}));
 }
 
 TEST_F(MasterFileTest, WriteBackGoesToTheSlotOfTheBufferNumber) {
   MasterFile inventory = Loaded(MasterKind::kInventory, {{7, "OLD"}, {8, "EIGHT"}});
-  ASSERT_TRUE(inventory.LookUp(p_.ui, p_.files, 8));
+  ASSERT_TRUE(inventory.LookUp(p_.files, 8).ok());
   inventory.item().set_quantity(12);
-  ASSERT_TRUE(inventory.WriteBack(p_.ui, p_.files));
+  ASSERT_TRUE(inventory.WriteBack(p_.files).ok());
   MasterFile reread(MasterKind::kInventory);
   ASSERT_EQ(reread.Load(p_.files, dir_.path()), LoadStatus::kOk);
-  ASSERT_TRUE(reread.LookUp(p_.ui, p_.files, 8));
+  ASSERT_TRUE(reread.LookUp(p_.files, 8).ok());
   EXPECT_EQ(reread.item().quantity(), 12);
 
   inventory.item().set_number(9);
-  EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
+  EXPECT_EQ(Told(inventory.WriteBack(p_.files)), (ShownMessage{"Problem", "Invalid number."}));
   inventory.item().set_number(0);
-  EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
+  EXPECT_EQ(Told(inventory.WriteBack(p_.files)), (ShownMessage{"Problem", "Invalid number."}));
   inventory.item().set_number(8);
   p_.files.failing.insert("inventory.dat");
-  EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
-  EXPECT_EQ(p_.ui.MessageTexts(), (std::vector<std::string>{"Invalid number.", "Invalid number.",
-                                                            inventory.path().string()}));
+  EXPECT_EQ(Told(inventory.WriteBack(p_.files)),
+            (ShownMessage{"Problem", inventory.path().string()}));
 }
 
 TEST_F(MasterFileTest, AddRefusesANumberInUseAndChangesNothing) {
   MasterFile customers = Loaded(MasterKind::kCustomer, {{-1, ""}, {4, "DAVIES"}});
   std::string before = FileBytes(customers.path());
   SetBuffer(customers, 4, "OTHER");
-  EXPECT_FALSE(customers.Add(p_.ui, p_.files));
-  EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{{"Problem", "Number in use."}}));
+  EXPECT_EQ(Told(customers.Add(p_.files)), (ShownMessage{"Problem", "Number in use."}));
   EXPECT_EQ(FileBytes(customers.path()), before);
   EXPECT_EQ(customers.deleted_count(), 1);
 }
@@ -171,17 +172,18 @@ TEST_F(MasterFileTest, DeleteThenAddReusesThePositionAndAppendsWhenNoneIsFree) {
   EXPECT_FALSE(inventory.Delete(7));
 
   SetBuffer(inventory, 8, "EIGHT");
-  EXPECT_EQ(inventory.Add(p_.ui, p_.files), 1);
+  ASSERT_TRUE(inventory.Add(p_.files).ok());
+  EXPECT_EQ(inventory.current_position(), 1);
   EXPECT_EQ(inventory.index().entries(), (std::vector<IndexEntry>{{2, 0}, {8, 1}, {9, 2}}));
   SetBuffer(inventory, 1, "ONE");
-  EXPECT_EQ(inventory.Add(p_.ui, p_.files), 3);
+  ASSERT_TRUE(inventory.Add(p_.files).ok());
+  EXPECT_EQ(inventory.current_position(), 3);
   std::string file = FileBytes(inventory.path());
   ASSERT_EQ(file.size(), 4u * 2113);
   EXPECT_EQ(NumberAt(file, MasterKind::kInventory, 1), 8);
   EXPECT_EQ(NumberAt(file, MasterKind::kInventory, 3), 1);
   EXPECT_EQ(inventory.live_count(), 4);
   EXPECT_EQ(inventory.deleted_count(), 0);
-  EXPECT_TRUE(p_.ui.messages.empty());
 }
 
 // A failed add must leave index, prefixes, counts and file exactly as they were, whether the
@@ -194,14 +196,13 @@ TEST_F(MasterFileTest, FailedAddLeavesEverythingAsItWasForEveryKind) {
       MasterFile master = Loaded(kind, rows);
       const std::vector<IndexEntry> entries = master.index().entries();
       const std::string bytes = FileBytes(master.path());
-      p_.ui.messages.clear();
       p_.files.failing = {master.file_name()};
 
       SetBuffer(master, 5, "XY");
-      EXPECT_FALSE(master.Add(p_.ui, p_.files));
-      EXPECT_EQ(p_.ui.messages,
-                (std::vector<ShownMessage>{
-                    {"Problem", std::string("Not able to write to ") + master.file_name()}}));
+      EXPECT_EQ(
+          Told(master.Add(p_.files)),
+          (ShownMessage{"Problem", std::string("Not able to write to ") + master.file_name()}));
+      EXPECT_EQ(master.current_position(), -1);
       EXPECT_EQ(master.index().entries(), entries);
       EXPECT_EQ(master.index().appended_count(), 0);
       EXPECT_EQ(master.record_count(), static_cast<int64_t>(rows.size()));
@@ -210,7 +211,8 @@ TEST_F(MasterFileTest, FailedAddLeavesEverythingAsItWasForEveryKind) {
 
       // The same add succeeds once the file can be written, so nothing half-done remains.
       p_.files.failing.clear();
-      EXPECT_EQ(master.Add(p_.ui, p_.files), 2);
+      ASSERT_TRUE(master.Add(p_.files).ok());
+      EXPECT_EQ(master.current_position(), 2);
       EXPECT_EQ(master.FindPosition(5), 2);
     }
   }
@@ -220,9 +222,8 @@ TEST_F(MasterFileTest, AddToAMissingFileIsFatalAndChangesNothing) {
   MasterFile suppliers = Loaded(MasterKind::kSupplier, {{1, "A"}});
   std::filesystem::remove(suppliers.path());
   SetBuffer(suppliers, 2, "B");
-  EXPECT_FALSE(suppliers.Add(p_.ui, p_.files));
-  EXPECT_EQ(p_.ui.messages,
-            (std::vector<ShownMessage>{{"Fatal error", "Data file: suppliers.dat, not present."}}));
+  EXPECT_EQ(Told(suppliers.Add(p_.files)),
+            (ShownMessage{"Fatal error", "Data file: suppliers.dat, not present."}));
   EXPECT_EQ(suppliers.record_count(), 1);
   EXPECT_FALSE(std::filesystem::exists(suppliers.path()));
 }
@@ -231,28 +232,29 @@ TEST_F(MasterFileTest, NameSearchReadsOnlyPrefixMatchesAndHonoursWildcards) {
   MasterFile customers =
       Loaded(MasterKind::kCustomer,
              {{1, "ADAMS"}, {2, "BAKER"}, {3, "ALLEN"}, {-1, "ANON"}, {4, "AB"}, {5, "\xC9LAN"}});
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "a"), (std::vector<int64_t>{0, 2, 4}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "A?A"), (std::vector<int64_t>{0}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "?A"), (std::vector<int64_t>{1}));
+  EXPECT_EQ(FindByName(p_.files, customers, "a"), (std::vector<int64_t>{0, 2, 4}));
+  EXPECT_EQ(FindByName(p_.files, customers, "A?A"), (std::vector<int64_t>{0}));
+  EXPECT_EQ(FindByName(p_.files, customers, "?A"), (std::vector<int64_t>{1}));
   // "?" matches at and past the end of a name; any other character does not.
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "AB??"), (std::vector<int64_t>{4}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "ABX"), (std::vector<int64_t>{}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, ""), (std::vector<int64_t>{0, 1, 2, 4, 5}));
-  EXPECT_EQ(FindByName(p_.ui, p_.files, customers, "\xE9lan"), (std::vector<int64_t>{5}));
+  EXPECT_EQ(FindByName(p_.files, customers, "AB??"), (std::vector<int64_t>{4}));
+  EXPECT_EQ(FindByName(p_.files, customers, "ABX"), (std::vector<int64_t>{}));
+  EXPECT_EQ(FindByName(p_.files, customers, ""), (std::vector<int64_t>{0, 1, 2, 4, 5}));
+  EXPECT_EQ(FindByName(p_.files, customers, "\xE9lan"), (std::vector<int64_t>{5}));
 
   // "Next" continues the scan from the slot after the last match.
   auto first_from = [&](int64_t from) {
     int64_t found = -1;
-    SearchByName(p_.ui, p_.files, customers, "A", from, [&](int64_t position, const uint8_t*) {
-      found = position;
-      return false;
-    });
+    Status status =
+        SearchByName(p_.files, customers, "A", from, [&](int64_t position, const uint8_t*) {
+          found = position;
+          return false;
+        });
+    EXPECT_TRUE(status.ok());
     return found;
   };
   EXPECT_EQ(first_from(1), 2);
   EXPECT_EQ(first_from(3), 4);
   EXPECT_EQ(first_from(5), -1);
-  EXPECT_TRUE(p_.ui.messages.empty());
 }
 
 }  // namespace
