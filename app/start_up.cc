@@ -5,6 +5,7 @@
 #include "base/format.h"
 #include "devices/pole_display.h"
 #include "platform/clock_text.h"
+#include "platform/tell.h"
 #include "records/supplier_record.h"
 #include "sale/quick_select.h"
 #include "store/day_log.h"
@@ -154,7 +155,7 @@ bool StartSaleScreen(Ventro& ventro) {
     Problem(ventro, "Unable to update the configuration file");
   }
 
-  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
   std::string line = "\r\n" + DayLogStamp(now) + "  Switched on.\r\n";
   if (!AppendDayText(ventro.files(), ventro.paths.folder, now, line)) {
     Problem(ventro, "Unable to update the log file in WM_CREATE.");
@@ -165,7 +166,7 @@ bool StartSaleScreen(Ventro& ventro) {
     settings.set_currency_taken(2);
   }
 
-  EnsureDayFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  Tell(ventro.ui(), EnsureDayFolders(ventro.files(), ventro.paths.folder, now));
 
   if (settings.start_category() == 0) {
     settings.set_start_category(settings.current_category() + 1);
@@ -187,7 +188,7 @@ void Shutdown(Ventro& ventro) {
   // A failed save of the labels is not reported: the defaults come back at the next start.
   SaveLabelFile(ventro.files(), ventro.paths.language, ventro.labels);
 
-  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
   int64_t clerk = settings.signed_on_clerk();
   std::string clerk_name =
       clerk >= 1 && clerk <= 100 ? settings.clerk_name(static_cast<int>(clerk)) : "";

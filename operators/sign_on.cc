@@ -6,6 +6,7 @@
 #include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
+#include "platform/tell.h"
 #include "sale/basket.h"
 #include "sale/basket_commands.h"
 #include "store/day_log.h"
@@ -110,7 +111,7 @@ void CompleteSignOn(Ventro& ventro, int64_t clerk) {
 
   LocalTime now = ventro.Now();
   std::string name = settings.clerk_name(static_cast<int>(clerk));
-  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
   std::string lines =
       "\r\n" + DayLogStamp(now) + "  Log on.\r\n" +
       StringPrintf("Clerk: %lld, %s\r\n", static_cast<long long>(clerk), name.c_str());

@@ -9,6 +9,7 @@
 #include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
+#include "platform/tell.h"
 #include "sale/day_text_entry.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log.h"
@@ -90,7 +91,7 @@ bool OpenLogs(Ventro& v, const LocalTime& now, OpenLog& year, OpenLog& sales, Op
   std::unique_ptr<File> year_file;
   if (files.Exists(year_path)) year_file = files.Open(year_path, OpenMode::kReadWrite);
   if (!year_file) {
-    EnsureDayFolders(ui, files, folder, now);
+    Tell(ui, EnsureDayFolders(files, folder, now));
     year_file = files.Open(year_path, OpenMode::kAppendCreate);
   }
   if (!Prepare(year, std::move(year_file), "base.dat", YearIndexRecord::kSize,
@@ -102,7 +103,7 @@ bool OpenLogs(Ventro& v, const LocalTime& now, OpenLog& year, OpenLog& sales, Op
   const Path sales_path = DayFolder(folder, now) / "saleslog.dat";
   std::unique_ptr<File> sales_file = files.Open(sales_path, OpenMode::kAppendCreate);
   if (!sales_file) {
-    EnsureDayFolders(ui, files, folder, now);
+    Tell(ui, EnsureDayFolders(files, folder, now));
     sales_file = files.Open(sales_path, OpenMode::kAppendCreate);
   }
   if (!Prepare(sales, std::move(sales_file), "saleslog.dat", SalesLogRecord::kSize, 0)) {
@@ -166,7 +167,7 @@ bool CommitTransaction(Ventro& ventro) {
   Ui& ui = ventro.ui();
   Files& files = ventro.files();
   SettingsRecord& settings = ventro.settings;
-  EnsureYearMonthFolders(ui, files, ventro.paths.folder, ventro.Now());
+  Tell(ui, EnsureYearMonthFolders(files, ventro.paths.folder, ventro.Now()));
   basket.transaction_number = settings.next_transaction();
 
   const LocalTime now = ventro.Now();
@@ -242,7 +243,7 @@ bool CommitTransaction(Ventro& ventro) {
 
 void LogTillOpened(Ventro& ventro) {
   const LocalTime now = ventro.Now();
-  EnsureYearMonthFolders(ventro.ui(), ventro.files(), ventro.paths.folder, now);
+  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
   if (!AppendDayText(ventro.files(), ventro.paths.folder, now, TillOpenedDayTextEntry(now))) {
     ventro.ui().Message(kProblem, "Data log file not present.", Icon::kWarning);
   }

@@ -24,12 +24,40 @@ bool WriteYearIndexHeader(Files& files, const Path& path) {
   return file->Truncate(0) && file->Append(header, sizeof header);
 }
 
-bool Fatal(Ui& ui, const char* text) {
-  ui.Message("Fatal error", text, Icon::kError);
+// A folder that could not be made: the end of the work.
+bool Fatal(std::vector<Status>& failures, const char* text) {
+  failures.push_back(Status::Failed("Fatal error", text));
   return false;
 }
 
-void Problem(Ui& ui, const char* text) { ui.Message("Problem", text, Icon::kWarning); }
+// A marker that could not be written: told, and the work goes on.
+void Problem(std::vector<Status>& failures, const char* text) {
+  failures.push_back(Status::Failed("Problem", text, Severity::kWarning));
+}
+
+// Makes the year and month levels, adding what fails to `failures`; false when a folder could
+// not be made.
+bool MakeYearMonth(Files& files, const Path& data_folder, const LocalTime& now,
+                   std::vector<Status>& failures) {
+  Path month_marker = MonthFolder(data_folder, now) / kMarker;
+  if (files.Exists(month_marker)) return true;
+  Path year_marker = YearFolder(data_folder, now) / kMarker;
+  if (!files.Exists(year_marker)) {
+    if (!files.CreateDirectory(YearFolder(data_folder, now))) {
+      return Fatal(failures, "Unable to create year log directory");
+    }
+    if (!WriteYearIndexHeader(files, year_marker)) {
+      Problem(failures, "Unable to open base.dat in year log.");
+    }
+  }
+  if (!files.CreateDirectory(MonthFolder(data_folder, now))) {
+    return Fatal(failures, "Unable to create month log directory");
+  }
+  if (!WriteTimeMarker(files, month_marker, now)) {
+    Problem(failures, "Unable to open base.dat in month log.");
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -49,38 +77,24 @@ Path DayTextLogPath(const Path& data_folder, const LocalTime& time) {
   return MonthFolder(data_folder, time) / (std::to_string(time.day) + ".txt");
 }
 
-bool EnsureYearMonthFolders(Ui& ui, Files& files, const Path& data_folder, const LocalTime& now) {
-  Path month_marker = MonthFolder(data_folder, now) / kMarker;
-  if (files.Exists(month_marker)) return true;
-  Path year_marker = YearFolder(data_folder, now) / kMarker;
-  if (!files.Exists(year_marker)) {
-    if (!files.CreateDirectory(YearFolder(data_folder, now))) {
-      return Fatal(ui, "Unable to create year log directory");
-    }
-    if (!WriteYearIndexHeader(files, year_marker)) {
-      Problem(ui, "Unable to open base.dat in year log.");
-    }
-  }
-  if (!files.CreateDirectory(MonthFolder(data_folder, now))) {
-    return Fatal(ui, "Unable to create month log directory");
-  }
-  if (!WriteTimeMarker(files, month_marker, now)) {
-    Problem(ui, "Unable to open base.dat in month log.");
-  }
-  return true;
+std::vector<Status> EnsureYearMonthFolders(Files& files, const Path& data_folder,
+                                           const LocalTime& now) {
+  std::vector<Status> failures;
+  MakeYearMonth(files, data_folder, now, failures);
+  return failures;
 }
 
-bool EnsureDayFolders(Ui& ui, Files& files, const Path& data_folder, const LocalTime& now) {
+std::vector<Status> EnsureDayFolders(Files& files, const Path& data_folder, const LocalTime& now) {
+  std::vector<Status> failures;
   Path day_marker = DayFolder(data_folder, now) / kMarker;
-  if (files.Exists(day_marker)) return true;
-  if (!EnsureYearMonthFolders(ui, files, data_folder, now)) return false;
+  if (files.Exists(day_marker)) return failures;
+  if (!MakeYearMonth(files, data_folder, now, failures)) return failures;
   if (!files.CreateDirectory(DayFolder(data_folder, now))) {
-    return Fatal(ui, "Unable to create day log directory");
+    Fatal(failures, "Unable to create day log directory");
+  } else if (!WriteTimeMarker(files, day_marker, now)) {
+    Problem(failures, "Unable to open base.dat in day log.");
   }
-  if (!WriteTimeMarker(files, day_marker, now)) {
-    Problem(ui, "Unable to open base.dat in day log.");
-  }
-  return true;
+  return failures;
 }
 
 bool AppendDayText(Files& files, const Path& data_folder, const LocalTime& now,

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "base/status.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/ui.h"
 
 namespace ventro {
 
@@ -18,12 +19,15 @@ Path DayTextLogPath(const Path& data_folder, const LocalTime& time);
 
 // Makes the year and month folders and their base.dat markers when the month marker is
 // missing. A year base.dat starts with the 32-bit value 0; month and day markers hold the time
-// of creation as "%02d:%02d". Failures are reported to the user; false when a folder could not
-// be made (a marker that cannot be written is reported and the folders are still made).
-bool EnsureYearMonthFolders(Ui& ui, Files& files, const Path& data_folder, const LocalTime& now);
+// of creation as "%02d:%02d". Gives the failures met, in order, for the user: a marker that
+// cannot be written is a "Problem" warning and the work goes on; a folder that cannot be made
+// is a "Fatal error", always the last entry, and nothing further is made. Empty when all is
+// in place.
+std::vector<Status> EnsureYearMonthFolders(Files& files, const Path& data_folder,
+                                           const LocalTime& now);
 
 // The same for the year, month and day levels.
-bool EnsureDayFolders(Ui& ui, Files& files, const Path& data_folder, const LocalTime& now);
+std::vector<Status> EnsureDayFolders(Files& files, const Path& data_folder, const LocalTime& now);
 
 // Appends `text` to the day text log of `now`, creating the file when missing. Reports
 // nothing: false when the file could not be opened or written.
