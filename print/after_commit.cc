@@ -36,10 +36,10 @@ int CopiesOption(const SettingsRecord& settings) {
 
 }  // namespace
 
-void ShowPaymentOnTillDevices(Platform& platform, const SettingsRecord& settings,
+void ShowPaymentOnTillDevices(const TillPorts& till, const SettingsRecord& settings,
                               const Tendered& tendered) {
-  OpenDrawerAfterCommit(platform, settings);
-  ShowPoleTenderAndChange(platform, settings, tendered.tendered, tendered.change);
+  OpenDrawerAfterCommit(till, settings);
+  ShowPoleTenderAndChange(till, settings, tendered.tendered, tendered.change);
 }
 
 void PrintAutomaticDocument(const PrintingContext& printing, const SaleState& sale,

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "devices/till_ports.h"
 #include "print/printing_context.h"
 #include "sale/basket.h"
 #include "sale/cash_box.h"
@@ -20,7 +20,7 @@ inline constexpr char kCustomReceiptButton[] = "&Custom receipt";
 // First: the drawer opens when "Open automatically" is set, and the pole display (when in use)
 // shows the amount tendered and the change. A device that fails shows its message and the
 // sale goes on.
-void ShowPaymentOnTillDevices(Platform& platform, const SettingsRecord& settings,
+void ShowPaymentOnTillDevices(const TillPorts& till, const SettingsRecord& settings,
                               const Tendered& tendered);
 
 // With the summary box turned off: the "Auto receipt" document of the open basket, as many
