@@ -37,6 +37,12 @@ struct CommandHandler {
   Handler handler;
 };
 
+// A sale flow run on the program's sale session.
+template <void (*kFlow)(SaleSession&)>
+void OnSale(Ventro& v) {
+  kFlow(v.sale_session());
+}
+
 template <int kId>
 void Keypad(Ventro& v) {
   PressKeypad(v, kId);
@@ -45,41 +51,41 @@ void Keypad(Ventro& v) {
 // Category buttons 2500 to 2518 (18: every category) and quick-select buttons 2700 to 2759.
 template <int kCategory>
 void QuickSelectCategory(Ventro& v) {
-  ChooseQuickSelectCategory(v, kCategory);
+  ChooseQuickSelectCategory(v.sale_session(), kCategory);
 }
 
 template <int kSlot>
 void QuickSelectButton(Ventro& v) {
-  PressQuickSelect(v, kSlot);
+  PressQuickSelect(v.sale_session(), kSlot);
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
-  if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v);
+  if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
 }
 
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{1000, [](Ventro& v) { v.host.Quit(); }},
-    CommandHandler{1034, AssociateCustomer},
+    CommandHandler{1034, OnSale<AssociateCustomer>},
     CommandHandler{
         1053, [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
     CommandHandler{1055, [](Ventro& v) { AmendSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{1058, [](Ventro& v) { RunNonInventorySettings(v.ui(), v.settings); }},
     CommandHandler{1061, ShowAbout},
-    CommandHandler{1063, RunUserControl},
+    CommandHandler{1063, [](Ventro& v) { RunUserControl(v.ui(), v.settings, v.host); }},
     CommandHandler{1071, [](Ventro& v) { DeleteSupplier(v.ui(), v.files(), v.suppliers); }},
-    CommandHandler{1081, AddTransactionNote},
+    CommandHandler{1081, OnSale<AddTransactionNote>},
     CommandHandler{1098, OpenHelp},
-    CommandHandler{2408, SellNonInventoryItem},
+    CommandHandler{2408, OnSale<SellNonInventoryItem>},
     CommandHandler{2410, OpenTillDrawerCommand},
-    CommandHandler{2413, ToggleTradePrices},
-    CommandHandler{2415, VoidSelectedLine},
-    CommandHandler{2417, RepeatLastLine},
-    CommandHandler{2425, ClearBasket},
-    CommandHandler{2426, PayOnCustomerCredit},
-    CommandHandler{2428, PayCard},
+    CommandHandler{2413, OnSale<ToggleTradePrices>},
+    CommandHandler{2415, OnSale<VoidSelectedLine>},
+    CommandHandler{2417, OnSale<RepeatLastLine>},
+    CommandHandler{2425, OnSale<ClearBasket>},
+    CommandHandler{2426, OnSale<PayOnCustomerCredit>},
+    CommandHandler{2428, OnSale<PayCard>},
     CommandHandler{2430, Keypad<2430>},
     CommandHandler{2431, Keypad<2431>},
     CommandHandler{2432, Keypad<2432>},
@@ -92,15 +98,17 @@ constexpr std::array kHandlers = {
     CommandHandler{2439, Keypad<2439>},
     CommandHandler{2440, Keypad<2440>},
     CommandHandler{2441, Keypad<2441>},
-    CommandHandler{2442, EnterItem},
-    CommandHandler{2453, [](Ventro& v) { PageQuickSelect(v, PageDirection::kBack); }},
+    CommandHandler{2442, OnSale<EnterItem>},
+    CommandHandler{2453,
+                   [](Ventro& v) { PageQuickSelect(v.sale_session(), PageDirection::kBack); }},
     CommandHandler{2454, QuickSelectCategory<kAllCategoriesButton>},
     CommandHandler{2455, QuickSelectCategory<0>},
-    CommandHandler{2456, [](Ventro& v) { PageQuickSelect(v, PageDirection::kForward); }},
-    CommandHandler{2457, [](Ventro& v) { SignOn(v); }},
-    CommandHandler{2459, PayCash},
-    CommandHandler{2466, PrintBasketToKitchen},
-    CommandHandler{2467, ChooseBasket},
+    CommandHandler{2456,
+                   [](Ventro& v) { PageQuickSelect(v.sale_session(), PageDirection::kForward); }},
+    CommandHandler{2457, [](Ventro& v) { SignOn(v.sale_session()); }},
+    CommandHandler{2459, OnSale<PayCash>},
+    CommandHandler{2466, [](Ventro& v) { PrintBasketToKitchen(v.printing(), v.sale); }},
+    CommandHandler{2467, OnSale<ChooseBasket>},
     CommandHandler{2500, QuickSelectCategory<0>},
     CommandHandler{2501, QuickSelectCategory<1>},
     CommandHandler{2502, QuickSelectCategory<2>},
@@ -181,20 +189,22 @@ constexpr std::array kHandlers = {
     CommandHandler{2758, QuickSelectButton<58>},
     CommandHandler{2759, QuickSelectButton<59>},
     // Shortcut panel buttons that stand for other commands.
-    CommandHandler{2764, PayCheque},
-    CommandHandler{2768, AssociateCustomer},
-    CommandHandler{3001, PaySplit},
+    CommandHandler{2764, OnSale<PayCheque>},
+    CommandHandler{2768, OnSale<AssociateCustomer>},
+    CommandHandler{3001, OnSale<PaySplit>},
     CommandHandler{3006, ShowCalendar},
     CommandHandler{3010, RunPrinterFontSize},
     CommandHandler{3013, [](Ventro& v) { FindSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{3017, ToggleButtonTips},
     CommandHandler{3021, ToggleIndentListings},
     CommandHandler{3024, ToggleSoundEffects},
-    CommandHandler{3025, RunOperatorSetup},
+    CommandHandler{3025,
+                   [](Ventro& v) { RunOperatorSetup(v.ui(), v.settings, v.screen.restricted); }},
     CommandHandler{3027, [](Ventro& v) { RunTaxControl(v.ui(), v.settings); }},
-    CommandHandler{3035, PayCheque},
+    CommandHandler{3035, OnSale<PayCheque>},
     CommandHandler{3036, [](Ventro& v) { AddSupplier(v.ui(), v.files(), v.suppliers); }},
-    CommandHandler{3038, RunCustomReceiptDialog},
+    CommandHandler{3038,
+                   [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{3039, [](Ventro& v) { RunPrintHeading(v.ui(), v.settings); }},
     CommandHandler{3045, ShowTipOfTheDay},
     CommandHandler{3049, [](Ventro& v) { RunLanguageDialog(v.ui(), v.settings, v.labels); }},

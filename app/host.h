@@ -2,26 +2,18 @@
 // the sale screen; the script driver runs its script instead.
 #pragma once
 
-#include <string>
+#include "platform/window.h"
 
 namespace ventro {
 
 class Ventro;
 
-class Host {
+class Host : public Window {
  public:
-  virtual ~Host() = default;
   // Shows the splash window (2,000 ms) and then the main window, and runs until the program is
   // asked to end (Quit, or the main window closed). Commands reach the core through
   // DispatchCommand (app/dispatch.h).
   virtual void RunMessageLoop(Ventro& ventro) = 0;
-  // Asks the message loop to end, as closing the main window does.
-  virtual void Quit() = 0;
-  // Sets the main window's title (Windows-1252).
-  virtual void SetTitle(const std::string& title) = 0;
-  // The sale screen's state (entry text, basket lines, totals, buttons) has changed and is to
-  // be shown again.
-  virtual void ScreenChanged() = 0;
 };
 
 }  // namespace ventro

@@ -8,7 +8,7 @@
 namespace ventro {
 namespace {
 
-bool Restricted(const Ventro& ventro) { return ventro.screen.restricted == kRestricted; }
+bool Restricted(const Ventro& ventro) { return ventro.screen.restricted; }
 
 // A "0 controlled, 2 free" flag: refused while it is 0.
 bool Controlled(int64_t flag) { return flag == 0; }

@@ -7,11 +7,6 @@
 
 namespace ventro {
 
-void SetScreenTitle(Ventro& ventro, const std::string& title) {
-  ventro.screen.title = title;
-  ventro.host.SetTitle(title);
-}
-
 bool IsKeypadCommand(int id) { return id >= kKeypadZero && id <= kKeypadClearLast; }
 
 void PressKeypad(Ventro& ventro, int id) {
@@ -34,7 +29,7 @@ void PressShortcutKey(Ventro& ventro, int id) {
 }
 
 void OnSplashClosed(Ventro& ventro) {
-  if (!SignOn(ventro)) return;  // the user ended the program from the log-on dialog
+  if (!SignOn(ventro.sale_session())) return;  // the user ended the program from the log-on dialog
   if (ventro.settings.tips_off() == 0) ShowTipOfTheDay(ventro);
 }
 

@@ -53,15 +53,6 @@ void RaiseToEarliestYear(Date& date) {
 
 }  // namespace
 
-DataPaths::DataPaths(const StartOptions& options)
-    : folder(options.data_folder),
-      inventory(folder / "inventory.dat"),
-      customer(folder / "customer.dat"),
-      suppliers(folder / "suppliers.dat"),
-      settings(folder / "vt.cfg"),
-      language(folder / "language.ini"),
-      program(options.program_folder) {}
-
 bool dodemo(Ventro& ventro) {
   // The last start stays zero, so that the first start finds no previous one.
   ventro.settings.ApplyFirstRunDefaults(ventro.Now());
@@ -172,7 +163,7 @@ bool StartSaleScreen(Ventro& ventro) {
     settings.set_start_category(settings.current_category() + 1);
   }
   settings.set_current_category(settings.start_category() - 1);
-  FillQuickSelect(ventro);
+  FillQuickSelect(ventro.sale_session());
   if (settings.pole_in_use() != 0) InitialisePoleDisplay(ventro.platform, settings);
   return true;
 }

@@ -10,29 +10,20 @@
 #include "app/win_main.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
+#include "print/printing_context.h"
 #include "sale/barcode_index.h"
 #include "sale/basket.h"
+#include "sale/sale_session.h"
+#include "store/data_paths.h"
 #include "store/master_file.h"
 #include "store/settings_record.h"
 
 namespace ventro {
 
-struct DataPaths {
-  Path folder;     // the data folder
-  Path inventory;  // inventory.dat
-  Path customer;   // customer.dat
-  Path suppliers;  // suppliers.dat
-  Path settings;   // vt.cfg
-  Path language;   // language.ini
-  Path program;    // the folder holding the starter files
-
-  explicit DataPaths(const StartOptions& options);
-};
-
 class Ventro {
  public:
   Ventro(Platform& on_platform, Host& in_host, const StartOptions& options)
-      : platform(on_platform), host(in_host), paths(options) {}
+      : platform(on_platform), host(in_host), paths(options.data_folder, options.program_folder) {}
   Ventro(const Ventro&) = delete;
   Ventro& operator=(const Ventro&) = delete;
 
@@ -69,6 +60,14 @@ class Ventro {
 
   // The open sale, the parked baskets, the basket list and the quick-select page.
   SaleState sale;
+
+  // The parts of this run the sale flows, the sign-on and the receipts work on.
+  SaleSession& sale_session() { return session_; }
+  PrintingContext printing() const { return session_.printing(); }
+
+ private:
+  SaleSession session_{settings, inventory, customers, barcodes, labels,
+                       sale,     screen,    host,      platform, paths};
 };
 
 }  // namespace ventro

@@ -14,6 +14,7 @@
 #include "records/inventory_record.h"
 #include "sale/basket_commands.h"
 #include "sale/item_entry.h"
+#include "tests/core/recording_host.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {
@@ -79,11 +80,11 @@ void RingUp(benchmark::State& state, int64_t items, bool by_code) {
   std::uniform_int_distribution<int64_t> item(1, items);
   for (auto _ : state) {
     state.PauseTiming();
-    if (ventro.sale.basket.line_count == kMaxBasketLines) ClearBasket(ventro);
+    if (ventro.sale.basket.line_count == kMaxBasketLines) ClearBasket(ventro.sale_session());
     const int64_t number = item(random);
     ventro.screen.entry_text = by_code ? CodeOf(number) : std::to_string(number);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(AddItemToBasket(ventro, 0, AddMode::kNormal));
+    benchmark::DoNotOptimize(AddItemToBasket(ventro.sale_session(), 0, AddMode::kNormal));
   }
   if (shop.messages() != 0) state.SkipWithError("an add was refused");
 }

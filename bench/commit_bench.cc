@@ -14,6 +14,7 @@
 #include "records/inventory_record.h"
 #include "sale/commit.h"
 #include "sale/tender.h"
+#include "tests/core/recording_host.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {
@@ -78,7 +79,7 @@ void FillBasket(Ventro& ventro, std::mt19937_64& random) {
   basket.totals.cost_total = 12.50;
   basket.totals.grand_total = 120.00;
   basket.totals.cash_amount = 120.00;
-  StampBasket(ventro);
+  StampBasket(ventro.sale_session());
   SetText(basket.texts.payment_type, "Cash");
 }
 
@@ -89,7 +90,7 @@ void BM_CommitTenLineSale(benchmark::State& state) {
     state.PauseTiming();
     FillBasket(shop.ventro(), random);
     state.ResumeTiming();
-    if (!CommitTransaction(shop.ventro())) state.SkipWithError("commit refused");
+    if (!CommitTransaction(shop.ventro().sale_session())) state.SkipWithError("commit refused");
   }
   if (shop.messages() != 0) state.SkipWithError("the commit showed a message");
 }

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../tests/core/recording_host.h"
 #include "../tests/core/test_platform.h"
 #include "app/start_up.h"
 #include "app/ventro.h"

@@ -7,10 +7,10 @@
 
 namespace ventro {
 
-bool SendCutterSequence(Platform& platform, const SettingsRecord& settings) {
+bool SendCutterSequence(const TillPorts& till, const SettingsRecord& settings) {
   std::string sequence = settings.cutter_sequence();
   if (sequence.empty()) return true;
-  return WriteToPort(platform.ports, platform.ui, PortName(settings.cutter_port()), nullptr,
+  return WriteToPort(till.ports, till.ui, PortName(settings.cutter_port()), nullptr,
                      {ParseCodeList(sequence)}, "Problem");
 }
 

@@ -13,37 +13,37 @@ namespace {
 // The page offers 1 to 10; a damaged setting never sends more than this.
 constexpr int64_t kMaxRepeat = 10;
 
-bool OpenDirect(Platform& platform, const SettingsRecord& settings) {
+bool OpenDirect(const TillPorts& till, const SettingsRecord& settings) {
   int64_t repeat = std::clamp<int64_t>(settings.drawer_repeat(), 0, kMaxRepeat);
   char open = static_cast<char>(static_cast<uint64_t>(settings.drawer_open_character()) & 0xFF);
   std::string bytes(static_cast<size_t>(repeat), open);
-  return WriteToPort(platform.ports, platform.ui, PortName(settings.drawer_port()), nullptr,
-                     {bytes}, "Till drawer");
+  return WriteToPort(till.ports, till.ui, PortName(settings.drawer_port()), nullptr, {bytes},
+                     "Till drawer");
 }
 
-bool OpenThroughPrinter(Platform& platform, const SettingsRecord& settings) {
+bool OpenThroughPrinter(const TillPorts& till, const SettingsRecord& settings) {
   std::string sequence = settings.drawer_sequence();
   if (sequence.empty()) return true;
-  if (platform.raw_printer.Send(settings.receipt_printer_name(), kRawDocumentName,
-                                ParseCodeList(sequence))) {
+  if (till.raw_printer.Send(settings.receipt_printer_name(), kRawDocumentName,
+                            ParseCodeList(sequence))) {
     return true;
   }
-  platform.ui.Message("Problem", "Unable to open printer for till drawer", Icon::kWarning);
+  till.ui.Message("Problem", "Unable to open printer for till drawer", Icon::kWarning);
   return false;
 }
 
 }  // namespace
 
-bool OpenTillDrawer(Platform& platform, const SettingsRecord& settings) {
+bool OpenTillDrawer(const TillPorts& till, const SettingsRecord& settings) {
   // 0 is the direct connection; the page stores 2 for the printer, and any other value is
   // read the way first run set it up.
-  if (settings.drawer_connection() == 0) return OpenDirect(platform, settings);
-  return OpenThroughPrinter(platform, settings);
+  if (settings.drawer_connection() == 0) return OpenDirect(till, settings);
+  return OpenThroughPrinter(till, settings);
 }
 
-bool OpenDrawerAfterCommit(Platform& platform, const SettingsRecord& settings) {
+bool OpenDrawerAfterCommit(const TillPorts& till, const SettingsRecord& settings) {
   if (settings.open_drawer_after_commit() <= 0) return true;
-  return OpenTillDrawer(platform, settings);
+  return OpenTillDrawer(till, settings);
 }
 
 }  // namespace ventro

@@ -2,7 +2,7 @@
 // printer it is daisy-chained to, as the "Till configuration" page says.
 #pragma once
 
-#include "platform/platform.h"
+#include "devices/till_ports.h"
 #include "store/settings_record.h"
 
 namespace ventro {
@@ -17,10 +17,10 @@ inline constexpr char kRawDocumentName[] = "VENTRO";
 // nothing at all happens when the sequence is empty, and a printer that cannot take the job
 // shows "Unable to open printer for till drawer" titled "Problem". Never retries. False when
 // a failure was shown.
-bool OpenTillDrawer(Platform& platform, const SettingsRecord& settings);
+bool OpenTillDrawer(const TillPorts& till, const SettingsRecord& settings);
 
 // After a committed sale: opens the drawer when "Open automatically" is set. False when a
 // failure was shown.
-bool OpenDrawerAfterCommit(Platform& platform, const SettingsRecord& settings);
+bool OpenDrawerAfterCommit(const TillPorts& till, const SettingsRecord& settings);
 
 }  // namespace ventro

@@ -34,16 +34,16 @@ std::string Codes(const SettingsRecord& settings, PoleString which) {
 // Sends one pole message: `writes` go out in turn on one opening of the port, framed by the
 // printer-off and printer-on lists, each on an opening of its own. The printer-on list is sent
 // even when the message failed, so a daisy-chained printer is never left switched off.
-bool SendPoleMessage(Platform& platform, const SettingsRecord& settings,
+bool SendPoleMessage(const TillPorts& till, const SettingsRecord& settings,
                      const std::vector<std::string>& writes, const std::string& open_title) {
   if (settings.pole_in_use() == 0) return false;
   const std::string port = PolePortName(settings);
   const SerialSettings line = PoleSerialSettings(settings);
   const std::string off = Codes(settings, PoleString::kPrinterOff);
-  if (!off.empty()) WriteToPort(platform.ports, platform.ui, port, &line, {off}, open_title);
-  bool shown = WriteToPort(platform.ports, platform.ui, port, &line, writes, open_title);
+  if (!off.empty()) WriteToPort(till.ports, till.ui, port, &line, {off}, open_title);
+  bool shown = WriteToPort(till.ports, till.ui, port, &line, writes, open_title);
   const std::string on = Codes(settings, PoleString::kPrinterOn);
-  if (!on.empty()) WriteToPort(platform.ports, platform.ui, port, &line, {on}, open_title);
+  if (!on.empty()) WriteToPort(till.ports, till.ui, port, &line, {on}, open_title);
   return shown;
 }
 
@@ -53,8 +53,8 @@ std::string FirstLine(const SettingsRecord& settings, std::string_view text) {
          std::string(text);
 }
 
-bool ShowText(Platform& platform, const SettingsRecord& settings, std::string_view text) {
-  return SendPoleMessage(platform, settings, {FirstLine(settings, text)}, "Problem");
+bool ShowText(const TillPorts& till, const SettingsRecord& settings, std::string_view text) {
+  return SendPoleMessage(till, settings, {FirstLine(settings, text)}, "Problem");
 }
 
 }  // namespace
@@ -81,30 +81,30 @@ std::string PoleItemText(std::string_view description, double line_total) {
   return std::string(description.substr(0, kWholeDescription)) + price.substr(0, kPricePart);
 }
 
-bool ShowPolePassiveText(Platform& platform, const SettingsRecord& settings) {
+bool ShowPolePassiveText(const TillPorts& till, const SettingsRecord& settings) {
   std::string text = settings.pole_string(PoleString::kPassiveText);
-  return SendPoleMessage(platform, settings, {FirstLine(settings, text)}, "Pole display");
+  return SendPoleMessage(till, settings, {FirstLine(settings, text)}, "Pole display");
 }
 
-bool InitialisePoleDisplay(Platform& platform, const SettingsRecord& settings) {
-  return ShowPolePassiveText(platform, settings);
+bool InitialisePoleDisplay(const TillPorts& till, const SettingsRecord& settings) {
+  return ShowPolePassiveText(till, settings);
 }
 
-bool ShowPoleLastItem(Platform& platform, const SettingsRecord& settings,
+bool ShowPoleLastItem(const TillPorts& till, const SettingsRecord& settings,
                       std::string_view description, double line_total) {
-  return ShowText(platform, settings, PoleItemText(description, line_total));
+  return ShowText(till, settings, PoleItemText(description, line_total));
 }
 
-bool ShowPoleTotal(Platform& platform, const SettingsRecord& settings, double grand_total) {
-  return ShowText(platform, settings, "Total: " + FormatAmount(grand_total));
+bool ShowPoleTotal(const TillPorts& till, const SettingsRecord& settings, double grand_total) {
+  return ShowText(till, settings, "Total: " + FormatAmount(grand_total));
 }
 
-bool ShowPoleTenderAndChange(Platform& platform, const SettingsRecord& settings, double tendered,
+bool ShowPoleTenderAndChange(const TillPorts& till, const SettingsRecord& settings, double tendered,
                              double change) {
   std::vector<std::string> writes = {
       FirstLine(settings, "Tender: " + FormatAmount(tendered)),
       Codes(settings, PoleString::kCursorLine2) + "Change: " + FormatAmount(change)};
-  return SendPoleMessage(platform, settings, writes, "Problem");
+  return SendPoleMessage(till, settings, writes, "Problem");
 }
 
 }  // namespace ventro

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "devices/till_ports.h"
 #include "platform/ports.h"
 #include "store/settings_record.h"
 
@@ -32,21 +32,21 @@ std::string PoleItemText(std::string_view description, double line_total);
 
 // The passive text, shown while no sale is running (start-up, a cleared or new basket).
 // A port that cannot be opened is reported titled "Pole display".
-bool ShowPolePassiveText(Platform& platform, const SettingsRecord& settings);
+bool ShowPolePassiveText(const TillPorts& till, const SettingsRecord& settings);
 
 // At start-up: the display starts with the passive text.
-bool InitialisePoleDisplay(Platform& platform, const SettingsRecord& settings);
+bool InitialisePoleDisplay(const TillPorts& till, const SettingsRecord& settings);
 
 // The basket line just added: PoleItemText of its description and line total.
-bool ShowPoleLastItem(Platform& platform, const SettingsRecord& settings,
+bool ShowPoleLastItem(const TillPorts& till, const SettingsRecord& settings,
                       std::string_view description, double line_total);
 
 // "Total: 12.50" with the basket's grand total, when a payment starts.
-bool ShowPoleTotal(Platform& platform, const SettingsRecord& settings, double grand_total);
+bool ShowPoleTotal(const TillPorts& till, const SettingsRecord& settings, double grand_total);
 
 // After a committed sale: "Tender: 20.00" on the first line, then the "Set cursor second line"
 // codes and "Change: 7.50", written in two writes on the same open port.
-bool ShowPoleTenderAndChange(Platform& platform, const SettingsRecord& settings, double tendered,
+bool ShowPoleTenderAndChange(const TillPorts& till, const SettingsRecord& settings, double tendered,
                              double change);
 
 }  // namespace ventro

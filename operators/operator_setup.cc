@@ -3,8 +3,6 @@
 #include <cctype>
 #include <string>
 
-#include "app/sale_screen.h"
-#include "app/ventro.h"
 #include "base/format.h"
 #include "operators/sign_on.h"
 
@@ -90,9 +88,8 @@ bool RunClerkDialog(Ui& ui, SettingsRecord& settings, int clerk) {
 
 }  // namespace
 
-void RunOperatorSetup(Ventro& ventro) {
-  Ui& ui = ventro.ui();
-  if (ventro.screen.restricted == kRestricted) {
+void RunOperatorSetup(Ui& ui, SettingsRecord& settings, bool restricted) {
+  if (restricted) {
     ui.Message("Restricted access", "Administrator or manager", Icon::kWarning);
     return;
   }
@@ -103,7 +100,7 @@ void RunOperatorSetup(Ventro& ventro) {
     Problem(ui, "Outside range");
     return;
   }
-  if (RunClerkDialog(ui, ventro.settings, static_cast<int>(clerk))) {
+  if (RunClerkDialog(ui, settings, static_cast<int>(clerk))) {
     ui.Message("Clerk", "Amended", Icon::kInformation);
   }
 }

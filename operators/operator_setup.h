@@ -2,14 +2,15 @@
 // not, and sets the clerk's password.
 #pragma once
 
+#include "platform/ui.h"
+#include "store/settings_record.h"
+
 namespace ventro {
 
-class Ventro;
-
-// Refused for a restricted clerk with "Administrator or manager" titled "Restricted access".
-// Otherwise asks for the clerk number ("Outside range" titled "Problem" unless 1 to 99) and
-// runs the clerk set-up dialog "PASBO2" until its values pass the checks or it is cancelled;
+// Refused while a restricted clerk is signed on with "Administrator or manager" titled "Restricted
+// access". Otherwise asks for the clerk number ("Outside range" titled "Problem" unless 1 to 99)
+// and runs the clerk set-up dialog "PASBO2" until its values pass the checks or it is cancelled;
 // after OK, "Amended" titled "Clerk".
-void RunOperatorSetup(Ventro& ventro);
+void RunOperatorSetup(Ui& ui, SettingsRecord& settings, bool restricted);
 
 }  // namespace ventro

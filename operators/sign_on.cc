@@ -2,8 +2,6 @@
 
 #include <cctype>
 
-#include "app/sale_screen.h"
-#include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
@@ -98,29 +96,30 @@ Dialog BuildLogOnDialog(const SettingsRecord& settings) {
 
 // A new clerk starts with an empty basket: ClearBasket empties the list (with its tone and the
 // pole display's idle text), and a customer or note left on a basket without lines goes too.
-void DiscardOpenSale(Ventro& ventro) {
-  ClearBasket(ventro);
-  ventro.sale.basket = Basket{};
+void DiscardOpenSale(SaleSession& session) {
+  ClearBasket(session);
+  session.sale.basket = Basket{};
 }
 
-void CompleteSignOn(Ventro& ventro, int64_t clerk) {
-  SettingsRecord& settings = ventro.settings;
+void CompleteSignOn(SaleSession& session, int64_t clerk) {
+  SettingsRecord& settings = session.settings;
   settings.set_signed_on_clerk(clerk);
-  ventro.screen.restricted = clerk <= 2 ? 0 : kRestricted;
-  DiscardOpenSale(ventro);
+  session.screen.restricted = clerk > 2;
+  DiscardOpenSale(session);
 
-  LocalTime now = ventro.Now();
+  LocalTime now = session.Now();
   std::string name = settings.clerk_name(static_cast<int>(clerk));
-  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
+  Tell(session.ui(), EnsureYearMonthFolders(session.files(), session.paths.folder, now));
   std::string lines =
       "\r\n" + DayLogStamp(now) + "  Log on.\r\n" +
       StringPrintf("Clerk: %lld, %s\r\n", static_cast<long long>(clerk), name.c_str());
-  if (!AppendDayText(ventro.files(), ventro.paths.folder, now, lines)) {
-    ventro.ui().Message("Problem", "Unable to open log file", Icon::kWarning);
+  if (!AppendDayText(session.files(), session.paths.folder, now, lines)) {
+    session.ui().Message("Problem", "Unable to open log file", Icon::kWarning);
   }
-  SetScreenTitle(ventro, StringPrintf("VENTRO    Assoc: %lld, %s", static_cast<long long>(clerk),
-                                      name.c_str()));
-  ventro.host.ScreenChanged();
+  SetScreenTitle(
+      session.screen, session.window,
+      StringPrintf("VENTRO    Assoc: %lld, %s", static_cast<long long>(clerk), name.c_str()));
+  session.window.ScreenChanged();
 }
 
 }  // namespace
@@ -131,10 +130,10 @@ bool IsClerkAvailable(const SettingsRecord& settings, int64_t clerk) {
          settings.clerk_availability(static_cast<int>(clerk)) == 0;
 }
 
-LogOnResult LogOn(Ventro& ventro) {
-  const SettingsRecord& settings = ventro.settings;
+LogOnResult LogOn(SaleSession& session) {
+  const SettingsRecord& settings = session.settings;
   Dialog dialog = BuildLogOnDialog(settings);
-  bool closed = ventro.ui().RunDialog(dialog);
+  bool closed = session.ui().RunDialog(dialog);
   if (dialog.Pressed("Exit")) return LogOnResult::kExit;
   if (!closed || !dialog.Pressed("OK")) return LogOnResult::kRefused;
 
@@ -147,21 +146,21 @@ LogOnResult LogOn(Ventro& ventro) {
   std::string typed = dialog.Field("password").text.substr(0, kPasswordEntryLength);
   if (typed != settings.clerk_password(static_cast<int>(clerk))) return LogOnResult::kRefused;
 
-  CompleteSignOn(ventro, clerk);
+  CompleteSignOn(session, clerk);
   return LogOnResult::kSignedOn;
 }
 
-bool SignOn(Ventro& ventro) {
-  if (ventro.screen.entry_mode != kEntryModeNormal) return false;
-  DiscardOpenSale(ventro);
-  SetScreenTitle(ventro, "VENTRO");
-  ventro.host.ScreenChanged();
+bool SignOn(SaleSession& session) {
+  if (session.screen.entry_mode != kEntryModeNormal) return false;
+  DiscardOpenSale(session);
+  SetScreenTitle(session.screen, session.window, "VENTRO");
+  session.window.ScreenChanged();
   for (;;) {
-    switch (LogOn(ventro)) {
+    switch (LogOn(session)) {
       case LogOnResult::kSignedOn:
         return true;
       case LogOnResult::kExit:
-        ventro.host.Quit();
+        session.window.Quit();
         return false;
       case LogOnResult::kRefused:
         break;

@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "sale/sale_session.h"
 #include "store/settings_record.h"
 
 namespace ventro {
-
-class Ventro;
 
 inline constexpr int kFirstClerk = 1;
 inline constexpr int kLastClerk = 99;
@@ -28,11 +27,11 @@ bool IsClerkAvailable(const SettingsRecord& settings, int64_t clerk);
 // set, the open basket is cleared, "Log on." and the clerk line go to the day text log
 // ("Unable to open log file" titled "Problem" when it cannot be written) and the window title
 // names the clerk. A wrong password is refused without a message.
-LogOnResult LogOn(Ventro& ventro);
+LogOnResult LogOn(SaleSession& session);
 
 // Command 2457: unless a sale step or the discount dialog is running, empties the basket, sets
 // the title to "VENTRO" and shows the log-on dialog until a clerk signs on. When the user
-// chooses Exit in it, the host is asked to quit. True when a clerk signed on.
-bool SignOn(Ventro& ventro);
+// chooses Exit in it, the window is asked to end the run. True when a clerk signed on.
+bool SignOn(SaleSession& session);
 
 }  // namespace ventro

@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ventro.h"
-
 namespace ventro {
 namespace {
 
@@ -127,19 +125,19 @@ Dialog BuildDialog(const SettingsRecord& settings) {
 
 }  // namespace
 
-void RunUserControl(Ventro& ventro) {
-  int64_t clerk = ventro.settings.signed_on_clerk();
+void RunUserControl(Ui& ui, SettingsRecord& settings, Window& window) {
+  int64_t clerk = settings.signed_on_clerk();
   if (clerk != 1 && clerk != 2) return;
-  Dialog dialog = BuildDialog(ventro.settings);
-  if (ventro.ui().RunDialog(dialog) && dialog.Pressed("OK")) {
+  Dialog dialog = BuildDialog(settings);
+  if (ui.RunDialog(dialog) && dialog.Pressed("OK")) {
     Flags flags{};
     for (size_t k = 0; k < kBoxes.size(); ++k) {
       bool checked = dialog.Field(kBoxes[k].key).checked;
       flags[k] = checked ? CheckedValue(k) : 2 - CheckedValue(k);
     }
-    WriteFlags(ventro.settings, flags);
+    WriteFlags(settings, flags);
   }
-  ventro.host.ScreenChanged();
+  window.ScreenChanged();
 }
 
 }  // namespace ventro

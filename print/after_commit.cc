@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/ventro.h"
 #include "devices/drawer.h"
 #include "devices/pole_display.h"
 #include "print/receipt_printing.h"
@@ -37,37 +36,45 @@ int CopiesOption(const SettingsRecord& settings) {
 
 }  // namespace
 
-void ShowPaymentOnTillDevices(Ventro& ventro, const Tendered& tendered) {
-  OpenDrawerAfterCommit(ventro.platform, ventro.settings);
-  ShowPoleTenderAndChange(ventro.platform, ventro.settings, tendered.tendered, tendered.change);
+void ShowPaymentOnTillDevices(const TillPorts& till, const SettingsRecord& settings,
+                              const Tendered& tendered) {
+  OpenDrawerAfterCommit(till, settings);
+  ShowPoleTenderAndChange(till, settings, tendered.tendered, tendered.change);
 }
 
-void PrintAutomaticDocument(Ventro& ventro, const Tendered& tendered) {
-  const std::optional<ReceiptKind> kind = AutoReceiptKind(ventro.settings);
+void PrintAutomaticDocument(const PrintingContext& printing, const SaleState& sale,
+                            const Tendered& tendered) {
+  const std::optional<ReceiptKind> kind = AutoReceiptKind(printing.settings);
   if (!kind) return;
-  PrintReceipt(ventro, *kind, ventro.sale.basket, tendered, PrintRoute::kAutomatic,
-               CopiesOption(ventro.settings));
+  PrintReceipt(printing, *kind, sale.basket, sale.basket_number, tendered, PrintRoute::kAutomatic,
+               CopiesOption(printing.settings));
 }
 
-void PressConfiguredDocument(Ventro& ventro, const Tendered& tendered) {
-  const std::optional<ReceiptKind> kind = AutoReceiptKind(ventro.settings);
+void PressConfiguredDocument(const PrintingContext& printing, const SaleState& sale,
+                             const Tendered& tendered) {
+  const std::optional<ReceiptKind> kind = AutoReceiptKind(printing.settings);
   if (!kind) return;
-  const int presses = CopiesOption(ventro.settings);
+  const int presses = CopiesOption(printing.settings);
   for (int press = 0; press < presses; ++press) {
-    PrintReceipt(ventro, *kind, ventro.sale.basket, tendered, PrintRoute::kSummary);
+    PrintReceipt(printing, *kind, sale.basket, sale.basket_number, tendered, PrintRoute::kSummary);
   }
 }
 
-void PrintFromSummary(Ventro& ventro, const std::string& button, const Tendered& tendered) {
+void PrintFromSummary(const PrintingContext& printing, const std::string& button,
+                      const SaleState& sale, const Tendered& tendered) {
   if (button == kStandardReceiptButton) {
-    PrintReceipt(ventro, ReceiptKind::kTill, ventro.sale.basket, tendered, PrintRoute::kSummary);
+    PrintReceipt(printing, ReceiptKind::kTill, sale.basket, sale.basket_number, tendered,
+                 PrintRoute::kSummary);
   } else if (button == kCustomReceiptButton) {
-    PrintReceipt(ventro, ReceiptKind::kCustom, ventro.sale.basket, tendered, PrintRoute::kSummary);
+    PrintReceipt(printing, ReceiptKind::kCustom, sale.basket, sale.basket_number, tendered,
+                 PrintRoute::kSummary);
   }
 }
 
-void PrintKitchenAfterCommit(Ventro& ventro) {
-  if (ventro.settings.kitchen_receipt() != 0) PrintKitchenTicket(ventro);
+void PrintKitchenAfterCommit(const PrintingContext& printing, const SaleState& sale) {
+  if (printing.settings.kitchen_receipt() != 0) {
+    PrintKitchenTicket(printing, sale.basket, sale.basket_number);
+  }
 }
 
 }  // namespace ventro

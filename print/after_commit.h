@@ -5,11 +5,13 @@
 
 #include <string>
 
+#include "devices/till_ports.h"
+#include "print/printing_context.h"
+#include "sale/basket.h"
 #include "sale/cash_box.h"
+#include "store/settings_record.h"
 
 namespace ventro {
-
-class Ventro;
 
 // The summary box's print buttons.
 inline constexpr char kStandardReceiptButton[] = "&Standard receipt";
@@ -18,21 +20,25 @@ inline constexpr char kCustomReceiptButton[] = "&Custom receipt";
 // First: the drawer opens when "Open automatically" is set, and the pole display (when in use)
 // shows the amount tendered and the change. A device that fails shows its message and the
 // sale goes on.
-void ShowPaymentOnTillDevices(Ventro& ventro, const Tendered& tendered);
+void ShowPaymentOnTillDevices(const TillPorts& till, const SettingsRecord& settings,
+                              const Tendered& tendered);
 
 // With the summary box turned off: the "Auto receipt" document of the open basket, as many
 // copies as the copies option says. Nothing for "None" and, in this build, the invoices.
-void PrintAutomaticDocument(Ventro& ventro, const Tendered& tendered);
+void PrintAutomaticDocument(const PrintingContext& printing, const SaleState& sale,
+                            const Tendered& tendered);
 
 // As the summary box opens: the "Auto receipt" document pressed once, and once more for each
 // extra copy the copies option asks for.
-void PressConfiguredDocument(Ventro& ventro, const Tendered& tendered);
+void PressConfiguredDocument(const PrintingContext& printing, const SaleState& sale,
+                             const Tendered& tendered);
 
 // A print button of the summary box: its document of the open basket. Other keys: nothing.
-void PrintFromSummary(Ventro& ventro, const std::string& button, const Tendered& tendered);
+void PrintFromSummary(const PrintingContext& printing, const std::string& button,
+                      const SaleState& sale, const Tendered& tendered);
 
 // With "Auto print additional receipt to kitchen printer": the kitchen ticket of the open
 // basket.
-void PrintKitchenAfterCommit(Ventro& ventro);
+void PrintKitchenAfterCommit(const PrintingContext& printing, const SaleState& sale);
 
 }  // namespace ventro

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "print/receipt_elements.h"
 #include "setup/config_fields.h"
@@ -93,13 +92,12 @@ std::vector<std::string> CutterPorts() {
   return ports;
 }
 
-std::string CutterDevice(Ventro& ventro, int port) {
+std::string CutterDevice(Ports& ports, int port) {
   if (port < 0 || port >= kPortCount) return "";
-  return ventro.platform.ports.DeviceOf(PortName(port));
+  return ports.DeviceOf(PortName(port));
 }
 
-Dialog BuildDialog(Ventro& ventro) {
-  const SettingsRecord& s = ventro.settings;
+Dialog BuildDialog(const SettingsRecord& s, Ports& ports) {
   Dialog d;
   d.name = "CUSTOM";
   d.title = "Custom receipt";
@@ -139,7 +137,7 @@ Dialog BuildDialog(Ventro& ventro) {
   const int32_t port = s.cutter_port();
   const int shown_port = port >= 0 && port < kPortCount ? port : -1;
   d.Add(ChoiceField("cutter_port", "Port", CutterPorts(), shown_port));
-  DialogField device = TextField("cutter_device", "Device", CutterDevice(ventro, shown_port), 0);
+  DialogField device = TextField("cutter_device", "Device", CutterDevice(ports, shown_port), 0);
   device.kind = FieldKind::kReadOnly;
   d.Add(std::move(device));
   return d;
@@ -174,13 +172,13 @@ void Apply(const Dialog& d, SettingsRecord& s) {
 
 }  // namespace
 
-void RunCustomReceiptDialog(Ventro& ventro) {
-  Dialog dialog = BuildDialog(ventro);
-  dialog.on_change = [&ventro](Dialog& d, const std::string& key) {
+void RunCustomReceiptDialog(Ui& ui, SettingsRecord& settings, Ports& ports) {
+  Dialog dialog = BuildDialog(settings, ports);
+  dialog.on_change = [&ports](Dialog& d, const std::string& key) {
     if (key != "cutter_port") return;
-    d.Field("cutter_device").text = CutterDevice(ventro, FieldChoice(d, "cutter_port", kPortCount));
+    d.Field("cutter_device").text = CutterDevice(ports, FieldChoice(d, "cutter_port", kPortCount));
   };
-  if (ventro.ui().RunDialog(dialog) && dialog.Pressed("OK")) Apply(dialog, ventro.settings);
+  if (ui.RunDialog(dialog) && dialog.Pressed("OK")) Apply(dialog, settings);
 }
 
 }  // namespace ventro

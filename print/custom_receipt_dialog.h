@@ -2,13 +2,15 @@
 // custom receipt, its three free texts, its options and the cutter of the receipt printer.
 #pragma once
 
-namespace ventro {
+#include "platform/ports.h"
+#include "platform/ui.h"
+#include "store/settings_record.h"
 
-class Ventro;
+namespace ventro {
 
 // Runs the dialog over the settings. OK stores every field; a line number out of range (above
 // 40 for the footer lines) keeps the stored value. Cancel changes nothing. The settings reach
 // vt.cfg at the next save.
-void RunCustomReceiptDialog(Ventro& ventro);
+void RunCustomReceiptDialog(Ui& ui, SettingsRecord& settings, Ports& ports);
 
 }  // namespace ventro

@@ -1,76 +1,77 @@
 #include "print/receipt_printing.h"
 
-#include "app/ventro.h"
 #include "devices/cutter.h"
 
 namespace ventro {
 namespace {
 
-DrawServices Services(Ventro& ventro) { return {ventro.ui(), ventro.files(), ventro.paths.folder}; }
+DrawServices Services(const PrintingContext& printing) {
+  return {printing.platform.ui, printing.platform.files, printing.data_folder};
+}
 
-ReceiptData DataOf(Ventro& ventro, const Basket& basket, const Tendered& tendered) {
+ReceiptData DataOf(const PrintingContext& printing, const Basket& basket, int basket_number,
+                   const Tendered& tendered) {
   return {basket,
           tendered,
-          ventro.settings,
-          ventro.labels,
-          ventro.platform.locale,
-          ventro.Now(),
-          ventro.sale.basket_number};
+          printing.settings,
+          printing.labels,
+          printing.platform.locale,
+          printing.platform.clock.Now(),
+          basket_number};
 }
 
 }  // namespace
 
-void PrintReceipt(Ventro& ventro, ReceiptKind kind, const Basket& basket, const Tendered& tendered,
-                  PrintRoute route, int auto_copies) {
+void PrintReceipt(const PrintingContext& printing, ReceiptKind kind, const Basket& basket,
+                  int basket_number, const Tendered& tendered, PrintRoute route, int auto_copies) {
+  Platform& platform = printing.platform;
   std::optional<PrintTarget> target = ChoosePrinter(
-      ventro.platform, ventro.settings, ventro.settings.receipt_printer_name(), route, auto_copies);
+      platform, printing.settings, printing.settings.receipt_printer_name(), route, auto_copies);
   if (!target) return;
-  const ReceiptData data = DataOf(ventro, basket, tendered);
-  const DrawServices services = Services(ventro);
+  const ReceiptData data = DataOf(printing, basket, basket_number, tendered);
+  const DrawServices services = Services(printing);
   if (kind == ReceiptKind::kTill) {
-    PrintCopies(ventro.platform, *target, "receipt", [&](PrintCanvas& canvas, DocumentPages&) {
+    PrintCopies(platform, *target, "receipt", [&](PrintCanvas& canvas, DocumentPages&) {
       DrawTillReceipt(canvas, data, services);
     });
     return;
   }
   PrintCopies(
-      ventro.platform, *target, "custom-receipt",
+      platform, *target, "custom-receipt",
       [&](PrintCanvas& canvas, DocumentPages&) { DrawCustomReceipt(canvas, data, services); },
-      [&] { SendCutterSequence(ventro.platform, ventro.settings); });
+      [&] { SendCutterSequence(platform, printing.settings); });
 }
 
-void PrintKitchenTicket(Ventro& ventro) {
-  std::optional<PrintTarget> target =
-      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.kitchen_printer_name(),
-                    PrintRoute::kKitchen);
+void PrintKitchenTicket(const PrintingContext& printing, const Basket& basket, int basket_number) {
+  Platform& platform = printing.platform;
+  std::optional<PrintTarget> target = ChoosePrinter(
+      platform, printing.settings, printing.settings.kitchen_printer_name(), PrintRoute::kKitchen);
   if (!target) return;
-  const ReceiptData data = DataOf(ventro, ventro.sale.basket, {});
-  const DrawServices services = Services(ventro);
-  PrintCopies(ventro.platform, *target, "kitchen", [&](PrintCanvas& canvas, DocumentPages&) {
+  const ReceiptData data = DataOf(printing, basket, basket_number, {});
+  const DrawServices services = Services(printing);
+  PrintCopies(platform, *target, "kitchen", [&](PrintCanvas& canvas, DocumentPages&) {
     DrawKitchenTicket(canvas, data, services);
   });
 }
 
-void PrintBasketToKitchen(Ventro& ventro) {
-  if (ventro.sale.basket.empty()) {
-    ventro.ui().Message("Problem", "No items", Icon::kWarning);
+void PrintBasketToKitchen(const PrintingContext& printing, const SaleState& sale) {
+  if (sale.basket.empty()) {
+    printing.platform.ui.Message("Problem", "No items", Icon::kWarning);
     return;
   }
-  PrintKitchenTicket(ventro);
+  PrintKitchenTicket(printing, sale.basket, sale.basket_number);
 }
 
-void PrintBalancePaymentReceipt(Ventro& ventro, const BalancePayment& payment) {
-  std::optional<PrintTarget> target =
-      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.receipt_printer_name(),
-                    PrintRoute::kSummary);
+void PrintBalancePaymentReceipt(const PrintingContext& printing, const BalancePayment& payment) {
+  Platform& platform = printing.platform;
+  std::optional<PrintTarget> target = ChoosePrinter(
+      platform, printing.settings, printing.settings.receipt_printer_name(), PrintRoute::kSummary);
   if (!target) return;
-  const LocalTime now = ventro.Now();
-  const DrawServices services = Services(ventro);
-  PrintCopies(ventro.platform, *target, "payment-receipt",
-              [&](PrintCanvas& canvas, DocumentPages&) {
-                DrawBalancePaymentReceipt(canvas, payment, ventro.settings, ventro.platform.locale,
-                                          now, services);
-              });
+  const LocalTime now = platform.clock.Now();
+  const DrawServices services = Services(printing);
+  PrintCopies(platform, *target, "payment-receipt", [&](PrintCanvas& canvas, DocumentPages&) {
+    DrawBalancePaymentReceipt(canvas, payment, printing.settings, platform.locale, now, services);
+  });
 }
 
 }  // namespace ventro

@@ -28,7 +28,7 @@ QString FigureLabel(const Ventro& ventro, const std::string& name) {
 }
 
 void ReadPanel(const Ventro& ventro, ScreenView& view) {
-  for (const PanelFigure& figure : PaintTotalsPanel(ventro)) {
+  for (const PanelFigure& figure : PaintTotalsPanel(ventro.settings, ventro.sale.basket)) {
     if (figure.name == "lines") {
       view.line_count = ToQt(figure.text);
     } else if (figure.name == "transaction") {

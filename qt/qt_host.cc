@@ -44,7 +44,7 @@ QtHost::QtHost(const Path& program_folder) : program_folder_(program_folder) {
   };
   hooks.is_built = [](int id) { return IsCommandBuilt(id); };
   hooks.enter = [this] {
-    if (ventro_) EnterItem(*ventro_);
+    if (ventro_) EnterItem(ventro_->sale_session());
   };
   hooks.entry_edited = [this](const std::string& text) {
     if (ventro_) ventro_->screen.entry_text = text;
@@ -56,7 +56,7 @@ QtHost::QtHost(const Path& program_folder) : program_folder_(program_folder) {
     quick_select_count_ = count;
     if (!ventro_) return;
     ventro_->screen.quick_select_count = count;
-    FillQuickSelect(*ventro_);
+    FillQuickSelect(ventro_->sale_session());
   };
   hooks.view = [this] { return ventro_ ? ViewOfCore(*ventro_) : ScreenView{}; };
   main_window_ = std::make_unique<MainWindow>(std::move(hooks));
@@ -70,7 +70,7 @@ void QtHost::RunMessageLoop(Ventro& ventro) {
   ventro_ = &ventro;
   if (quick_select_count_ > 0 && ventro.screen.quick_select_count != quick_select_count_) {
     ventro.screen.quick_select_count = quick_select_count_;
-    FillQuickSelect(ventro);
+    FillQuickSelect(ventro.sale_session());
   }
   main_window_->refresh();
   // The loop ends only through Quit: the splash closing before the main window shows must not

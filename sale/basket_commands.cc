@@ -2,28 +2,26 @@
 
 #include <string>
 
-#include "app/restrictions.h"
-#include "app/ventro.h"
 #include "base/format.h"
 #include "customers/customer_lookup.h"
 #include "sale/item_entry.h"
+#include "sale/sale_session.h"
 #include "sale/totals_panel.h"
 
 namespace ventro {
 namespace {
 
 constexpr const char* kProblem = "Problem";
-constexpr int kToggleTradeCommand = 2413;
 constexpr size_t kRepeatEntryLength = 38;  // the entry characters read as the repeat count
 constexpr size_t kNoteMaxLength = 79;
 
-void Refuse(Ventro& ventro, const std::string& text) {
-  ventro.platform.sound.Play(SoundId::kError);
-  ventro.ui().Message(kProblem, text, Icon::kError);
+void Refuse(SaleSession& session, const std::string& text) {
+  session.platform.sound.Play(SoundId::kError);
+  session.ui().Message(kProblem, text, Icon::kError);
 }
 
-void PlayVoidTone(Ventro& ventro) {
-  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kVoid);
+void PlayVoidTone(SaleSession& session) {
+  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kVoid);
 }
 
 void SelectLastLine(SaleState& sale) {
@@ -32,37 +30,37 @@ void SelectLastLine(SaleState& sale) {
 
 }  // namespace
 
-void RepeatLastLine(Ventro& ventro) {
-  SaleState& sale = ventro.sale;
+void RepeatLastLine(SaleSession& session) {
+  SaleState& sale = session.sale;
   const Basket& basket = sale.basket;
   if (sale.list.empty() || basket.line_count < 1) {
-    Refuse(ventro, "No items");
+    Refuse(session, "No items");
     return;
   }
   const int64_t item = basket.item_number[static_cast<size_t>(basket.line_count - 1)];
   if (item == 0) {
-    Refuse(ventro, "Non inventory item");
+    Refuse(session, "Non inventory item");
     return;
   }
-  int64_t count = AtoI64(std::string_view(ventro.screen.entry_text).substr(0, kRepeatEntryLength));
+  int64_t count = AtoI64(std::string_view(session.screen.entry_text).substr(0, kRepeatEntryLength));
   if (count == 0) count = 1;
   if (count > kMaxBasketLines - basket.line_count) {
-    Refuse(ventro, "Transaction limit 400 items");
+    Refuse(session, "Transaction limit 400 items");
     return;
   }
   sale.repeat_running = true;
   for (int64_t k = 0; k < count; ++k) {
-    if (AddItemToBasket(ventro, item, AddMode::kRepeat) != AddResult::kAdded) break;
+    if (AddItemToBasket(session, item, AddMode::kRepeat) != AddResult::kAdded) break;
   }
   sale.repeat_running = false;
-  ventro.screen.entry_text.clear();
-  ventro.host.ScreenChanged();
+  session.screen.entry_text.clear();
+  session.window.ScreenChanged();
 }
 
-void VoidSelectedLine(Ventro& ventro) {
-  SaleState& sale = ventro.sale;
+void VoidSelectedLine(SaleSession& session) {
+  SaleState& sale = session.sale;
   if (sale.list.empty()) {
-    Refuse(ventro, "No items");
+    Refuse(session, "No items");
     return;
   }
   const int line = sale.selected_line;
@@ -73,90 +71,91 @@ void VoidSelectedLine(Ventro& ventro) {
   RemoveLine(sale.basket, line);
   sale.list.erase(sale.list.begin() + line);
   SelectLastLine(sale);
-  RefreshTotals(ventro);
-  if (only_line && ventro.settings.pole_in_use() != 0) PoleShowIdleText(ventro);
-  PlayVoidTone(ventro);
+  RefreshTotals(session);
+  if (only_line && session.settings.pole_in_use() != 0) PoleShowIdleText(session);
+  PlayVoidTone(session);
 }
 
-void ClearBasket(Ventro& ventro) {
-  SaleState& sale = ventro.sale;
+void ClearBasket(SaleSession& session) {
+  SaleState& sale = session.sale;
   if (sale.list.empty()) return;
   sale.list.clear();
   sale.selected_line = -1;
   sale.basket = Basket{};
-  RefreshTotals(ventro);
-  if (ventro.settings.pole_in_use() != 0) PoleShowIdleText(ventro);
-  PlayVoidTone(ventro);
+  RefreshTotals(session);
+  if (session.settings.pole_in_use() != 0) PoleShowIdleText(session);
+  PlayVoidTone(session);
 }
 
-void SwitchBasket(Ventro& ventro, int n) {
-  SaleState& sale = ventro.sale;
+void SwitchBasket(SaleSession& session, int n) {
+  SaleState& sale = session.sale;
   if (n < 1 || n > kParkedBaskets) {
-    Refuse(ventro, "Basket not valid");
+    Refuse(session, "Basket not valid");
     return;
   }
   if (n == sale.basket_number) return;
   if (sale.parked.size() != kParkedBaskets) {
-    Refuse(ventro, "Insufficient memory available");
+    Refuse(session, "Insufficient memory available");
     return;
   }
   sale.parked[static_cast<size_t>(sale.basket_number - 1)] = sale.basket;
-  ClearBasket(ventro);
+  ClearBasket(session);
   sale.basket = sale.parked[static_cast<size_t>(n - 1)];
   sale.basket_number = n;
-  const bool hide_numbers = ventro.settings.cart_description_only() == 2;
+  const bool hide_numbers = session.settings.cart_description_only() == 2;
   sale.list.clear();
   for (int i = 0; i < sale.basket.line_count; ++i) {
     sale.list.push_back(RebuiltLineText(sale.basket, i, hide_numbers));
   }
   SelectLastLine(sale);
-  RefreshTotals(ventro);
+  RefreshTotals(session);
 }
 
-void ChooseBasket(Ventro& ventro) {
+void ChooseBasket(SaleSession& session) {
   Dialog dialog;
   dialog.name = "BASKETBOX";
   dialog.title = "Please select a basket";
   dialog.buttons.clear();
   for (int n = 1; n <= kParkedBaskets; ++n) {
-    dialog.buttons.push_back(n == ventro.sale.basket_number ? StringPrintf(">%d<", n)
-                                                            : StringPrintf("%d", n));
+    dialog.buttons.push_back(n == session.sale.basket_number ? StringPrintf(">%d<", n)
+                                                             : StringPrintf("%d", n));
   }
   dialog.buttons.push_back("Cancel");
-  if (!ventro.ui().RunDialog(dialog) || dialog.Pressed("Cancel")) return;
+  if (!session.ui().RunDialog(dialog) || dialog.Pressed("Cancel")) return;
   std::string pressed = dialog.pressed;
   if (!pressed.empty() && pressed.front() == '>') pressed.erase(0, 1);
-  SwitchBasket(ventro, static_cast<int>(AtoI64(pressed)));
+  SwitchBasket(session, static_cast<int>(AtoI64(pressed)));
 }
 
-void ToggleTradePrices(Ventro& ventro) {
-  if (IsCommandRefused(ventro, kToggleTradeCommand)) return;
-  SettingsRecord& settings = ventro.settings;
+void ToggleTradePrices(SaleSession& session) {
+  // The dispatch refuses the command the same way; a direct call is held to the same rule.
+  if (session.screen.restricted && session.settings.trade_button_inhibited() != 0) return;
+  SettingsRecord& settings = session.settings;
   settings.set_trade_prices(settings.trade_prices() == 2 ? 0 : 2);
-  RefreshTotals(ventro);
+  RefreshTotals(session);
 }
 
-void AddTransactionNote(Ventro& ventro) {
-  FixedText<80>& note = ventro.sale.basket.texts.note;
+void AddTransactionNote(SaleSession& session) {
+  FixedText<80>& note = session.sale.basket.texts.note;
   Dialog dialog;
   dialog.name = "NOTEBOX";
   dialog.title = "Add a note to the transaction";
   dialog.Add(TextField("note", "Note", TextOf(note), kNoteMaxLength));
-  if (!ventro.ui().RunDialog(dialog) || dialog.Pressed("Cancel")) return;
+  if (!session.ui().RunDialog(dialog) || dialog.Pressed("Cancel")) return;
   SetText(note, dialog.Field("note").text);
-  ventro.ui().Message("Transaction note", "Added", Icon::kInformation);
-  ventro.host.ScreenChanged();
+  session.ui().Message("Transaction note", "Added", Icon::kInformation);
+  session.window.ScreenChanged();
 }
 
-void AssociateCustomer(Ventro& ventro) {
-  if (!PromptForCustomer(ventro.ui(), ventro.files(), ventro.settings, ventro.customers,
+void AssociateCustomer(SaleSession& session) {
+  if (!PromptForCustomer(session.ui(), session.files(), session.settings, session.customers,
                          "Customer")) {
     return;
   }
-  const CustomerRecord& customer = ventro.customers.customer();
-  SetBasketCustomer(ventro.sale.basket, customer);
-  ventro.ui().Message("Customer associated", customer.name(), Icon::kInformation);
-  ventro.host.ScreenChanged();
+  const CustomerRecord& customer = session.customers.customer();
+  SetBasketCustomer(session.sale.basket, customer);
+  session.ui().Message("Customer associated", customer.name(), Icon::kInformation);
+  session.window.ScreenChanged();
 }
 
 }  // namespace ventro

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
 #include "sale/day_text_entry.h"
+#include "sale/sale_session.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log.h"
 #include "store/settings_file.h"
@@ -27,16 +27,16 @@ struct SoldItems {
   std::map<int64_t, InventoryRecord> records;  // by slot, as read
 };
 
-std::optional<SoldItems> ReadSoldItems(Ventro& v) {
-  const Basket& basket = v.sale.basket;
+std::optional<SoldItems> ReadSoldItems(SaleSession& session) {
+  const Basket& basket = session.sale.basket;
   SoldItems sold;
   sold.position.assign(static_cast<size_t>(basket.line_count), -1);
   for (int i = 0; i < basket.line_count; ++i) {
     const int64_t number = basket.item_number[static_cast<size_t>(i)];
     if (number == 0) continue;
-    std::optional<int64_t> position = v.inventory.FindPosition(number);
+    std::optional<int64_t> position = session.inventory.FindPosition(number);
     if (!position) {
-      v.ui().Message(kProblem, "Invalid entry", Icon::kError);
+      session.ui().Message(kProblem, "Invalid entry", Icon::kError);
       return std::nullopt;
     }
     sold.position[static_cast<size_t>(i)] = *position;
@@ -44,15 +44,15 @@ std::optional<SoldItems> ReadSoldItems(Ventro& v) {
   }
   if (sold.records.empty()) return sold;
   // Opened for writing too, so that a file that could not be written back is found now.
-  std::unique_ptr<File> file = v.files().Open(v.paths.inventory, OpenMode::kReadWrite);
+  std::unique_ptr<File> file = session.files().Open(session.paths.inventory, OpenMode::kReadWrite);
   if (!file) {
-    v.ui().Message(kFatalError, "Data file: inventory.dat, not present.", Icon::kError);
+    session.ui().Message(kFatalError, "Data file: inventory.dat, not present.", Icon::kError);
     return std::nullopt;
   }
   for (auto& [position, record] : sold.records) {
     const uint64_t offset = static_cast<uint64_t>(position) * InventoryRecord::kSize;
     if (file->ReadAt(offset, record.data(), InventoryRecord::kSize) != InventoryRecord::kSize) {
-      v.ui().Message(kProblem, "Not able to read inventory.dat", Icon::kError);
+      session.ui().Message(kProblem, "Not able to read inventory.dat", Icon::kError);
       return std::nullopt;
     }
   }
@@ -82,10 +82,11 @@ bool Prepare(OpenLog& log, std::unique_ptr<File> file, const char* name, size_t 
 
 // Opens the year index, the sales log and the items log of `now`, making the day's folders
 // when a log cannot be opened. Reports the first log that stays closed.
-bool OpenLogs(Ventro& v, const LocalTime& now, OpenLog& year, OpenLog& sales, OpenLog& items) {
-  Ui& ui = v.ui();
-  Files& files = v.files();
-  const Path& folder = v.paths.folder;
+bool OpenLogs(SaleSession& session, const LocalTime& now, OpenLog& year, OpenLog& sales,
+              OpenLog& items) {
+  Ui& ui = session.ui();
+  Files& files = session.files();
+  const Path& folder = session.paths.folder;
 
   const Path year_path = YearFolder(folder, now) / "base.dat";
   std::unique_ptr<File> year_file;
@@ -142,37 +143,37 @@ int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, Inven
   return category;
 }
 
-void EmptyBasket(Ventro& v) {
-  v.sale.basket = Basket{};
-  v.sale.list.clear();
-  v.sale.selected_line = -1;
-  v.host.ScreenChanged();
+void EmptyBasket(SaleSession& session) {
+  session.sale.basket = Basket{};
+  session.sale.list.clear();
+  session.sale.selected_line = -1;
+  session.window.ScreenChanged();
 }
 
 }  // namespace
 
-bool CanCommitBasket(Ventro& ventro) { return ReadSoldItems(ventro).has_value(); }
+bool CanCommitBasket(SaleSession& session) { return ReadSoldItems(session).has_value(); }
 
-bool CommitTransaction(Ventro& ventro) {
-  Basket& basket = ventro.sale.basket;
+bool CommitTransaction(SaleSession& session) {
+  Basket& basket = session.sale.basket;
   if (basket.line_count < 1) return false;
-  if (ventro.sale.list.empty()) {
+  if (session.sale.list.empty()) {
     basket = Basket{};
-    ventro.ui().Message(kProblem, "No items", Icon::kWarning);
+    session.ui().Message(kProblem, "No items", Icon::kWarning);
     return false;
   }
-  std::optional<SoldItems> sold = ReadSoldItems(ventro);
+  std::optional<SoldItems> sold = ReadSoldItems(session);
   if (!sold) return false;
 
-  Ui& ui = ventro.ui();
-  Files& files = ventro.files();
-  SettingsRecord& settings = ventro.settings;
-  Tell(ui, EnsureYearMonthFolders(files, ventro.paths.folder, ventro.Now()));
+  Ui& ui = session.ui();
+  Files& files = session.files();
+  SettingsRecord& settings = session.settings;
+  Tell(ui, EnsureYearMonthFolders(files, session.paths.folder, session.Now()));
   basket.transaction_number = settings.next_transaction();
 
-  const LocalTime now = ventro.Now();
+  const LocalTime now = session.Now();
   OpenLog year, sales, items;
-  if (!OpenLogs(ventro, now, year, sales, items)) return false;
+  if (!OpenLogs(session, now, year, sales, items)) return false;
 
   // Everything is built in memory first; the settings change only once the records are down.
   SettingsRecord changed_settings = settings;
@@ -203,7 +204,7 @@ bool CommitTransaction(Ventro& ventro) {
   for (const auto& [position, record] : changed_items) {
     if (failed) break;
     // Written through the master file, so that what it keeps in memory follows.
-    if (ventro.inventory.WriteAt(files, position, record.data()) != WriteStatus::kOk) {
+    if (session.inventory.WriteAt(files, position, record.data()) != WriteStatus::kOk) {
       failed = "inventory.dat";
     } else {
       written_items.push_back(position);
@@ -213,19 +214,19 @@ bool CommitTransaction(Ventro& ventro) {
     // Take the commit back so that the logs and the stock agree with an uncommitted sale.
     for (OpenLog* log : {&year, &sales, &items}) log->file->Truncate(log->start);
     for (int64_t position : written_items) {
-      ventro.inventory.WriteAt(files, position, sold->records[position].data());
+      session.inventory.WriteAt(files, position, sold->records[position].data());
     }
     ui.Message(kProblem, std::string("Not able to write to ") + failed, Icon::kError);
     return false;
   }
   settings = changed_settings;
 
-  const LocalTime logged = ventro.Now();
+  const LocalTime logged = session.Now();
   const int64_t clerk = settings.signed_on_clerk();
   const std::string clerk_name = clerk >= 1 && clerk <= SettingsRecord::kClerkCount
                                      ? settings.clerk_name(static_cast<int>(clerk))
                                      : "";
-  if (!AppendDayText(files, ventro.paths.folder, logged,
+  if (!AppendDayText(files, session.paths.folder, logged,
                      SaleDayTextEntry(logged, basket, clerk_name))) {
     ui.Message(kProblem, "Data log file not present.", Icon::kWarning);
   }
@@ -234,18 +235,18 @@ bool CommitTransaction(Ventro& ventro) {
     settings.set_takings_total(RoundToCents(settings.takings_total() + basket.totals.grand_total));
   }
   settings.set_next_transaction(settings.next_transaction() + 1);
-  if (!SaveSettingsFile(files, ventro.paths.settings, settings)) {
+  if (!SaveSettingsFile(files, session.paths.settings, settings)) {
     ui.Message(kFatalError, "Unable to update the configuration file", Icon::kError);
   }
-  EmptyBasket(ventro);
+  EmptyBasket(session);
   return true;
 }
 
-void LogTillOpened(Ventro& ventro) {
-  const LocalTime now = ventro.Now();
-  Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
-  if (!AppendDayText(ventro.files(), ventro.paths.folder, now, TillOpenedDayTextEntry(now))) {
-    ventro.ui().Message(kProblem, "Data log file not present.", Icon::kWarning);
+void LogTillOpened(SaleSession& session) {
+  const LocalTime now = session.Now();
+  Tell(session.ui(), EnsureYearMonthFolders(session.files(), session.paths.folder, now));
+  if (!AppendDayText(session.files(), session.paths.folder, now, TillOpenedDayTextEntry(now))) {
+    session.ui().Message(kProblem, "Data log file not present.", Icon::kWarning);
   }
 }
 

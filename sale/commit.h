@@ -5,14 +5,14 @@
 
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 // Checks, without writing anything, that every line of the open basket can be committed: each
 // non-zero item number is in the inventory index ("Invalid entry" titled "Problem") and its
 // record can be read from inventory.dat ("Data file: inventory.dat, not present." titled
 // "Fatal error", "Not able to read inventory.dat" titled "Problem"). Tender calls it before it
 // changes anything outside the basket.
-bool CanCommitBasket(Ventro& ventro);
+bool CanCommitBasket(SaleSession& session);
 
 // Commits the open basket under the settings' next transaction number. Every check is made and
 // every log opened before the first byte is written, so a refused commit writes nothing, keeps
@@ -21,10 +21,10 @@ bool CanCommitBasket(Ventro& ventro);
 // log, the takings (except for "Credit"), category counters and transaction number move on, the
 // settings file is saved and the basket is emptied. False when nothing was committed (or an
 // empty basket was refused with "No items").
-bool CommitTransaction(Ventro& ventro);
+bool CommitTransaction(SaleSession& session);
 
 // Appends "Till opened." to the day text log; "Data log file not present." titled "Problem"
 // when it cannot be written.
-void LogTillOpened(Ventro& ventro);
+void LogTillOpened(SaleSession& session);
 
 }  // namespace ventro

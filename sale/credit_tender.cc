@@ -3,12 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "customers/customer_lookup.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
 #include "sale/commit.h"
+#include "sale/sale_session.h"
 #include "sale/tender.h"
 
 namespace ventro {
@@ -64,21 +64,21 @@ void RemoveTax(Basket& basket) {
   totals.tax2_total = 0;
 }
 
-void PayOnCustomerCredit(Ventro& ventro) {
-  if (!StartPayment(ventro, "Payment by customer credit", "Please first select the items")) {
+void PayOnCustomerCredit(SaleSession& session) {
+  if (!StartPayment(session, "Payment by customer credit", "Please first select the items")) {
     return;
   }
-  Ui& ui = ventro.ui();
-  Files& files = ventro.files();
-  MasterFile& customers = ventro.customers;
+  Ui& ui = session.ui();
+  Files& files = session.files();
+  MasterFile& customers = session.customers;
   std::optional<int64_t> position =
-      PromptForCustomer(ui, files, ventro.settings, customers, "Customer");
+      PromptForCustomer(ui, files, session.settings, customers, "Customer");
   if (!position) return;
   const CustomerRecord original = customers.customer();
 
   // The figures are shown and checked as they will be charged: without tax for a customer who
   // pays none.
-  Basket charged = ventro.sale.basket;
+  Basket charged = session.sale.basket;
   if (original.tax() == 0) RemoveTax(charged);
   const double total = charged.totals.grand_total;
   if (original.balance() + total > original.credit_limit() &&
@@ -87,14 +87,14 @@ void PayOnCustomerCredit(Ventro& ventro) {
     return;
   }
   std::optional<std::string> form =
-      AskPaymentForm(ui, ventro.settings.next_transaction(), original, charged);
+      AskPaymentForm(ui, session.settings.next_transaction(), original, charged);
   if (!form) return;
 
-  const Basket unpaid = ventro.sale.basket;
-  Basket& basket = ventro.sale.basket;
+  const Basket unpaid = session.sale.basket;
+  Basket& basket = session.sale.basket;
   basket = charged;
   SetBasketCustomer(basket, original);
-  StampBasket(ventro);
+  StampBasket(session);
   SetText(basket.texts.payment_type, *form);
   ClearPaymentAmounts(basket);
   if (*form == "EFT") basket.totals.eft_amount = total;
@@ -104,7 +104,7 @@ void PayOnCustomerCredit(Ventro& ventro) {
 
   CustomerRecord& customer = customers.customer();
   customer.set_transactions(customer.transactions() + 1);
-  customer.set_last_used(TimeAndDateText(ventro.Now()));
+  customer.set_last_used(TimeAndDateText(session.Now()));
   customer.set_total_purchases(RoundToCents(customer.total_purchases() + total));
   customer.set_last_transaction(static_cast<int32_t>(basket.transaction_number));
   if (*form == "Credit") {
@@ -117,14 +117,14 @@ void PayOnCustomerCredit(Ventro& ventro) {
     return;
   }
 
-  ShowCommittedSummary(ventro, {total, 0});
-  if (!CommitTransaction(ventro)) {
+  ShowCommittedSummary(session, {total, 0});
+  if (!CommitTransaction(session)) {
     customer = original;
     customers.WriteAt(files, *position, original.data());
     basket = unpaid;
     return;
   }
-  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
+  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
 }
 
 }  // namespace ventro

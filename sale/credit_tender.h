@@ -8,12 +8,12 @@
 
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 // Command "Customer credit" (F6). "Please first select the items" titled "Payment by customer
 // credit" for an empty basket. A customer whose tax code is 0 is charged without tax. When the
 // commit is refused the customer record and the basket are put back as they were.
-void PayOnCustomerCredit(Ventro& ventro);
+void PayOnCustomerCredit(SaleSession& session);
 
 // Takes every tax off `basket` for a customer who pays none: each taxed line's amount becomes
 // non-taxable and loses its tax 1 and tax 2, the taxable total joins the non-taxable total, and

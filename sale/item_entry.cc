@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "app/ventro.h"
 #include "base/cp1252.h"
 #include "base/format.h"
 #include "platform/tell.h"
+#include "sale/sale_session.h"
 #include "sale/totals_panel.h"
 
 namespace ventro {
@@ -16,9 +16,9 @@ constexpr const char* kProblem = "Problem";
 constexpr const char* kInvalidEntry = "Invalid entry";
 constexpr int64_t kOn = 2;  // settings switches hold 2 for on
 
-void Refuse(Ventro& ventro, const std::string& title, const std::string& text) {
-  ventro.platform.sound.Play(SoundId::kError);
-  ventro.ui().Message(title, text, Icon::kError);
+void Refuse(SaleSession& session, const std::string& title, const std::string& text) {
+  session.platform.sound.Play(SoundId::kError);
+  session.ui().Message(title, text, Icon::kError);
 }
 
 std::string PathText(const Path& path) {
@@ -28,20 +28,20 @@ std::string PathText(const Path& path) {
 
 // Reads the first live record whose SKU 1 text is `code` into the inventory buffer. The
 // barcode index names the candidates; each is confirmed against its record in the file.
-bool ReadByBarcode(Ventro& ventro, const std::string& code) {
-  MasterFile& inventory = ventro.inventory;
-  std::unique_ptr<File> file = ventro.files().Open(inventory.path(), OpenMode::kRead);
+bool ReadByBarcode(SaleSession& session, const std::string& code) {
+  MasterFile& inventory = session.inventory;
+  std::unique_ptr<File> file = session.files().Open(inventory.path(), OpenMode::kRead);
   if (!file) {
-    Refuse(ventro, "Fatal error", "Data file: inventory.dat, not present.");
+    Refuse(session, "Fatal error", "Data file: inventory.dat, not present.");
     return false;
   }
   InventoryRecord record;
-  for (auto position = ventro.barcodes.FirstCandidate(code); position;
-       position = ventro.barcodes.NextCandidate(code, *position)) {
+  for (auto position = session.barcodes.FirstCandidate(code); position;
+       position = session.barcodes.NextCandidate(code, *position)) {
     const uint64_t offset = static_cast<uint64_t>(*position) * InventoryRecord::kSize;
     if (file->ReadAt(offset, record.data(), InventoryRecord::kSize) != InventoryRecord::kSize) {
       file.reset();
-      Refuse(ventro, kProblem, PathText(inventory.path()));
+      Refuse(session, kProblem, PathText(inventory.path()));
       return false;
     }
     if (record.sku1() == code) {
@@ -51,38 +51,38 @@ bool ReadByBarcode(Ventro& ventro, const std::string& code) {
     }
   }
   // An empty entry matches nothing, rather than the first item without a code.
-  Refuse(ventro, kInvalidEntry, code);
+  Refuse(session, kInvalidEntry, code);
   return false;
 }
 
 // Reads item `number` (or, for 0 and below, the number typed) into the inventory buffer.
-bool ReadByNumber(Ventro& ventro, int64_t number) {
+bool ReadByNumber(SaleSession& session, int64_t number) {
   if (number <= 0) {
-    number = AtoI64(ventro.screen.entry_text);
+    number = AtoI64(session.screen.entry_text);
     if (number < 0) {
-      Refuse(ventro, kInvalidEntry, ventro.screen.entry_text);
+      Refuse(session, kInvalidEntry, session.screen.entry_text);
       return false;
     }
   }
-  std::optional<int64_t> position = ventro.inventory.FindPosition(number);
+  std::optional<int64_t> position = session.inventory.FindPosition(number);
   if (!position) {
-    Refuse(ventro, kInvalidEntry, StringPrintf("%lld", static_cast<long long>(number)));
+    Refuse(session, kInvalidEntry, StringPrintf("%lld", static_cast<long long>(number)));
     return false;
   }
-  return Tell(ventro.ui(), ventro.inventory.Read(ventro.files(), *position));
+  return Tell(session.ui(), session.inventory.Read(session.files(), *position));
 }
 
 // The price of one more unit of `item`, of which the basket holds `in_basket` lines; nothing
 // when trade prices are on and the item has none.
-std::optional<double> UnitPrice(Ventro& ventro, const InventoryRecord& item, int in_basket,
+std::optional<double> UnitPrice(SaleSession& session, const InventoryRecord& item, int in_basket,
                                 AddMode mode) {
-  const SettingsRecord& settings = ventro.settings;
+  const SettingsRecord& settings = session.settings;
   double price = item.retail_price();
   if (settings.trade_prices() == kOn) {
     if (settings.trade_percentage_discount() != kOn) {
       price = item.trade_price();
       if (price <= 0) {
-        Refuse(ventro, kProblem, "Trade price option active, no trade price");
+        Refuse(session, kProblem, "Trade price option active, no trade price");
         return std::nullopt;
       }
     } else if (settings.trade_discount_percent() != 0) {
@@ -95,12 +95,12 @@ std::optional<double> UnitPrice(Ventro& ventro, const InventoryRecord& item, int
   return price;
 }
 
-AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bundle);
+AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool inside_bundle);
 
 // Adds the components of `bundle`, each as many times as its quantity; a component marked
 // free is priced 0. A component's remaining units are skipped once one is refused, as they
 // would be refused for the same reason.
-AddResult ExpandBundle(Ventro& ventro, const InventoryRecord& bundle) {
+AddResult ExpandBundle(SaleSession& session, const InventoryRecord& bundle) {
   for (int k = 1; k <= InventoryRecord::kComponents; ++k) {
     const std::string text = bundle.component(k);
     if (text.empty()) continue;
@@ -111,7 +111,7 @@ AddResult ExpandBundle(Ventro& ventro, const InventoryRecord& bundle) {
                              ? AddMode::kFree
                              : AddMode::kNormal;
     for (int32_t unit = 0; unit < quantity; ++unit) {
-      AddResult result = AddUnit(ventro, number, mode, true);
+      AddResult result = AddUnit(session, number, mode, true);
       if (result == AddResult::kFull) return result;
       if (result == AddResult::kRefused) break;
     }
@@ -119,38 +119,38 @@ AddResult ExpandBundle(Ventro& ventro, const InventoryRecord& bundle) {
   return AddResult::kAdded;
 }
 
-AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bundle) {
-  SaleState& sale = ventro.sale;
+AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool inside_bundle) {
+  SaleState& sale = session.sale;
   Basket& basket = sale.basket;
-  const SettingsRecord& settings = ventro.settings;
+  const SettingsRecord& settings = session.settings;
   if (basket.line_count >= kMaxBasketLines) {
-    Refuse(ventro, kProblem, "Transaction limit 400 items");
+    Refuse(session, kProblem, "Transaction limit 400 items");
     return AddResult::kFull;
   }
   const bool by_barcode = settings.sku1_selection() == kOn && number == 0;
-  if (!(by_barcode ? ReadByBarcode(ventro, ventro.screen.entry_text)
-                   : ReadByNumber(ventro, number))) {
+  if (!(by_barcode ? ReadByBarcode(session, session.screen.entry_text)
+                   : ReadByNumber(session, number))) {
     return AddResult::kRefused;
   }
   // A copy: a bundle's components are read into the same buffer.
-  const InventoryRecord item = ventro.inventory.item();
+  const InventoryRecord item = session.inventory.item();
 
   if (item.IsBundle()) {
     // A bundle inside a bundle (which maintenance refuses) could expand for ever.
     if (inside_bundle) {
-      Refuse(ventro, kProblem, "Bundle may not contain a bundle");
+      Refuse(session, kProblem, "Bundle may not contain a bundle");
       return AddResult::kRefused;
     }
-    return ExpandBundle(ventro, item);
+    return ExpandBundle(session, item);
   }
 
   const int in_basket = CountLinesOf(basket, item.number());
   if (settings.permit_insufficient_stock() != kOn &&
       (item.quantity() < 1 || 1 + in_basket > item.quantity())) {
-    Refuse(ventro, kProblem, "Item out of stock");
+    Refuse(session, kProblem, "Item out of stock");
     return AddResult::kRefused;
   }
-  std::optional<double> price = UnitPrice(ventro, item, in_basket, mode);
+  std::optional<double> price = UnitPrice(session, item, in_basket, mode);
   if (!price) return AddResult::kRefused;
 
   LineEntry entry;
@@ -165,36 +165,36 @@ AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bund
       item.number(), TextOf(basket.description[static_cast<size_t>(index)]), item.quantity(),
       basket.line_total[static_cast<size_t>(index)], settings.cart_description_only() == kOn));
   sale.selected_line = static_cast<int>(sale.list.size()) - 1;
-  RefreshTotals(ventro);
+  RefreshTotals(session);
 
   if (item.age_warning() >= 2 && mode != AddMode::kRepeat) {
-    ventro.ui().Message("Age alert", StringPrintf("%d", item.age_warning()), Icon::kWarning);
+    session.ui().Message("Age alert", StringPrintf("%d", item.age_warning()), Icon::kWarning);
   }
   if (settings.reorder_alerts() == kOn && CountLinesOf(basket, item.number()) == 1 &&
       item.reorder_quantity() >= 1 && item.reorder_quantity() >= item.quantity()) {
-    ventro.ui().Message("Reorder alert", "Item stock level", Icon::kInformation);
+    session.ui().Message("Reorder alert", "Item stock level", Icon::kInformation);
   }
-  if (settings.pole_in_use() != 0 && !sale.repeat_running) PoleShowLastItem(ventro);
+  if (settings.pole_in_use() != 0 && !sale.repeat_running) PoleShowLastItem(session);
   return AddResult::kAdded;
 }
 
 }  // namespace
 
-AddResult AddItemToBasket(Ventro& ventro, int64_t number, AddMode mode) {
-  return AddUnit(ventro, number, mode, false);
+AddResult AddItemToBasket(SaleSession& session, int64_t number, AddMode mode) {
+  return AddUnit(session, number, mode, false);
 }
 
-std::vector<std::string> FindItemsByDescription(Ventro& ventro, std::string_view pattern) {
+std::vector<std::string> FindItemsByDescription(SaleSession& session, std::string_view pattern) {
   std::string wanted = UpperCp1252(pattern);
   while (wanted.size() < 2) wanted += '?';
   auto matches = [](char want, uint8_t have) {
     return want == '?' || static_cast<uint8_t>(want) == have;
   };
   std::vector<std::string> found;
-  MasterFile& inventory = ventro.inventory;
-  std::unique_ptr<File> file = ventro.files().Open(inventory.path(), OpenMode::kRead);
+  MasterFile& inventory = session.inventory;
+  std::unique_ptr<File> file = session.files().Open(inventory.path(), OpenMode::kRead);
   if (!file) {
-    ventro.ui().Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
+    session.ui().Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
     return found;
   }
   InventoryRecord item;
@@ -219,11 +219,11 @@ std::vector<std::string> FindItemsByDescription(Ventro& ventro, std::string_view
   return found;
 }
 
-void EnterItem(Ventro& ventro) {
-  ventro.screen.entry_text = UpperCp1252(ventro.screen.entry_text);
-  AddItemToBasket(ventro, 0, AddMode::kNormal);
-  ventro.screen.entry_text.clear();
-  ventro.host.ScreenChanged();
+void EnterItem(SaleSession& session) {
+  session.screen.entry_text = UpperCp1252(session.screen.entry_text);
+  AddItemToBasket(session, 0, AddMode::kNormal);
+  session.screen.entry_text.clear();
+  session.window.ScreenChanged();
 }
 
 }  // namespace ventro

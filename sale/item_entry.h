@@ -9,7 +9,7 @@
 
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 enum class AddMode {
   kNormal = 0,
@@ -29,16 +29,16 @@ enum class AddResult {
 // price option active, no trade price", file failures) and leave the basket as it was. After
 // the line: the totals are refreshed, then the age alert (not for a repeat) and the reorder
 // alert.
-AddResult AddItemToBasket(Ventro& ventro, int64_t number, AddMode mode);
+AddResult AddItemToBasket(SaleSession& session, int64_t number, AddMode mode);
 
 // Enter in the item entry box, or the add-item button (2442): the entry text, upper-cased, is
 // rung up as AddItemToBasket(0) and the entry box is emptied.
-void EnterItem(Ventro& ventro);
+void EnterItem(SaleSession& session);
 
 // The items whose description starts with `pattern` (upper-cased; '?' matches any character;
 // shorter than two characters it is padded with '?'), in file order, each as "%I64d, %s (%d)
 // %.2f" (number, description, stock, retail price). A missing inventory.dat shows "Data file:
 // inventory.dat, not present." titled "Fatal error" and gives none.
-std::vector<std::string> FindItemsByDescription(Ventro& ventro, std::string_view pattern);
+std::vector<std::string> FindItemsByDescription(SaleSession& session, std::string_view pattern);
 
 }  // namespace ventro

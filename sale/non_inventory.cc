@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ventro.h"
 #include "base/format.h"
+#include "sale/sale_session.h"
 #include "sale/totals_panel.h"
 
 namespace ventro {
@@ -43,15 +43,15 @@ Dialog BuildDialog(const SettingsRecord& settings) {
 
 }  // namespace
 
-void SellNonInventoryItem(Ventro& ventro) {
-  SaleState& sale = ventro.sale;
-  Ui& ui = ventro.ui();
+void SellNonInventoryItem(SaleSession& session) {
+  SaleState& sale = session.sale;
+  Ui& ui = session.ui();
   if (sale.basket.line_count >= kMaxBasketLines) {
-    ventro.platform.sound.Play(SoundId::kError);
+    session.platform.sound.Play(SoundId::kError);
     ui.Message(kProblem, "Transaction limit 400 items", Icon::kError);
     return;
   }
-  Dialog dialog = BuildDialog(ventro.settings);
+  Dialog dialog = BuildDialog(session.settings);
   LineEntry entry;
   for (;;) {
     if (!ui.RunDialog(dialog) || dialog.Pressed("Cancel")) return;
@@ -61,19 +61,19 @@ void SellNonInventoryItem(Ventro& ventro) {
                           : entry.price <= 0        ? "Please enter a price"
                                                     : nullptr;
     if (!problem) break;
-    ventro.platform.sound.Play(SoundId::kError);
+    session.platform.sound.Play(SoundId::kError);
     ui.Message(kProblem, problem, Icon::kError);
   }
   entry.item_number = 0;
   entry.cost = 0;
   entry.tax_code = dialog.Field("taxable").checked ? kTaxCodeBoth : kTaxCodeNone;
-  const int index = AppendLine(sale.basket, entry, TaxRulesFrom(ventro.settings));
+  const int index = AppendLine(sale.basket, entry, TaxRulesFrom(session.settings));
   const auto i = static_cast<size_t>(index);
   sale.list.push_back(
       NonInventoryLineText(TextOf(sale.basket.description[i]), sale.basket.line_total[i]));
   sale.selected_line = static_cast<int>(sale.list.size()) - 1;
-  RefreshTotals(ventro);
-  if (ventro.settings.pole_in_use() != 0) PoleShowLastItem(ventro);
+  RefreshTotals(session);
+  if (session.settings.pole_in_use() != 0) PoleShowLastItem(session);
 }
 
 }  // namespace ventro

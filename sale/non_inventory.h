@@ -4,7 +4,7 @@
 
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 // Command 2408. The "NBOX" dialog: description, price (typed or from the preset buttons "1.00"
 // to "20.00"), one of the preset categories of "Non inventory settings" (choosing one puts its
@@ -12,6 +12,6 @@ class Ventro;
 // by default). OK without a description or without a price above 0 shows why ("Please enter a
 // description", "Please enter a price", titled "Problem") and reopens the dialog. The line has
 // item number 0 and no cost; taxable, it carries tax 1 and tax 2 as tax code "Tax 1 and 2".
-void SellNonInventoryItem(Ventro& ventro);
+void SellNonInventoryItem(SaleSession& session);
 
 }  // namespace ventro

@@ -6,15 +6,16 @@
 #include <optional>
 #include <vector>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "sale/item_entry.h"
+#include "sale/sale_session.h"
 
 namespace ventro {
 namespace {
 
-size_t PageSize(const Ventro& ventro) {
-  return static_cast<size_t>(std::clamp(ventro.screen.quick_select_count, 1, kMaxQuickSelectSlots));
+size_t PageSize(const SaleSession& session) {
+  return static_cast<size_t>(
+      std::clamp(session.screen.quick_select_count, 1, kMaxQuickSelectSlots));
 }
 
 QuickSelectSlot SlotFor(const InventoryRecord& item) {
@@ -30,15 +31,15 @@ QuickSelectSlot SlotFor(const InventoryRecord& item) {
 // Up to `limit` items for the page, walking the index from entry `from` by `step` (+1 or -1):
 // live items of the current category not omitted from the buttons. Nothing (after the message)
 // when inventory.dat cannot be read.
-std::optional<std::vector<QuickSelectSlot>> Collect(Ventro& ventro, ptrdiff_t from, int step,
+std::optional<std::vector<QuickSelectSlot>> Collect(SaleSession& session, ptrdiff_t from, int step,
                                                     size_t limit) {
-  std::unique_ptr<File> file = ventro.files().Open(ventro.inventory.path(), OpenMode::kRead);
+  std::unique_ptr<File> file = session.files().Open(session.inventory.path(), OpenMode::kRead);
   if (!file) {
-    ventro.ui().Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
+    session.ui().Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
     return std::nullopt;
   }
-  const std::vector<IndexEntry>& entries = ventro.inventory.index().entries();
-  const int category = ventro.settings.current_category();
+  const std::vector<IndexEntry>& entries = session.inventory.index().entries();
+  const int category = session.settings.current_category();
   std::vector<QuickSelectSlot> found;
   InventoryRecord item;
   for (ptrdiff_t k = from;
@@ -47,7 +48,7 @@ std::optional<std::vector<QuickSelectSlot>> Collect(Ventro& ventro, ptrdiff_t fr
     if (entry.number < 1) continue;  // a free slot
     const uint64_t offset = static_cast<uint64_t>(entry.position) * InventoryRecord::kSize;
     if (file->ReadAt(offset, item.data(), InventoryRecord::kSize) != InventoryRecord::kSize) {
-      ventro.ui().Message("Problem", "Not able to read inventory.dat", Icon::kError);
+      session.ui().Message("Problem", "Not able to read inventory.dat", Icon::kError);
       return std::nullopt;
     }
     if (category != kAllCategoriesButton && item.display_category() != category) continue;
@@ -58,57 +59,57 @@ std::optional<std::vector<QuickSelectSlot>> Collect(Ventro& ventro, ptrdiff_t fr
 }
 
 // Shows `items` from the first slot on and empties the rest of the page.
-void ShowPage(Ventro& ventro, const std::vector<QuickSelectSlot>& items) {
-  QuickSelectPage& page = ventro.sale.quick_select;
+void ShowPage(SaleSession& session, const std::vector<QuickSelectSlot>& items) {
+  QuickSelectPage& page = session.sale.quick_select;
   for (size_t k = 0; k < page.size(); ++k)
     page[k] = k < items.size() ? items[k] : QuickSelectSlot{};
-  ventro.host.ScreenChanged();
+  session.window.ScreenChanged();
 }
 
 }  // namespace
 
-bool FillQuickSelect(Ventro& ventro) {
-  auto items = Collect(ventro, 0, 1, PageSize(ventro));
+bool FillQuickSelect(SaleSession& session) {
+  auto items = Collect(session, 0, 1, PageSize(session));
   if (!items) return false;
-  ShowPage(ventro, *items);
+  ShowPage(session, *items);
   return true;
 }
 
-void ChooseQuickSelectCategory(Ventro& ventro, int category) {
+void ChooseQuickSelectCategory(SaleSession& session, int category) {
   if (category < 0 || category > kAllCategoriesButton) return;
-  ventro.settings.set_current_category(category);
-  FillQuickSelect(ventro);
+  session.settings.set_current_category(category);
+  FillQuickSelect(session);
 }
 
-void PageQuickSelect(Ventro& ventro, PageDirection direction) {
-  const QuickSelectPage& page = ventro.sale.quick_select;
-  const size_t size = PageSize(ventro);
-  const NumberIndex& index = ventro.inventory.index();
+void PageQuickSelect(SaleSession& session, PageDirection direction) {
+  const QuickSelectPage& page = session.sale.quick_select;
+  const size_t size = PageSize(session);
+  const NumberIndex& index = session.inventory.index();
   if (direction == PageDirection::kForward) {
     const int64_t last = page[size - 1].item_number;
     if (last == 0) return;
     const auto after = static_cast<ptrdiff_t>(index.FindSlot(last + 1));
-    auto items = Collect(ventro, after, 1, size);
-    if (items && !items->empty()) ShowPage(ventro, *items);
+    auto items = Collect(session, after, 1, size);
+    if (items && !items->empty()) ShowPage(session, *items);
     return;
   }
   const int64_t first = page[0].item_number;
   if (first == 0) return;
   const auto before = static_cast<ptrdiff_t>(index.FindSlot(first)) - 1;
-  auto items = Collect(ventro, before, -1, size);
+  auto items = Collect(session, before, -1, size);
   if (!items || items->empty()) return;
   // Found walking back: put them in item order, then top the page up with the items that
   // followed them on the page shown, so the page stays a run of consecutive matches.
   std::reverse(items->begin(), items->end());
   for (size_t k = 0; items->size() < size; ++k) items->push_back(page[k]);
-  ShowPage(ventro, *items);
+  ShowPage(session, *items);
 }
 
-void PressQuickSelect(Ventro& ventro, int slot) {
-  if (ventro.sale.payment_in_progress) return;
-  if (slot < 0 || static_cast<size_t>(slot) >= PageSize(ventro)) return;
-  const int64_t item = ventro.sale.quick_select[static_cast<size_t>(slot)].item_number;
-  if (item != 0) AddItemToBasket(ventro, item, AddMode::kNormal);
+void PressQuickSelect(SaleSession& session, int slot) {
+  if (session.sale.payment_in_progress) return;
+  if (slot < 0 || static_cast<size_t>(slot) >= PageSize(session)) return;
+  const int64_t item = session.sale.quick_select[static_cast<size_t>(slot)].item_number;
+  if (item != 0) AddItemToBasket(session, item, AddMode::kNormal);
 }
 
 }  // namespace ventro

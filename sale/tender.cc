@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "platform/clock_text.h"
 #include "print/after_commit.h"
 #include "sale/commit.h"
+#include "sale/sale_session.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -21,8 +21,8 @@ DialogField ReadOnly(std::string key, std::string label, std::string text) {
   return field;
 }
 
-bool CashBackBarred(const Ventro& ventro) {
-  return ventro.screen.restricted == kRestricted && ventro.settings.cashback_controlled() == 2;
+bool CashBackBarred(const SaleSession& session) {
+  return session.screen.restricted && session.settings.cashback_controlled() == 2;
 }
 
 // "Payment" or "Payment plus cashback": the cash back (0 for none), or nothing when the card
@@ -89,13 +89,13 @@ std::optional<SplitParts> AskSplit(Ui& ui, double total) {
 
 }  // namespace
 
-bool StartPayment(Ventro& ventro, const char* empty_title, const char* empty_text) {
-  if (ventro.sale.payment_in_progress) return false;
-  if (ventro.sale.basket.empty()) {
-    ventro.ui().Message(empty_title, empty_text, Icon::kWarning);
+bool StartPayment(SaleSession& session, const char* empty_title, const char* empty_text) {
+  if (session.sale.payment_in_progress) return false;
+  if (session.sale.basket.empty()) {
+    session.ui().Message(empty_title, empty_text, Icon::kWarning);
     return false;
   }
-  return CanCommitBasket(ventro);
+  return CanCommitBasket(session);
 }
 
 void ClearPaymentAmounts(Basket& basket) {
@@ -108,28 +108,29 @@ void ClearPaymentAmounts(Basket& basket) {
   totals.balance_after = 0;
 }
 
-std::string SaleDateText(Ventro& ventro, const LocalTime& now) {
-  return DisplayDate(ventro.platform.locale, now.day, now.month, now.year, now);
+std::string SaleDateText(SaleSession& session, const LocalTime& now) {
+  return DisplayDate(session.platform.locale, now.day, now.month, now.year, now);
 }
 
-void StampBasket(Ventro& ventro) {
-  const LocalTime now = ventro.Now();
-  Basket& basket = ventro.sale.basket;
-  basket.transaction_number = ventro.settings.next_transaction();
+void StampBasket(SaleSession& session) {
+  const LocalTime now = session.Now();
+  Basket& basket = session.sale.basket;
+  basket.transaction_number = session.settings.next_transaction();
   SetText(basket.texts.sale_time, StringPrintf("%02d:%02d", now.hour, now.minute));
-  SetText(basket.texts.sale_date, SaleDateText(ventro, now));
-  basket.clerk_number = static_cast<int32_t>(ventro.settings.signed_on_clerk());
+  SetText(basket.texts.sale_date, SaleDateText(session, now));
+  basket.clerk_number = static_cast<int32_t>(session.settings.signed_on_clerk());
 }
 
-void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered) {
-  ShowPaymentOnTillDevices(ventro, tendered);
+void ShowCommittedSummary(SaleSession& session, const Tendered& tendered) {
+  ShowPaymentOnTillDevices(session.platform, session.settings, tendered);
+  const PrintingContext printing = session.printing();
   // With the summary box turned off the configured document is printed at once instead.
-  if (ventro.settings.no_summary_box() == 1) {
-    PrintAutomaticDocument(ventro, tendered);
-    PrintKitchenAfterCommit(ventro);
+  if (session.settings.no_summary_box() == 1) {
+    PrintAutomaticDocument(printing, session.sale, tendered);
+    PrintKitchenAfterCommit(printing, session.sale);
     return;
   }
-  const BasketTotals& totals = ventro.sale.basket.totals;
+  const BasketTotals& totals = session.sale.basket.totals;
   Dialog summary;
   summary.name = "TENBOX";
   summary.title = "Transaction committed, summary";
@@ -143,95 +144,96 @@ void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered) {
   summary.buttons = {"OK"};
   summary.actions = {kStandardReceiptButton, kCustomReceiptButton};
   summary.on_change = [&](Dialog&, const std::string& key) {
-    PrintFromSummary(ventro, key, tendered);
+    PrintFromSummary(printing, key, session.sale, tendered);
   };
-  PressConfiguredDocument(ventro, tendered);
-  ventro.ui().RunDialog(summary);
-  PrintKitchenAfterCommit(ventro);
+  PressConfiguredDocument(printing, session.sale, tendered);
+  session.ui().RunDialog(summary);
+  PrintKitchenAfterCommit(printing, session.sale);
 }
 
-bool CompletePayment(Ventro& ventro, std::string_view payment_type, const Tendered& tendered) {
-  ventro.sale.payment_in_progress = false;
-  StampBasket(ventro);
-  SetText(ventro.sale.basket.texts.payment_type, payment_type);
-  ShowCommittedSummary(ventro, tendered);
-  if (!CommitTransaction(ventro)) return false;
-  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
+bool CompletePayment(SaleSession& session, std::string_view payment_type,
+                     const Tendered& tendered) {
+  session.sale.payment_in_progress = false;
+  StampBasket(session);
+  SetText(session.sale.basket.texts.payment_type, payment_type);
+  ShowCommittedSummary(session, tendered);
+  if (!CommitTransaction(session)) return false;
+  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
   return true;
 }
 
-void PayCash(Ventro& ventro) {
-  if (!StartPayment(ventro)) return;
-  const double total = ventro.sale.basket.totals.grand_total;
-  ventro.sale.payment_in_progress = true;
-  std::optional<Tendered> tendered = RunCashBox(ventro.ui(), total);
-  ventro.sale.payment_in_progress = false;
+void PayCash(SaleSession& session) {
+  if (!StartPayment(session)) return;
+  const double total = session.sale.basket.totals.grand_total;
+  session.sale.payment_in_progress = true;
+  std::optional<Tendered> tendered = RunCashBox(session.ui(), total);
+  session.sale.payment_in_progress = false;
   if (!tendered) return;
-  Basket& basket = ventro.sale.basket;
+  Basket& basket = session.sale.basket;
   ClearPaymentAmounts(basket);
   basket.totals.cash_amount = total;
-  CompletePayment(ventro, "Cash", *tendered);
+  CompletePayment(session, "Cash", *tendered);
 }
 
-void PayCheque(Ventro& ventro) {
-  if (!StartPayment(ventro)) return;
-  Basket& basket = ventro.sale.basket;
+void PayCheque(SaleSession& session) {
+  if (!StartPayment(session)) return;
+  Basket& basket = session.sale.basket;
   const double total = basket.totals.grand_total;
   ClearPaymentAmounts(basket);
   basket.totals.cheque_amount = total;
-  CompletePayment(ventro, "CH", {total, 0});
+  CompletePayment(session, "CH", {total, 0});
 }
 
-void PayCard(Ventro& ventro) {
-  if (!StartPayment(ventro)) return;
+void PayCard(SaleSession& session) {
+  if (!StartPayment(session)) return;
   double cash_back = 0;
-  if (!CashBackBarred(ventro)) {
-    std::optional<double> asked = AskCashBack(ventro.ui());
+  if (!CashBackBarred(session)) {
+    std::optional<double> asked = AskCashBack(session.ui());
     if (!asked) return;
     cash_back = *asked;
   }
-  SettingsRecord& settings = ventro.settings;
+  SettingsRecord& settings = session.settings;
   const double running_cash_back = settings.cashback_total();
   settings.set_cashback_total(running_cash_back + cash_back);
-  Basket& basket = ventro.sale.basket;
+  Basket& basket = session.sale.basket;
   const double total = basket.totals.grand_total;
   ClearPaymentAmounts(basket);
   basket.totals.eft_amount = total;
   basket.totals.cash_back = cash_back;
-  if (!CompletePayment(ventro, "EFT", {total, 0})) settings.set_cashback_total(running_cash_back);
+  if (!CompletePayment(session, "EFT", {total, 0})) settings.set_cashback_total(running_cash_back);
 }
 
-void PaySplit(Ventro& ventro) {
-  if (!StartPayment(ventro)) return;
-  const double total = ventro.sale.basket.totals.grand_total;
-  ventro.sale.payment_in_progress = true;
-  std::optional<SplitParts> parts = AskSplit(ventro.ui(), total);
+void PaySplit(SaleSession& session) {
+  if (!StartPayment(session)) return;
+  const double total = session.sale.basket.totals.grand_total;
+  session.sale.payment_in_progress = true;
+  std::optional<SplitParts> parts = AskSplit(session.ui(), total);
   std::optional<Tendered> tendered;
-  if (parts) tendered = RunCashBox(ventro.ui(), parts->cash);
-  ventro.sale.payment_in_progress = false;
+  if (parts) tendered = RunCashBox(session.ui(), parts->cash);
+  session.sale.payment_in_progress = false;
   if (!tendered) return;
   // The amounts are set only now, so a cancelled cash box leaves the basket as it was.
-  Basket& basket = ventro.sale.basket;
+  Basket& basket = session.sale.basket;
   ClearPaymentAmounts(basket);
   basket.totals.cash_amount = parts->cash;
   double& rest =
       parts->rest == Rest::kCheque ? basket.totals.cheque_amount : basket.totals.eft_amount;
   rest = RoundToCents(total - parts->cash);
-  CompletePayment(ventro, "Split", *tendered);
+  CompletePayment(session, "Split", *tendered);
 }
 
-void RecordPettyCash(Ventro& ventro) {
-  Ui& ui = ventro.ui();
+void RecordPettyCash(SaleSession& session) {
+  Ui& ui = session.ui();
   std::string text;
   for (;;) {
     if (!ui.EditBox("Please enter the amount", text)) return;
     if (AtoF(text) >= 0) break;
     ui.Message(kProblem, "Negative amount", Icon::kWarning);
   }
-  SettingsRecord& settings = ventro.settings;
+  SettingsRecord& settings = session.settings;
   settings.set_petty_cash_total(settings.petty_cash_total() + RoundToCents(AtoF(text)));
   // Saved at once: the running total is the only record of the payment.
-  if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
+  if (!SaveSettingsFile(session.files(), session.paths.settings, settings)) {
     ui.Message("Fatal error", "Unable to update the configuration file", Icon::kError);
   }
   ui.Message("Petty cash payment", "Recorded", Icon::kInformation);

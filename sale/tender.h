@@ -14,34 +14,34 @@
 
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 // Command "Cash" (F5): the cash box against the grand total, then payment type "Cash".
-void PayCash(Ventro& ventro);
+void PayCash(SaleSession& session);
 
 // Command "CH": paid at once by cheque.
-void PayCheque(Ventro& ventro);
+void PayCheque(SaleSession& session);
 
 // Command "EFT (Credit card)" (F7): unless a restricted clerk is barred from cash back, the
 // "Electronic Payment" box ("BBOX") offers "Payment" or "Payment plus cashback"; the cash back
 // is asked in "EDITBO8" as a whole amount, one above 100 confirmed in "Please confirm". The cash
 // back is recorded beside the EFT amount and added to the running cash-back total.
-void PayCard(Ventro& ventro);
+void PayCard(SaleSession& session);
 
 // Command "Split Cash Other": the "SPLIT" dialog takes the cash part (typed in cents) and "CH"
 // or "EFT" for the rest; a cash box then takes the cash part. Payment type "Split".
-void PaySplit(Ventro& ventro);
+void PaySplit(SaleSession& session);
 
 // Petty cash paid out of the till: the amount ("Please enter the amount") is added to the
 // settings' running petty cash total and the settings are saved; a negative amount is refused
 // with "Negative amount". Nothing is written to the logs.
-void RecordPettyCash(Ventro& ventro);
+void RecordPettyCash(SaleSession& session);
 
 // The checks every payment command makes first: nothing while a payment is in progress;
 // "Please select items" (or `empty_text` titled `empty_title`) for an empty basket; and the
 // commit's own check of the lines, so that nothing is changed for a sale that cannot be
 // committed.
-bool StartPayment(Ventro& ventro, const char* empty_title = "Problem",
+bool StartPayment(SaleSession& session, const char* empty_title = "Problem",
                   const char* empty_text = "Please select items");
 
 // Zeroes the payment amounts of `basket` (cash, EFT, cheque, cash back, customer balances), so
@@ -50,21 +50,21 @@ void ClearPaymentAmounts(Basket& basket);
 
 // Stamps the basket for payment: the settings' next transaction number, the time "%02d:%02d",
 // the date text of the sale and the signed-on clerk.
-void StampBasket(Ventro& ventro);
+void StampBasket(SaleSession& session);
 
 // The date text of a sale: the locale's "ddd d MMM yy" form, or "D:%2d M:%2d Y:%d" when that
 // fails or has 20 characters or more.
-std::string SaleDateText(Ventro& ventro, const LocalTime& now);
+std::string SaleDateText(SaleSession& session, const LocalTime& now);
 
 // The drawer and the pole display first; then the committed summary ("TENBOX": total due,
 // tendered, change or "CB: %.2f" with the cash back, and the "&Standard receipt" and "&Custom
 // receipt" buttons, of which the configured one is pressed as it opens), unless the settings print
 // a document at once instead; then the extra kitchen ticket when the settings ask for one.
-void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered);
+void ShowCommittedSummary(SaleSession& session, const Tendered& tendered);
 
 // The common completion, after the payment amounts are set on the basket: stamps the basket
 // with `payment_type`, shows the committed summary, commits, and sounds the done tone. False
 // when the commit was refused (the basket keeps its lines).
-bool CompletePayment(Ventro& ventro, std::string_view payment_type, const Tendered& tendered);
+bool CompletePayment(SaleSession& session, std::string_view payment_type, const Tendered& tendered);
 
 }  // namespace ventro

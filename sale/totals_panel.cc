@@ -1,14 +1,12 @@
 #include "sale/totals_panel.h"
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "devices/pole_display.h"
+#include "sale/sale_session.h"
 
 namespace ventro {
 
-std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro) {
-  const SettingsRecord& settings = ventro.settings;
-  const Basket& basket = ventro.sale.basket;
+std::vector<PanelFigure> PaintTotalsPanel(const SettingsRecord& settings, const Basket& basket) {
   const BasketTotals& totals = basket.totals;
   std::vector<PanelFigure> panel;
   panel.push_back({"lines", StringPrintf("%d", basket.line_count), PanelColour::kStatus});
@@ -40,26 +38,28 @@ std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro) {
   return panel;
 }
 
-void RefreshTotals(Ventro& ventro) {
-  ventro.host.ScreenChanged();
-  if (ventro.settings.pole_in_use() != 0) PoleShowTotals(ventro);
-  if (ventro.settings.sounds_off() == 0 && !ventro.sale.repeat_running) {
-    ventro.platform.sound.Play(SoundId::kDone);
+void RefreshTotals(SaleSession& session) {
+  session.window.ScreenChanged();
+  if (session.settings.pole_in_use() != 0) PoleShowTotals(session);
+  if (session.settings.sounds_off() == 0 && !session.sale.repeat_running) {
+    session.platform.sound.Play(SoundId::kDone);
   }
 }
 
-void PoleShowTotals(Ventro& ventro) {
-  ShowPoleTotal(ventro.platform, ventro.settings, ventro.sale.basket.totals.grand_total);
+void PoleShowTotals(SaleSession& session) {
+  ShowPoleTotal(session.platform, session.settings, session.sale.basket.totals.grand_total);
 }
 
-void PoleShowLastItem(Ventro& ventro) {
-  const Basket& basket = ventro.sale.basket;
+void PoleShowLastItem(SaleSession& session) {
+  const Basket& basket = session.sale.basket;
   if (basket.line_count == 0) return;
   const auto last = static_cast<size_t>(basket.line_count - 1);
-  ShowPoleLastItem(ventro.platform, ventro.settings, TextOf(basket.description[last]),
+  ShowPoleLastItem(session.platform, session.settings, TextOf(basket.description[last]),
                    basket.line_total[last]);
 }
 
-void PoleShowIdleText(Ventro& ventro) { ShowPolePassiveText(ventro.platform, ventro.settings); }
+void PoleShowIdleText(SaleSession& session) {
+  ShowPolePassiveText(session.platform, session.settings);
+}
 
 }  // namespace ventro

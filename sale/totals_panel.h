@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "sale/basket.h"
+#include "store/settings_record.h"
+
 namespace ventro {
 
-class Ventro;
+struct SaleSession;
 
 enum class PanelColour {
   kStatus,  // the line count, transaction number and mode words
@@ -27,16 +30,16 @@ struct PanelFigure {
 // right-aligned column "taxable", "non_taxable", "net", "tax1", "tax2", "discount" ("(%.2f)",
 // only when not 0), "grand", and "second_currency" (symbol and grand total converted) when the
 // second currency is shown and its rate is above 0.
-std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro);
+std::vector<PanelFigure> PaintTotalsPanel(const SettingsRecord& settings, const Basket& basket);
 
 // After the basket changed: the screen is shown again, the pole display follows when in use,
 // and the item tone sounds unless sounds are off or a repeat is running.
-void RefreshTotals(Ventro& ventro);
+void RefreshTotals(SaleSession& session);
 
 // The pole display's messages for the basket: the total, the last line rung up, the idle text.
 // Each is called only while the settings have the pole display in use.
-void PoleShowTotals(Ventro& ventro);
-void PoleShowLastItem(Ventro& ventro);
-void PoleShowIdleText(Ventro& ventro);
+void PoleShowTotals(SaleSession& session);
+void PoleShowLastItem(SaleSession& session);
+void PoleShowIdleText(SaleSession& session);
 
 }  // namespace ventro

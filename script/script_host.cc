@@ -115,7 +115,7 @@ bool ScriptHost::RunLine(Ventro* ventro, const ScriptLine& line) {
       for (const std::string& text : ventro->sale.list) {
         transcript_ << "line " << Quote(Cp1252ToUtf8(text)) << std::endl;
       }
-      for (const PanelFigure& figure : PaintTotalsPanel(*ventro)) {
+      for (const PanelFigure& figure : PaintTotalsPanel(ventro->settings, ventro->sale.basket)) {
         transcript_ << "total " << figure.name << "=" << Quote(Cp1252ToUtf8(figure.text))
                     << std::endl;
       }
@@ -152,7 +152,7 @@ bool ScriptHost::RunKey(Ventro& ventro, const std::string& key) {
       {"F5", Key::kF5}, {"F6", Key::kF6},     {"F7", Key::kF7},     {"F8", Key::kF8},
       {"F9", Key::kF9}, {"F10", Key::kF10},   {"F11", Key::kF11},   {"F12", Key::kF12}};
   if (key == "Enter") {
-    EnterItem(ventro);
+    EnterItem(ventro.sale_session());
     return true;
   }
   // Keys go through the same restrictions as every command.

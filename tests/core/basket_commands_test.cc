@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/dispatch.h"
+#include "app/ventro.h"
 #include "basket_fixture.h"
+#include "recording_host.h"
 #include "sale/basket_commands.h"
 #include "sale/non_inventory.h"
 #include "sale/quick_select.h"
@@ -33,7 +35,7 @@ TEST_F(BasketCommandsTest, VoidingTheMiddleLineKeepsTheOthersInOrderAndTheirTota
   Add(3);
   v->sale.selected_line = 1;
   p.sound.played.clear();
-  VoidSelectedLine(*v);
+  VoidSelectedLine(session());
   EXPECT_EQ(Items(), (std::vector<int64_t>{1, 3}));
   EXPECT_EQ(v->sale.list,
             (std::vector<std::string>{"1  APPLE (99)  1.10", "3  CHEESE (99)  3.30"}));
@@ -49,33 +51,33 @@ TEST_F(BasketCommandsTest, VoidingTheMiddleLineKeepsTheOthersInOrderAndTheirTota
 
   // Without a selected line nothing is touched.
   v->sale.selected_line = -1;
-  VoidSelectedLine(*v);
+  VoidSelectedLine(session());
   EXPECT_EQ(basket().line_count, 2);
 
   // Voiding the only line empties the whole basket, customer included.
   v->sale.basket.customer_number = 4;
   v->sale.selected_line = 1;
-  VoidSelectedLine(*v);
-  VoidSelectedLine(*v);
+  VoidSelectedLine(session());
+  VoidSelectedLine(session());
   EXPECT_EQ(basket().line_count, 0);
   EXPECT_EQ(basket().customer_number, 0);
   EXPECT_TRUE(v->sale.list.empty());
   EXPECT_DOUBLE_EQ(basket().totals.grand_total, 0);
-  VoidSelectedLine(*v);
+  VoidSelectedLine(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"No items"});
 }
 
 TEST_F(BasketCommandsTest, RepeatAddsTheLastItemAsOftenAsTyped) {
   v->sale.basket = Basket{};
-  RepeatLastLine(*v);
+  RepeatLastLine(session());
   Add(2);
   v->screen.entry_text = "3";
   p.sound.played.clear();
-  RepeatLastLine(*v);
+  RepeatLastLine(session());
   EXPECT_EQ(Items(), (std::vector<int64_t>{2, 2, 2, 2}));
   EXPECT_TRUE(v->screen.entry_text.empty());
   EXPECT_TRUE(p.sound.played.empty());  // a repeat is silent
-  RepeatLastLine(*v);                   // nothing typed: once
+  RepeatLastLine(session());            // nothing typed: once
   EXPECT_EQ(basket().line_count, 5);
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"No items"});
 }
@@ -84,11 +86,11 @@ TEST_F(BasketCommandsTest, RepeatNeverPassesFourHundredLines) {
   v->settings.set_permit_insufficient_stock(2);
   for (int k = 0; k < 398; ++k) Add(1);
   v->screen.entry_text = "3";
-  RepeatLastLine(*v);
+  RepeatLastLine(session());
   EXPECT_EQ(basket().line_count, 398);
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Transaction limit 400 items"});
   v->screen.entry_text = "2";
-  RepeatLastLine(*v);
+  RepeatLastLine(session());
   EXPECT_EQ(basket().line_count, 400);
 }
 
@@ -97,26 +99,26 @@ TEST_F(BasketCommandsTest, SwitchingAwayAndBackRestoresTheBasketExactly) {
   Add(2);
   SetText(v->sale.basket.texts.note, "TABLE BY THE WINDOW");
   const Basket before = basket();
-  SwitchBasket(*v, 1);  // the current basket: nothing happens
+  SwitchBasket(session(), 1);  // the current basket: nothing happens
   EXPECT_EQ(basket().line_count, 2);
   EXPECT_EQ(v->sale.list.size(), 2u);
 
-  SwitchBasket(*v, 5);
+  SwitchBasket(session(), 5);
   EXPECT_EQ(v->sale.basket_number, 5);
   EXPECT_EQ(basket().line_count, 0);
   EXPECT_TRUE(v->sale.list.empty());
   Add(3);
 
-  SwitchBasket(*v, 1);
+  SwitchBasket(session(), 1);
   EXPECT_TRUE(basket() == before);
   // The rebuilt strings carry no stock figure.
   EXPECT_EQ(v->sale.list, (std::vector<std::string>{"1  APPLE  1.10", "2  BREAD  2.00"}));
   EXPECT_EQ(v->sale.selected_line, 1);
-  SwitchBasket(*v, 5);
+  SwitchBasket(session(), 5);
   EXPECT_EQ(Items(), std::vector<int64_t>{3});
 
-  SwitchBasket(*v, 0);
-  SwitchBasket(*v, 17);
+  SwitchBasket(session(), 0);
+  SwitchBasket(session(), 17);
   EXPECT_EQ(p.ui.MessageTexts(),
             (std::vector<std::string>{"Basket not valid", "Basket not valid"}));
   EXPECT_EQ(v->sale.basket_number, 5);
@@ -132,14 +134,14 @@ TEST_F(BasketCommandsTest, ANonInventorySaleIsTaxedLikeAnyLineWhenTaxable) {
     d.on_change(d, "20.00");
     return true;
   });
-  DispatchCommand(*v, 2408);
+  SellNonInventoryItem(session());
   p.ui.dialog_answers.push_back([](Dialog& d) {
     d.Field("description").text = "POSTAGE";
     d.Field("price").text = "3.456";
     d.Field("taxable").checked = false;
     return true;
   });
-  DispatchCommand(*v, 2408);
+  SellNonInventoryItem(session());
 
   EXPECT_EQ(Items(), (std::vector<int64_t>{0, 0}));
   EXPECT_EQ(v->sale.list, (std::vector<std::string>{"FLOWERS  22.00", "POSTAGE  3.46"}));
@@ -148,31 +150,41 @@ TEST_F(BasketCommandsTest, ANonInventorySaleIsTaxedLikeAnyLineWhenTaxable) {
   EXPECT_DOUBLE_EQ(basket().totals.net_total, 23.46);
   EXPECT_DOUBLE_EQ(basket().totals.grand_total, 25.46);
   EXPECT_DOUBLE_EQ(basket().totals.cost_total, 0);
-  RepeatLastLine(*v);
+  RepeatLastLine(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Non inventory item"});
 }
 
-class QuickSelectTest : public BasketTest {
+// The quick-select buttons through their command numbers, on the whole program.
+class QuickSelectTest : public ::testing::Test {
  protected:
-  QuickSelectTest() {
+  QuickSelectTest()
+      : v(std::make_unique<Ventro>(p.platform, host, StartOptions{dir.path(), dir.path()})) {
+    v->settings.set_next_transaction(1);
     v->screen.quick_select_count = 14;
     std::vector<InventoryRecord> items;
     // Items 1 to 40 in category 3, every fourth one in category 5; slot order is not number
     // order, so the page follows the index.
     for (int64_t n = 40; n >= 1; --n) {
-      InventoryRecord item = Item(n, "ITEM " + std::to_string(n), 1.00, 9);
+      InventoryRecord item = test::TestItem(n, "ITEM " + std::to_string(n), 1.00, 9);
       item.set_display_category(n % 4 == 0 ? 5 : 3);
       if (n == 2) item.set_omit_quick_select(2);
       if (n == 3) item.set_own_picture(1);
       items.push_back(item);
     }
-    WriteInventory(items);
+    EXPECT_TRUE(p.files.WriteWhole(dir.path() / "inventory.dat", test::InventoryBytes(items)));
+    EXPECT_EQ(v->inventory.Load(p.files, dir.path()), LoadStatus::kOk);
   }
+  const Basket& basket() const { return v->sale.basket; }
   std::vector<int64_t> Page() const {
     std::vector<int64_t> numbers;
     for (size_t k = 0; k < 14; ++k) numbers.push_back(v->sale.quick_select[k].item_number);
     return numbers;
   }
+
+  test::TestPlatform p;
+  test::TempDir dir;
+  test::RecordingHost host;
+  std::unique_ptr<Ventro> v;
 };
 
 TEST_F(QuickSelectTest, CategoriesFillThePageInNumberOrderAndPageBothWays) {

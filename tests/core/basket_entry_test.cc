@@ -76,7 +76,7 @@ TEST_F(BasketTest, OffersPriceEverySecondOrThirdUnitAtNothing) {
   EXPECT_DOUBLE_EQ(basket().totals.grand_total, 18.00);
   EXPECT_EQ(v->sale.list[1], "1  BOGOF (50)  0.00");
 
-  ClearBasket(*v);
+  ClearBasket(session());
   for (int k = 0; k < 6; ++k) Add(2);
   EXPECT_EQ(LineTotals(), (std::vector<double>{3.60, 3.60, 0, 3.60, 3.60, 0}));
 }
@@ -86,7 +86,7 @@ TEST_F(BasketTest, TradePricesUseTheTradePriceOrTheTradeDiscount) {
   priced.set_trade_price(7.50);
   WriteInventory({priced, Item(2, "NO TRADE", 4.00, 50)});
 
-  ToggleTradePrices(*v);
+  ToggleTradePrices(session());
   EXPECT_EQ(v->settings.trade_prices(), 2);
   Add(1);
   EXPECT_EQ(Add(2), AddResult::kRefused);
@@ -99,7 +99,7 @@ TEST_F(BasketTest, TradePricesUseTheTradePriceOrTheTradeDiscount) {
   Add(2);  // 4.00 less 12.5% = 3.50
   EXPECT_EQ(LineTotals(), (std::vector<double>{7.50, 8.75, 3.50}));
 
-  ToggleTradePrices(*v);  // back to retail; lines already rung up keep their price
+  ToggleTradePrices(session());  // back to retail; lines already rung up keep their price
   Add(1);
   EXPECT_EQ(LineTotals(), (std::vector<double>{7.50, 8.75, 3.50, 10.00}));
 }
@@ -131,7 +131,7 @@ TEST_F(BasketTest, AgeAndReorderAlertsInformAndKeepTheLine) {
   Add(1);
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Age alert", "18"}}));
   v->settings.set_reorder_alerts(2);
-  ClearBasket(*v);
+  ClearBasket(session());
   p.ui.messages.clear();
   Add(1);
   Add(1);                    // the second line of the item raises no reorder alert
@@ -170,7 +170,7 @@ TEST_F(BasketTest, ABundleAddsItsComponentsAndNeverItself) {
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Invalid entry", "77"}}));
 
   // A bundle inside a bundle is refused rather than expanded.
-  ClearBasket(*v);
+  ClearBasket(session());
   p.ui.messages.clear();
   Add(12);
   EXPECT_EQ(basket().line_count, 3);

@@ -1,5 +1,5 @@
-// A run's state on a data folder of its own, with a small inventory.dat written from records
-// the test describes, for the basket tests.
+// The sale's parts on a data folder of their own, with a small inventory.dat written from
+// records the test describes, for the basket tests.
 #pragma once
 
 #include <memory>
@@ -8,49 +8,62 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ventro.h"
 #include "sale/item_entry.h"
 #include "test_platform.h"
+#include "test_sale.h"
 
 namespace ventro::test {
+
+inline InventoryRecord TestItem(int64_t number, const std::string& description, double retail,
+                                int32_t stock, int32_t tax = 0) {
+  InventoryRecord item;
+  item.set_number(number);
+  item.set_description(description);
+  item.set_retail_price(retail);
+  item.set_cost_price(retail / 2);
+  item.set_quantity(stock);
+  item.set_tax(tax);
+  item.set_stock_picture(1);
+  return item;
+}
+
+// `items` as the bytes of inventory.dat, one record per slot in the order given.
+inline std::string InventoryBytes(const std::vector<InventoryRecord>& items) {
+  std::string bytes;
+  for (const auto& item : items) {
+    bytes.append(reinterpret_cast<const char*>(item.data()), InventoryRecord::kSize);
+  }
+  return bytes;
+}
 
 class BasketTest : public ::testing::Test {
  protected:
   BasketTest() {
-    v = std::make_unique<Ventro>(p.platform, host, StartOptions{dir.path(), dir.path()});
+    v = std::make_unique<TestSale>(p.platform, dir.path());
     v->settings.set_next_transaction(1);
   }
 
   static InventoryRecord Item(int64_t number, const std::string& description, double retail,
                               int32_t stock, int32_t tax = 0) {
-    InventoryRecord item;
-    item.set_number(number);
-    item.set_description(description);
-    item.set_retail_price(retail);
-    item.set_cost_price(retail / 2);
-    item.set_quantity(stock);
-    item.set_tax(tax);
-    item.set_stock_picture(1);
-    return item;
+    return TestItem(number, description, retail, stock, tax);
   }
 
   // Writes `items` as inventory.dat, one record per slot in the order given, and loads it.
   void WriteInventory(const std::vector<InventoryRecord>& items) {
-    std::string bytes;
-    for (const auto& item : items) {
-      bytes.append(reinterpret_cast<const char*>(item.data()), InventoryRecord::kSize);
-    }
-    ASSERT_TRUE(p.files.WriteWhole(dir.path() / "inventory.dat", bytes));
+    ASSERT_TRUE(p.files.WriteWhole(dir.path() / "inventory.dat", InventoryBytes(items)));
     ASSERT_EQ(v->inventory.Load(p.files, dir.path()), LoadStatus::kOk);
   }
+
+  SaleSession& session() { return v->session; }
+  RecordingWindow& window() { return v->window; }
 
   // Types `text` into the entry box and presses Enter.
   void Enter(const std::string& text) {
     v->screen.entry_text = text;
-    EnterItem(*v);
+    EnterItem(session());
   }
   AddResult Add(int64_t number, AddMode mode = AddMode::kNormal) {
-    return AddItemToBasket(*v, number, mode);
+    return AddItemToBasket(session(), number, mode);
   }
 
   void SetTax(int64_t rate1, int64_t rate2) {
@@ -67,8 +80,7 @@ class BasketTest : public ::testing::Test {
 
   TestPlatform p;
   TempDir dir;
-  test::RecordingHost host;
-  std::unique_ptr<Ventro> v;
+  std::unique_ptr<TestSale> v;
 };
 
 }  // namespace ventro::test

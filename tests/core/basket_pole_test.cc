@@ -33,7 +33,7 @@ TEST_F(BasketPoleTest, TotalThenEachLineThenTheIdleTextAfterClearing) {
   std::string expected = "\x1b\x40\x0bTotal: 1.50" + item + "\x1b\x40\x0bTotal: 3.00" + item;
   EXPECT_EQ(pty.Read(expected.size()), expected);
 
-  ClearBasket(*v);
+  ClearBasket(session());
   EXPECT_NE(pty.Read().find("WELCOME"), std::string::npos);
 }
 

@@ -22,7 +22,7 @@ class CommitTest : public test::SaleTest {
   }
   // The basket as tender leaves it: stamped, with its payment type and amount.
   void Pay(const std::string& type) {
-    StampBasket(v());
+    StampBasket(session());
     SetText(basket().texts.payment_type, type);
     if (type == "Cash") basket().totals.cash_amount = basket().totals.grand_total;
   }
@@ -37,7 +37,7 @@ TEST_F(CommitTest, AThreeLineSaleWritesEveryRecordToTheByte) {
   ThreeLines();
   SetText(basket().texts.note, "LEAVE AT DOOR");
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   EXPECT_TRUE(p.ui.messages.empty());
 
   // The year index: the 4-byte zero header, then {transaction, day, month}.
@@ -103,7 +103,7 @@ TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
   v().settings.set_takings_total(100.00);
   ThreeLines();
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
 
   // inventory.dat: number 0, quantity 670, sold 714, last sold 2049.
   std::string widget = InventorySlot(0);
@@ -128,7 +128,7 @@ TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
 
   EXPECT_TRUE(basket().empty());
   EXPECT_TRUE(v().sale.list.empty());
-  EXPECT_GT(host.screen_changes, 0);
+  EXPECT_GT(v().window.screen_changes, 0);
 }
 
 TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscountsAreLogged) {
@@ -136,7 +136,7 @@ TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscounts
   Pay("Credit");
   basket().customer_number = 7;
   SetText(basket().texts.customer_name, "A SMITH");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   EXPECT_DOUBLE_EQ(v().settings.takings_total(), 0);
 
   AddLine(101, "WIDGET", 10.00, 2.00);
@@ -144,7 +144,7 @@ TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscounts
   basket().totals.cash_amount = 5.00;
   basket().totals.eft_amount = 7.00;
   basket().totals.discount_total = 1.25;
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   EXPECT_DOUBLE_EQ(v().settings.takings_total(), 12.00);
 
   EXPECT_EQ(Read("2026/12/6.txt"),
@@ -166,12 +166,12 @@ TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscounts
 TEST_F(CommitTest, TheFirstSaleOfANewYearStartsItsOwnYearIndex) {
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
 
   p.clock.Set(2027, 1, 1, 8, 5);
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
 
   EXPECT_EQ(Read("2026/base.dat").size(), 16u);
   std::string year = Read("2027/base.dat");
@@ -191,7 +191,7 @@ TEST_F(CommitTest, ABasketWithAnUnknownItemWritesNothingAndKeepsItsNumber) {
   AddLine(101, "WIDGET", 10.00);
   AddLine(999, "GONE", 4.00);
   Pay("Cash");
-  EXPECT_FALSE(CommitTransaction(v()));
+  EXPECT_FALSE(CommitTransaction(session()));
 
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Invalid entry"});
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
@@ -209,7 +209,7 @@ TEST_F(CommitTest, AMissingInventoryFileStopsTheCommitBeforeAnyLog) {
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
   std::filesystem::remove(Data("inventory.dat"));
-  EXPECT_FALSE(CommitTransaction(v()));
+  EXPECT_FALSE(CommitTransaction(session()));
   ASSERT_EQ(p.ui.messages.size(), 1u);
   EXPECT_EQ(p.ui.messages[0].title, "Fatal error");
   EXPECT_EQ(p.ui.messages[0].text, "Data file: inventory.dat, not present.");
@@ -220,7 +220,7 @@ TEST_F(CommitTest, AMissingInventoryFileStopsTheCommitBeforeAnyLog) {
 TEST_F(CommitTest, ATrailingPartialRecordIsCutBeforeTheAppend) {
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   // An append that was cut short leaves a partial record at the end of each log.
   const std::string first_sale = Read("2026/12/6/saleslog.dat");
   const std::string first_items = Read("2026/12/6/itemslog.dat");
@@ -233,7 +233,7 @@ TEST_F(CommitTest, ATrailingPartialRecordIsCutBeforeTheAppend) {
 
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   std::string sales = Read("2026/12/6/saleslog.dat");
   ASSERT_EQ(sales.size(), 2100u);
   EXPECT_EQ(sales.substr(0, 1050), first_sale);
@@ -251,7 +251,7 @@ TEST_F(CommitTest, ATrailingPartialRecordIsCutBeforeTheAppend) {
 TEST_F(CommitTest, AFailedWriteTakesBackEverythingTheCommitWrote) {
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  ASSERT_TRUE(CommitTransaction(v()));
+  ASSERT_TRUE(CommitTransaction(session()));
   const std::string sales = Read("2026/12/6/saleslog.dat");
   const std::string year = Read("2026/base.dat");
   const std::string inventory = Read("inventory.dat");
@@ -259,7 +259,7 @@ TEST_F(CommitTest, AFailedWriteTakesBackEverythingTheCommitWrote) {
   p.files.failing = {"itemslog.dat"};
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  EXPECT_FALSE(CommitTransaction(v()));
+  EXPECT_FALSE(CommitTransaction(session()));
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Not able to write to itemslog.dat"});
   EXPECT_EQ(Read("2026/12/6/saleslog.dat"), sales);
   EXPECT_EQ(Read("2026/base.dat"), year);
@@ -269,7 +269,7 @@ TEST_F(CommitTest, AFailedWriteTakesBackEverythingTheCommitWrote) {
   EXPECT_EQ(basket().line_count, 1);
 
   p.files.failing = {"inventory.dat"};
-  EXPECT_FALSE(CommitTransaction(v()));
+  EXPECT_FALSE(CommitTransaction(session()));
   EXPECT_EQ(p.ui.messages.back().text, "Not able to write to inventory.dat");
   EXPECT_EQ(Read("2026/12/6/saleslog.dat"), sales);
   EXPECT_EQ(Read("2026/12/6/itemslog.dat").size(), 132u);
@@ -279,7 +279,7 @@ TEST_F(CommitTest, AFailedSettingsSaveIsReportedAndTheNumberMovesOnInMemory) {
   p.files.failing = {"vt.cfg"};
   AddLine(101, "WIDGET", 10.00);
   Pay("Cash");
-  EXPECT_TRUE(CommitTransaction(v()));
+  EXPECT_TRUE(CommitTransaction(session()));
   ASSERT_EQ(p.ui.messages.size(), 1u);
   EXPECT_EQ(p.ui.messages[0].title, "Fatal error");
   EXPECT_EQ(p.ui.messages[0].text, "Unable to update the configuration file");
@@ -290,12 +290,12 @@ TEST_F(CommitTest, AFailedSettingsSaveIsReportedAndTheNumberMovesOnInMemory) {
 TEST_F(CommitTest, AnEmptyScreenListClearsTheBasketAndTillOpenedIsLogged) {
   AddLine(101, "WIDGET", 10.00);
   v().sale.list.clear();
-  EXPECT_FALSE(CommitTransaction(v()));
+  EXPECT_FALSE(CommitTransaction(session()));
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"No items"});
   EXPECT_TRUE(basket().empty());
 
   p.clock.Set(2026, 12, 6, 14, 7);
-  LogTillOpened(v());
+  LogTillOpened(session());
   EXPECT_EQ(Read("2026/12/6.txt"), "\r\n14:07 06/12/2026  Till opened.\r\n");
 }
 

@@ -9,6 +9,7 @@
 #include "devices/drawer.h"
 #include "store/day_log.h"
 #include "tests/core/devices_pty.h"
+#include "tests/core/recording_host.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {

@@ -42,7 +42,8 @@ class PrintJobTest : public test::SaleTest {
     return false;
   }
   void PrintSummaryReceipt() {
-    PrintReceipt(v(), ReceiptKind::kTill, basket(), {12.30, 0}, PrintRoute::kSummary);
+    PrintReceipt(printing(), ReceiptKind::kTill, basket(), v().sale.basket_number, {12.30, 0},
+                 PrintRoute::kSummary);
   }
 };
 
@@ -64,7 +65,8 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
   // Cancelled: nothing. Automatic printing takes the copies option, not the dialog's count.
   PrintSummaryReceipt();
   p.ui.dialog_answers.push_back(Press("OK", "copies", "5"));
-  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 3);
+  PrintReceipt(printing(), ReceiptKind::kTill, basket(), v().sale.basket_number, {},
+               PrintRoute::kAutomatic, 3);
   EXPECT_EQ(Printed().size(), 2u + 3u);
 
   // A named receipt printer is used at once; "Omit print confirm" uses the default printer.
@@ -76,9 +78,9 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
   PrintSummaryReceipt();
   // The kitchen ticket never asks: its printer, or the default one.
   v().settings.set_print_confirm(1);
-  PrintKitchenTicket(v());
+  PrintKitchenTicket(printing(), basket(), v().sale.basket_number);
   v().settings.set_kitchen_printer_name("Kitchen");
-  PrintKitchenTicket(v());
+  PrintKitchenTicket(printing(), basket(), v().sale.basket_number);
   EXPECT_EQ(Printed(),
             (std::vector<std::string>{"receipt Receipt", "receipt", "kitchen", "kitchen Kitchen"}));
   EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
@@ -86,13 +88,15 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
 
 TEST_F(PrintJobTest, PrinterFailuresAreShown) {
   p.printer.unreachable = true;
-  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 3);
+  PrintReceipt(printing(), ReceiptKind::kTill, basket(), v().sale.basket_number, {},
+               PrintRoute::kAutomatic, 3);
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open printer"}}));
 
   p.ui.messages.clear();
   p.printer.unreachable = false;
   p.printer.device.release_fails = true;
-  PrintReceipt(v(), ReceiptKind::kTill, basket(), {}, PrintRoute::kAutomatic, 2);
+  PrintReceipt(printing(), ReceiptKind::kTill, basket(), v().sale.basket_number, {},
+               PrintRoute::kAutomatic, 2);
   EXPECT_EQ(Printed().size(), 2u);
   EXPECT_EQ(p.ui.messages,
             (std::vector<ShownMessage>(2, {"Problem", "Unable to release printer"})));
@@ -112,7 +116,7 @@ TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted)
     d.on_change(d, kStandardReceiptButton);
     return true;
   });
-  PayCheque(v());
+  PayCheque(session());
   EXPECT_EQ(Printed(), (std::vector<std::string>{"receipt", "receipt", "custom-receipt", "receipt",
                                                  "kitchen"}));
   EXPECT_TRUE(DocumentShows(0, "Receipt: 1"));
@@ -132,7 +136,7 @@ TEST_F(PrintJobTest, WithoutTheSummaryBoxTheAutoReceiptPrintsItsCopiesAndTheCutt
   v().settings.set_receipt_copies(1);
   v().settings.set_cutter_sequence("27,105");
   v().settings.set_cutter_port(1);
-  PayCheque(v());
+  PayCheque(session());
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{});
   EXPECT_EQ(Printed(), (std::vector<std::string>{"custom-receipt", "custom-receipt"}));
   EXPECT_EQ(cutter.Read(), "\x1b\x69\x1b\x69");
@@ -141,15 +145,15 @@ TEST_F(PrintJobTest, WithoutTheSummaryBoxTheAutoReceiptPrintsItsCopiesAndTheCutt
   p.printer.documents.clear();
   v().settings.set_auto_receipt(0);
   AddLine(101, "WIDGET", 10.25, 2.05);
-  PayCheque(v());
+  PayCheque(session());
   EXPECT_EQ(Printed(), std::vector<std::string>{});
 }
 
 TEST_F(PrintJobTest, KitchenCommandNeedsItems) {
-  PrintBasketToKitchen(v());
+  PrintBasketToKitchen(printing(), v().sale);
   EXPECT_EQ(Printed(), (std::vector<std::string>{"kitchen"}));
   v().sale.basket = Basket{};
-  PrintBasketToKitchen(v());
+  PrintBasketToKitchen(printing(), v().sale);
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "No items"}}));
   EXPECT_EQ(Printed().size(), 1u);
 }
@@ -217,7 +221,7 @@ TEST_F(PrintJobTest, CustomReceiptDialogStoresTheLayout) {
     d.Field("cutter_port").choice = 8;
     return true;
   });
-  RunCustomReceiptDialog(v());
+  RunCustomReceiptDialog(p.ui, v().settings, p.ports);
   EXPECT_EQ(s.custom_receipt_layout(16), 9);
   EXPECT_EQ(s.custom_receipt_layout(0), 0);
   EXPECT_EQ(s.custom_receipt_layout(14), 2);
@@ -232,7 +236,7 @@ TEST_F(PrintJobTest, CustomReceiptDialogStoresTheLayout) {
   EXPECT_EQ(s.cutter_port(), 8);
 
   // Cancel changes nothing.
-  RunCustomReceiptDialog(v());
+  RunCustomReceiptDialog(p.ui, v().settings, p.ports);
   EXPECT_EQ(s.custom_receipt_layout(16), 9);
 }
 

@@ -10,6 +10,7 @@
 #include "app/restrictions.h"
 #include "app/sale_screen.h"
 #include "app/ventro.h"
+#include "recording_host.h"
 #include "test_platform.h"
 
 namespace ventro {

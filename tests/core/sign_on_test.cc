@@ -11,6 +11,7 @@
 #include "app/sale_screen.h"
 #include "app/start_up.h"
 #include "app/ventro.h"
+#include "recording_host.h"
 #include "test_platform.h"
 
 namespace ventro {
@@ -71,7 +72,7 @@ TEST_F(SignOnTest, ANewInstallationSignsClerkOneOnWithAnEmptyPasswordAndLogsIt) 
   EXPECT_EQ(shown.buttons, (std::vector<std::string>{"OK", "Exit"}));
 
   EXPECT_EQ(v->settings.signed_on_clerk(), 1);
-  EXPECT_EQ(v->screen.restricted, 0);
+  EXPECT_FALSE(v->screen.restricted);
   EXPECT_EQ(host.title, "VENTRO    Assoc: 1, Administrator");
   EXPECT_EQ(v->screen.title, host.title);
   EXPECT_TRUE(p.ui.messages.empty());
@@ -129,7 +130,7 @@ TEST_F(SignOnTest, UpAndDownWrapAndSkipUnavailableClerks) {
             (std::vector<std::string>{"99 Clerk 99", "1 Administrator", "2 Manager", "7 Clerk 7",
                                       "99 Clerk 99", "1 Administrator", "99 Clerk 99"}));
   EXPECT_EQ(v->settings.signed_on_clerk(), 99);
-  EXPECT_EQ(v->screen.restricted, kRestricted);
+  EXPECT_TRUE(v->screen.restricted);
   EXPECT_EQ(host.title, "VENTRO    Assoc: 99, Clerk 99");
 
   // With every other clerk away, Down from the manager comes back to the administrator.
@@ -138,7 +139,7 @@ TEST_F(SignOnTest, UpAndDownWrapAndSkipUnavailableClerks) {
   AnswerLogOn({"Down", "Down"});
   SignOn();
   EXPECT_EQ(v->settings.signed_on_clerk(), 1);
-  EXPECT_EQ(v->screen.restricted, 0);
+  EXPECT_FALSE(v->screen.restricted);
 }
 
 TEST_F(SignOnTest, AnUnavailableClerkTypedByNumberIsRefused) {

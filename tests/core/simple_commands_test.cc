@@ -9,6 +9,7 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "recording_host.h"
 #include "test_platform.h"
 
 namespace ventro {

@@ -32,7 +32,7 @@ class CardTest : public test::SaleTest {
 TEST_F(CardTest, APlainCardPaymentRecordsTheEftAmount) {
   p.ui.dialog_answers.push_back(Press("Payment"));
   CloseSummary();
-  PayCard(v());
+  PayCard(session());
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"BBOX", "TENBOX"}));
   std::string sales = Sales();
   EXPECT_EQ(TextAt(sales, 446, 40), "EFT");
@@ -46,7 +46,7 @@ TEST_F(CardTest, CashBackAboveOneHundredIsConfirmedAndRecordedBesideTheEftAmount
   p.ui.dialog_answers.push_back(Press("Payment plus cashback"));
   p.ui.dialog_answers.push_back(Press("OK", "amount", "150"));
   p.ui.message_answers.push_back(Answer::kNo);
-  PayCard(v());
+  PayCard(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Please confirm", "150"}}));
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
   EXPECT_DOUBLE_EQ(v().settings.cashback_total(), 0);
@@ -56,7 +56,7 @@ TEST_F(CardTest, CashBackAboveOneHundredIsConfirmedAndRecordedBesideTheEftAmount
   p.ui.dialog_answers.push_back(Press("OK", "amount", "150"));
   p.ui.message_answers.push_back(Answer::kYes);
   CloseSummary();
-  PayCard(v());
+  PayCard(session());
   std::string sales = Sales();
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 152), 12.30);
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 136), 150.00);
@@ -69,27 +69,27 @@ TEST_F(CardTest, SmallCashBackIsTakenAsAWholeAmountWithoutAQuestion) {
   p.ui.dialog_answers.push_back(Press("Payment plus cashback"));
   p.ui.dialog_answers.push_back(Press("OK", "amount", "20.75"));
   CloseSummary();
-  PayCard(v());
+  PayCard(session());
   EXPECT_TRUE(p.ui.messages.empty());
   EXPECT_DOUBLE_EQ(GetAt<double>(Sales(), 136), 20.00);
 }
 
 TEST_F(CardTest, CancelAnywhereEndsTheCommand) {
   p.ui.dialog_answers.push_back(Press("Cancel"));
-  PayCard(v());
+  PayCard(session());
   p.ui.dialog_answers.push_back(Press("Payment plus cashback"));
   p.ui.dialog_answers.push_back(Press("Cancel"));
-  PayCard(v());
+  PayCard(session());
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
   EXPECT_EQ(basket().line_count, 1);
 }
 
 TEST_F(CardTest, ARestrictedClerkBarredFromCashBackIsNotAsked) {
-  v().screen.restricted = kRestricted;
+  v().screen.restricted = true;
   v().settings.set_signed_on_clerk(5);
   v().settings.set_cashback_controlled(2);
   CloseSummary();
-  PayCard(v());
+  PayCard(session());
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"TENBOX"});
   std::string sales = Sales();
   EXPECT_EQ(GetAt<int32_t>(sales, 24), 5);
@@ -101,7 +101,7 @@ TEST_F(CardTest, ARefusedCommitTakesTheCashBackOffTheRunningTotal) {
   p.ui.dialog_answers.push_back(Press("Payment plus cashback"));
   p.ui.dialog_answers.push_back(Press("OK", "amount", "30"));
   CloseSummary();
-  PayCard(v());
+  PayCard(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Not able to write to saleslog.dat"});
   EXPECT_DOUBLE_EQ(v().settings.cashback_total(), 0);
   EXPECT_EQ(v().settings.next_transaction(), 1);

@@ -59,7 +59,7 @@ class CashTest : public test::SaleTest {
 TEST_F(CashTest, TypedCentsGiveTheChangeAndTheSaleIsCommittedAsCash) {
   p.ui.dialog_answers.push_back(Press("OK", "amount", "2000"));
   ExpectSummary();
-  PayCash(v());
+  PayCash(session());
 
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"CASHBOX", "TENBOX"}));
   EXPECT_EQ(summary.title, "Transaction committed, summary");
@@ -87,7 +87,7 @@ TEST_F(CashTest, TooLittleKeepsTheBoxOpenAndQuickAndExactAmountsClose) {
   });
   p.ui.dialog_answers.push_back(Press("20.00"));
   ExpectSummary();
-  PayCash(v());
+  PayCash(session());
   EXPECT_EQ(p.ui.MessageTexts(), (std::vector<std::string>{"Less than total", "Less than total"}));
   EXPECT_EQ(box.Field("amount").text, "1229");
   EXPECT_EQ(box.Field("change").text, "");
@@ -99,7 +99,7 @@ TEST_F(CashTest, TooLittleKeepsTheBoxOpenAndQuickAndExactAmountsClose) {
   AddLine(101, "WIDGET", 10.25, 2.05);
   p.ui.dialog_answers.push_back(Press("Exact amount"));
   ExpectSummary();
-  PayCash(v());
+  PayCash(session());
   EXPECT_EQ(summary.Field("tendered").text, "12.30");
   EXPECT_EQ(summary.Field("change").text, "0.00");
   EXPECT_EQ(Sales().size(), 2100u);
@@ -107,24 +107,24 @@ TEST_F(CashTest, TooLittleKeepsTheBoxOpenAndQuickAndExactAmountsClose) {
 
 TEST_F(CashTest, CancelOrAnEmptyBasketChangesNothing) {
   p.ui.dialog_answers.push_back(Press("Cancel"));
-  PayCash(v());
+  PayCash(session());
   EXPECT_EQ(basket().line_count, 1);
   EXPECT_FALSE(v().sale.payment_in_progress);
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
 
   v().sale.payment_in_progress = true;  // another payment dialog is open
-  PayCash(v());
+  PayCash(session());
   EXPECT_EQ(p.ui.dialogs_run.size(), 1u);
   v().sale.payment_in_progress = false;
 
   basket() = Basket{};
-  PayCheque(v());
+  PayCheque(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Problem", "Please select items"}}));
 }
 
 TEST_F(CashTest, ChequeIsPaidAtOnce) {
   ExpectSummary();
-  PayCheque(v());
+  PayCheque(session());
   std::string sales = Sales();
   EXPECT_EQ(TextAt(sales, 446, 40), "CH");
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 168), 12.30);
@@ -136,7 +136,7 @@ TEST_F(CashTest, ASplitWithNoCashPutsTheWholeTotalOnTheCard) {
   p.ui.dialog_answers.push_back(Press("OK"));  // cash left empty, EFT preselected
   p.ui.dialog_answers.push_back(Press("Exact amount"));
   ExpectSummary();
-  PaySplit(v());
+  PaySplit(session());
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"SPLIT", "CASHBOX", "TENBOX"}));
   std::string sales = Sales();
   EXPECT_EQ(TextAt(sales, 446, 40), "Split");
@@ -162,7 +162,7 @@ TEST_F(CashTest, ASplitRefusesTooMuchCashAndTakesTheRestByCheque) {
     return true;
   });
   ExpectSummary();
-  PaySplit(v());
+  PaySplit(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Cash exceeds total"});
   EXPECT_EQ(again.Field("cash").text, "");
   EXPECT_EQ(cash_box.Field("total").text, "5.00");
@@ -177,13 +177,13 @@ TEST_F(CashTest, ASplitRefusesTooMuchCashAndTakesTheRestByCheque) {
 TEST_F(CashTest, ACancelledSplitCashBoxLeavesNoAmountsBehind) {
   p.ui.dialog_answers.push_back(Press("OK", "cash", "500"));
   p.ui.dialog_answers.push_back(Press("Cancel"));
-  PaySplit(v());
+  PaySplit(session());
   EXPECT_DOUBLE_EQ(basket().totals.cash_amount, 0);
   EXPECT_DOUBLE_EQ(basket().totals.eft_amount, 0);
 
   p.ui.dialog_answers.push_back(Press("Exact amount"));
   ExpectSummary();
-  PayCash(v());
+  PayCash(session());
   std::string sales = Sales();
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 144), 12.30);
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 152), 0);
@@ -191,7 +191,7 @@ TEST_F(CashTest, ACancelledSplitCashBoxLeavesNoAmountsBehind) {
 
 TEST_F(CashTest, ASaleThatCannotBeCommittedIsRefusedBeforeAnyDialog) {
   AddLine(999, "GONE", 1.00);
-  PayCash(v());
+  PayCash(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Invalid entry"});
   EXPECT_TRUE(p.ui.dialogs_run.empty());
 }
@@ -199,7 +199,7 @@ TEST_F(CashTest, ASaleThatCannotBeCommittedIsRefusedBeforeAnyDialog) {
 TEST_F(CashTest, PettyCashAddsToItsRunningTotal) {
   v().settings.set_petty_cash_total(1.50);
   p.ui.edit_answers = {"-2", "2.499"};
-  RecordPettyCash(v());
+  RecordPettyCash(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Problem", "Negative amount"},
                                                             {"Petty cash payment", "Recorded"}}));
   EXPECT_DOUBLE_EQ(v().settings.petty_cash_total(), 4.00);

@@ -30,7 +30,7 @@ class CreditTest : public test::SaleTest {
       return form != "Cancel";
     });
     p.ui.dialog_answers.push_back(Press("OK"));
-    PayOnCustomerCredit(v());
+    PayOnCustomerCredit(session());
   }
   std::string Sales() { return Read("2026/12/6/saleslog.dat"); }
 
@@ -95,7 +95,7 @@ TEST_F(CreditTest, PayingCashThroughTheAccountLeavesTheBalanceAndCountsTheTaking
 TEST_F(CreditTest, AnExceededCreditLimitCanBeCancelledOrAccepted) {
   p.ui.edit_answers.push_back("9");
   p.ui.message_answers.push_back(Answer::kCancel);
-  PayOnCustomerCredit(v());
+  PayOnCustomerCredit(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Credit limit", "Exceeded"}}));
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
 
@@ -114,7 +114,7 @@ TEST_F(CreditTest, NothingHappensWithoutLinesACustomerOrAForm) {
 
   p.ui.messages.clear();
   basket() = Basket{};
-  PayOnCustomerCredit(v());
+  PayOnCustomerCredit(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{
                                {"Payment by customer credit", "Please first select the items"}}));
 }

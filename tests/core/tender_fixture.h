@@ -1,4 +1,4 @@
-// A run's state for the sale engine tests: a data folder with inventory.dat and customer.dat
+// The sale's parts for the sale engine tests: a data folder with inventory.dat and customer.dat
 // written from the rows given, first-run settings with clerk 1 signed on, and a basket filled
 // the way item entry leaves it. Also an independent reader of the day logs, with the stored
 // offsets written out here rather than taken from the code under test.
@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ventro.h"
 #include "base/format.h"
 #include "records/customer_record.h"
 #include "records/inventory_record.h"
 #include "test_platform.h"
+#include "test_sale.h"
 
 namespace ventro::test {
 
@@ -60,12 +60,14 @@ class SaleTest : public ::testing::Test {
  protected:
   SaleTest() {
     p.clock.Set(2026, 12, 6, 9, 30);
-    ventro = std::make_unique<Ventro>(p.platform, host, StartOptions{dir.path(), dir.path()});
+    parts = std::make_unique<TestSale>(p.platform, dir.path());
     v().settings.ApplyFirstRunDefaults(p.clock.now);
     v().settings.set_signed_on_clerk(1);
   }
 
-  Ventro& v() { return *ventro; }
+  TestSale& v() { return *parts; }
+  SaleSession& session() { return parts->session; }
+  PrintingContext printing() { return parts->session.printing(); }
   Basket& basket() { return v().sale.basket; }
 
   void WriteInventory(const std::vector<ItemRow>& rows) {
@@ -144,8 +146,7 @@ class SaleTest : public ::testing::Test {
 
   TestPlatform p;
   TempDir dir;
-  test::RecordingHost host;
-  std::unique_ptr<Ventro> ventro;
+  std::unique_ptr<TestSale> parts;
 };
 
 // Types `text` into field `key` the way the user interface does, so the dialog's live fields

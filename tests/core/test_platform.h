@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
 #include "platform/platform.h"
 #include "platform/posix_ports.h"
+#include "platform/window.h"
 #include "recording_printer.h"
 
 namespace ventro::test {
@@ -227,17 +227,19 @@ class TestPorts : private TempDir, public PosixPorts {
 };
 
 // Stands in for the window: remembers the title, whether the program was asked to end, and
-// how often the screen was to be shown again.
-class RecordingHost : public Host {
+// how often the screen was to be shown again. `Base` is the window interface or a host
+// built on it (tests/core/recording_host.h).
+template <typename Base>
+class RecordingWindowOf : public Base {
  public:
   std::string title;
   bool quit = false;
   int screen_changes = 0;
-  void RunMessageLoop(Ventro&) override {}
   void Quit() override { quit = true; }
   void SetTitle(const std::string& text) override { title = text; }
   void ScreenChanged() override { ++screen_changes; }
 };
+using RecordingWindow = RecordingWindowOf<Window>;
 
 // Everything a core test needs, wired into one Platform.
 struct TestPlatform {

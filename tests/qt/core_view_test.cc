@@ -7,6 +7,7 @@
 #include "app/ventro.h"
 #include "base/format.h"
 #include "qt/core_view.h"
+#include "tests/core/recording_host.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {
