@@ -40,6 +40,10 @@ class QuietUi : public Ui {
     return std::nullopt;
   }
   bool RunDialog(Dialog&) override { return false; }
+  std::optional<std::filesystem::path> SaveFileName(const std::string&, const std::string&,
+                                                    const std::string&) override {
+    return std::nullopt;
+  }
   ScreenSize DesktopSize() override { return {1024, 768}; }
 };
 

@@ -68,6 +68,7 @@ TEST_F(SignOnTest, ANewInstallationSignsClerkOneOnWithAnEmptyPasswordAndLogsIt) 
   EXPECT_EQ(shown.Field("clerk").text, "1");
   EXPECT_EQ(shown.Field("name").text, "Administrator");
   EXPECT_EQ(shown.Field("password").kind, FieldKind::kPassword);
+  EXPECT_EQ(shown.focus, "password");
   EXPECT_EQ(shown.buttons, (std::vector<std::string>{"OK", "Exit"}));
 
   EXPECT_EQ(v->settings.signed_on_clerk(), 1);
