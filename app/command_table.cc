@@ -170,37 +170,37 @@ const MenuCommand* FindMenuCommand(int id) {
 std::optional<int> CommandForKey(Key key) {
   switch (key) {
     case Key::kUp:
-      return 2453;
+      return ToInt(Command::kQuickSelectBack);
     case Key::kDown:
-      return 2456;
+      return ToInt(Command::kQuickSelectForward);
     case Key::kLeft:
-      return 2454;
+      return ToInt(Command::kEveryCategory);
     case Key::kRight:
-      return 2455;
+      return ToInt(Command::kCategoryZero);
     case Key::kF1:
       return kHelpCommand;
     case Key::kF2:
-      return 1027;
+      return ToInt(Command::kFindInventory);
     case Key::kF3:
-      return 1050;
+      return ToInt(Command::kAmendInventory);
     case Key::kF4:
-      return 2411;
+      return ToInt(Command::kNewInventory);
     case Key::kF5:
-      return 2459;
+      return ToInt(Command::kPayCash);
     case Key::kF6:
-      return 2426;
+      return ToInt(Command::kPayCustomerCredit);
     case Key::kF7:
-      return 2428;
+      return ToInt(Command::kPayCard);
     case Key::kF8:
-      return 2410;
+      return ToInt(Command::kOpenDrawer);
     case Key::kF9:
-      return 2457;
+      return ToInt(Command::kSignOn);
     case Key::kF10:
       return std::nullopt;
     case Key::kF11:
-      return 1067;
+      return ToInt(Command::kDisplayTransaction);
     case Key::kF12:
-      return 1062;
+      return ToInt(Command::kActivitySummary);
   }
   return std::nullopt;
 }

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "app/command_ids.h"
+
 namespace ventro {
 
 struct MenuCommand {
@@ -45,7 +47,7 @@ enum class Key {
 
 // The command a key produces: `key`, or Ctrl with `letter` ('A' to 'Z'). F1 opens the help and
 // has no command number: it yields kHelpCommand.
-inline constexpr int kHelpCommand = 1098;
+inline constexpr int kHelpCommand = ToInt(Command::kHelpContents);
 std::optional<int> CommandForKey(Key key);
 std::optional<int> CommandForCtrlLetter(char letter);
 

@@ -1,6 +1,8 @@
 // Turns a command number into its handler.
 #pragma once
 
+#include "app/command_ids.h"
+
 namespace ventro {
 
 class Ventro;

@@ -21,36 +21,69 @@ bool OperationControlled(const SettingsRecord& s, ControlledOp op) {
 
 // Entries greyed for a restricted clerk; a few come back below when their flag leaves them free.
 constexpr std::array kRestrictableEntries = {
-    3010, 3021, 2411, 1050, 1051, 1090, 1023, 1024, 3026, 1026, 1013, 3047,
-    1057, 3019, 1038, 1062, 1020, 1078, 3007, 1060, 1048, 1068, 1075, 3005,
-    3038, 1053, 1059, 3027, 3039, 3025, 1063, 1054, 3028, 3024, 3046, 3022,
+    Command::kListingFontSize,
+    Command::kIndentListings,
+    Command::kNewInventory,
+    Command::kAmendInventory,
+    Command::kDeleteInventory,
+    Command::kAmendCustomer,
+    Command::kDeleteCustomer,
+    Command::kPruneCustomers,
+    Command::kCustomerStatement,
+    Command::kAmendBalance,
+    Command::kOutstandingBalances,
+    Command::kSalesReport,
+    Command::kSalesByStaff,
+    Command::kSalesByItem,
+    Command::kHighestVolumeProducts,
+    Command::kActivitySummary,
+    Command::kDisplayTodaysLog,
+    Command::kPrintActivitySummary,
+    Command::kDisplayPreviousLog,
+    Command::kPrintTodaysLog,
+    Command::kPrintLogForDay,
+    Command::kPrintDebtorLetter1,
+    Command::kPrintDebtorLetter2,
+    Command::kMailmerge,
+    Command::kCustomReceipt,
+    Command::kConfiguration,
+    Command::kFileReset,
+    Command::kTaxSetup,
+    Command::kStorePrintHeading,
+    Command::kOperatorSetup,
+    Command::kUserControl,
+    Command::kExport,
+    Command::kImport,
+    Command::kSoundEffects,
+    Command::kInventoryReceived,
+    Command::kPurgeHistory,
 };
 
 // For the restrictable entries that a free flag shows again: true when the flag is free.
 bool FreedByFlag(const SettingsRecord& s, int id) {
-  switch (id) {
-    case 1053:
+  switch (static_cast<Command>(id)) {
+    case Command::kConfiguration:
       return !Controlled(s.configuration_free());
-    case 1023:
+    case Command::kDeleteCustomer:
       return !OperationControlled(s, ControlledOp::kDeleteCustomer);
-    case 1024:
+    case Command::kPruneCustomers:
       return !OperationControlled(s, ControlledOp::kPruneCustomers);
-    case 1051:
+    case Command::kDeleteInventory:
       return !OperationControlled(s, ControlledOp::kDeleteInventory);
-    case 1026:
+    case Command::kAmendBalance:
       return !OperationControlled(s, ControlledOp::kCustomerBalance);
-    case 1059:
+    case Command::kFileReset:
       return !OperationControlled(s, ControlledOp::kFileReset);
-    case 1062:
-    case 1078:
+    case Command::kActivitySummary:
+    case Command::kPrintActivitySummary:
       return !OperationControlled(s, ControlledOp::kActivitySummary);
-    case 2411:
+    case Command::kNewInventory:
       return !Controlled(s.new_inventory_free());
-    case 3046:
+    case Command::kInventoryReceived:
       return !Controlled(s.inventory_received_free());
-    case 1050:
+    case Command::kAmendInventory:
       return !Controlled(s.amend_inventory_free());
-    case 3027:
+    case Command::kTaxSetup:
       return !Controlled(s.tax_setup_free());
     default:
       return false;
@@ -62,53 +95,53 @@ bool FreedByFlag(const SettingsRecord& s, int id) {
 bool IsCommandRefused(const Ventro& ventro, int id) {
   if (!Restricted(ventro)) return false;
   const SettingsRecord& s = ventro.settings;
-  switch (id) {
-    case 1053:
+  switch (static_cast<Command>(id)) {
+    case Command::kConfiguration:
       return Controlled(s.configuration_free());
-    case 1051:
+    case Command::kDeleteInventory:
       return OperationControlled(s, ControlledOp::kDeleteInventory);
-    case 1023:
+    case Command::kDeleteCustomer:
       return OperationControlled(s, ControlledOp::kDeleteCustomer);
-    case 1024:
+    case Command::kPruneCustomers:
       return OperationControlled(s, ControlledOp::kPruneCustomers);
-    case 1062:
+    case Command::kActivitySummary:
       return OperationControlled(s, ControlledOp::kActivitySummary);
-    case 1006:
+    case Command::kTakings:
       return OperationControlled(s, ControlledOp::kTakings);
-    case 3018:
+    case Command::kPrintTakings:
       return OperationControlled(s, ControlledOp::kPrintTakings);
-    case 1094:
+    case Command::kPurgeTakings:
       return OperationControlled(s, ControlledOp::kPurgeTakings);
-    case 1060:
+    case Command::kPrintTodaysLog:
       return OperationControlled(s, ControlledOp::kPurgeLogFiles);
-    case 3022:
-    case 1079:
+    case Command::kPurgeHistory:
+    case Command::kRestore:
       return OperationControlled(s, ControlledOp::kFileReset);
-    case 2411:
-    case 3050:
+    case Command::kNewInventory:
+    case Command::kNewBundle:
       return Controlled(s.new_inventory_free());
-    case 3046:
-    case 2761:
+    case Command::kInventoryReceived:
+    case Command::kShortcutInventoryReceived:
       return Controlled(s.inventory_received_free());
-    case 1050:
+    case Command::kAmendInventory:
       return Controlled(s.amend_inventory_free());
-    case 2410:
+    case Command::kOpenDrawer:
       return Inhibited(s.manual_drawer_inhibited());
-    case 2413:
+    case Command::kToggleTradePrices:
       return Inhibited(s.trade_button_inhibited());
-    case 2427:
+    case Command::kAdjustByWeight:
       return Inhibited(s.weight_button_inhibited());
-    case 2409:
-    case 2762:
+    case Command::kAddDiscount:
+    case Command::kShortcutDiscount:
       return Inhibited(s.discount_button_inhibited());
-    case 1008:
+    case Command::kAdjustItemPrice:
       return Inhibited(s.adjust_price_button_inhibited());
-    case 2458:
+    case Command::kRefundBasket:
       return Inhibited(s.refunds_controlled());
-    case 2408:
+    case Command::kNonInventorySale:
       return Inhibited(s.non_inventory_controlled());
-    case 1090:
-    case kOperatorSetupCommand:
+    case Command::kAmendCustomer:
+    case Command::kOperatorSetup:
       return true;
     default:
       return false;
@@ -117,8 +150,8 @@ bool IsCommandRefused(const Ventro& ventro, int id) {
 
 bool IsMenuEntryEnabled(const Ventro& ventro, int id) {
   if (!Restricted(ventro)) return true;
-  bool restrictable = std::find(kRestrictableEntries.begin(), kRestrictableEntries.end(), id) !=
-                      kRestrictableEntries.end();
+  bool restrictable = std::find(kRestrictableEntries.begin(), kRestrictableEntries.end(),
+                                static_cast<Command>(id)) != kRestrictableEntries.end();
   return !restrictable || FreedByFlag(ventro.settings, id);
 }
 

@@ -5,12 +5,14 @@
 
 #include <string_view>
 
+#include "app/command_ids.h"
+
 namespace ventro {
 
 class Ventro;
 
 // The command that is refused with a message rather than silently.
-inline constexpr int kOperatorSetupCommand = 3025;
+inline constexpr int kOperatorSetupCommand = ToInt(Command::kOperatorSetup);
 
 // True when command `id` is refused while the current clerk is restricted. The dispatch then
 // returns without running it; only "Operator setup" tells the user why.

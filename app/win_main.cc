@@ -1,6 +1,8 @@
 #include "app/win_main.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "app/start_up.h"
 #include "app/ventro.h"
@@ -29,6 +31,14 @@ Path DefaultDataFolder() {
   }
 #endif
   return base / "Tarvel" / "ventro";
+}
+
+Path StarterFolder(const Path& program_dir) {
+  std::error_code error;
+  if (std::filesystem::exists(program_dir / "inventory.dat", error)) return program_dir;
+  Path installed = (program_dir.parent_path() / "share" / "ventro").lexically_normal();
+  if (std::filesystem::is_directory(installed, error)) return installed;
+  return program_dir;
 }
 
 int WinMain(Platform& platform, Host& host, const StartOptions& options) {

@@ -18,6 +18,10 @@ struct StartOptions {
 // returns 0 at once without showing anything.
 int WinMain(Platform& platform, Host& host, const StartOptions& options);
 
+// The folder of the starter files, the help page and the pictures, for a program in
+// `program_dir`: beside it in a build tree, else `../share/ventro` from it (an installed tree).
+Path StarterFolder(const Path& program_dir);
+
 // The per-user data folder: $XDG_DATA_HOME/Tarvel/ventro (default
 // ~/.local/share/Tarvel/ventro) on Linux, %APPDATA%\Tarvel\ventro on Windows.
 Path DefaultDataFolder();

@@ -88,6 +88,7 @@ Dialog BuildLogOnDialog(const SettingsRecord& settings) {
   ShowClerk(dialog, settings, kFirstClerk);
   dialog.actions = {"Up", "Down", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "C", "CE"};
   dialog.buttons = {"OK", "Exit"};
+  dialog.focus = "password";  // the first clerk is shown; most sign-ons type only a password
   dialog.on_change = [&settings](Dialog& d, const std::string& key) {
     OnLogOnChange(d, key, settings);
   };

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ enum class FieldKind {
   kText,      // one-line entry; `text`, at most `max_length` characters
   kPassword,  // like kText, shown masked
   kNumber,    // like kText, digits expected
+  kCents,     // an amount typed in cents without a decimal point: digits only
   kCheck,     // check box; `checked`
   kChoice,    // drop-down list; `choice` indexes `options`, -1 for none
   kReadOnly,  // text shown, not edited
@@ -42,6 +44,12 @@ struct Dialog {
   std::vector<DialogField> fields;
   std::vector<std::string> buttons = {"OK", "Cancel"};  // close the dialog
   std::vector<std::string> actions;                     // act without closing ("Reset", "Preview")
+  // Actions that belong to one page of a property sheet, shown on that page rather than in the
+  // button row: action -> page.
+  std::map<std::string, std::string> action_pages;
+  // The field key or button that takes the keyboard focus when the dialog opens; empty for the
+  // first field that can be edited.
+  std::string focus;
   std::string pressed;  // the closing button, set by the user interface
   // Called after the user changes field `key`, or presses action button `key`; may change any
   // field. The user interface shows the changed values.

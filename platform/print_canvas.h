@@ -5,6 +5,7 @@
 // script driver writes PDF files or only notes what was printed, tests record the calls.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -96,6 +97,13 @@ class Printer {
   virtual std::unique_ptr<PrintCanvas> StartDocument(const std::string& printer,
                                                      const std::string& title,
                                                      const std::string& kind) = 0;
+  // Starts a document written as the PDF file `file`, chosen by the user in place of a
+  // printer. Nothing when the file cannot be written or this output makes no PDF files.
+  virtual std::unique_ptr<PrintCanvas> StartPdfFile(const std::filesystem::path& /*file*/,
+                                                    const std::string& /*title*/,
+                                                    const std::string& /*kind*/) {
+    return nullptr;
+  }
 };
 
 }  // namespace ventro

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,12 @@ class Ui {
   // Runs one of the program's dialogs; false when closed with Cancel (or the window's close).
   // On return `dialog.pressed` names the closing button and the fields hold the user's values.
   virtual bool RunDialog(Dialog& dialog) = 0;
+
+  // Asks where to save a file: `title` heads the chooser, `filter` names the files shown
+  // ("PDF files (*.pdf)") and `suggested` is the name offered. Nothing when cancelled.
+  virtual std::optional<std::filesystem::path> SaveFileName(const std::string& title,
+                                                            const std::string& filter,
+                                                            const std::string& suggested) = 0;
 
   // The size of the desktop the program runs on.
   virtual ScreenSize DesktopSize() = 0;

@@ -17,6 +17,7 @@ std::optional<PrintTarget> RunPrintDialog(Ui& ui, RawPrinter& printers) {
   if (std::optional<std::vector<std::string>> names = printers.PrinterNames()) {
     rows.insert(rows.end(), names->begin(), names->end());
   }
+  rows.push_back(kPdfFileEntry);
   Dialog dialog;
   dialog.name = "Print";
   dialog.title = "Print";
@@ -25,6 +26,13 @@ std::optional<PrintTarget> RunPrintDialog(Ui& ui, RawPrinter& printers) {
   if (!ui.RunDialog(dialog) || !dialog.Pressed("OK")) return std::nullopt;
   PrintTarget target;
   const int row = FieldChoice(dialog, "printer", static_cast<int>(rows.size()));
+  if (row == static_cast<int>(rows.size()) - 1) {
+    std::optional<std::filesystem::path> file =
+        ui.SaveFileName("Save as PDF", "PDF files (*.pdf)", std::string(kDocumentTitle) + ".pdf");
+    if (!file) return std::nullopt;
+    target.pdf_file = *file;
+    return target;  // one file, one copy
+  }
   if (row > 0) target.printer = rows[static_cast<size_t>(row)];
   const int64_t copies = AtoI64(FieldText(dialog, "copies"));
   target.copies = copies < 1 ? 1 : copies > kMaxCopies ? kMaxCopies : static_cast<int>(copies);
@@ -35,12 +43,14 @@ std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecor
                                          const std::string& named_printer, PrintRoute route,
                                          int auto_copies) {
   const int copies = route == PrintRoute::kAutomatic ? auto_copies : 1;
-  if (!named_printer.empty()) return PrintTarget{named_printer, copies};
+  if (!named_printer.empty()) return PrintTarget{named_printer, copies, {}};
   if (route == PrintRoute::kKitchen || settings.print_confirm() == 0) {
-    return PrintTarget{"", copies};
+    return PrintTarget{"", copies, {}};
   }
   std::optional<PrintTarget> chosen = RunPrintDialog(platform.ui, platform.raw_printer);
-  if (chosen && route == PrintRoute::kAutomatic) chosen->copies = auto_copies;
+  if (chosen && route == PrintRoute::kAutomatic && chosen->pdf_file.empty()) {
+    chosen->copies = auto_copies;
+  }
   return chosen;
 }
 
@@ -49,7 +59,9 @@ bool PrintCopies(Platform& platform, const PrintTarget& target, const std::strin
   bool clean = true;
   for (int copy = 0; copy < target.copies; ++copy) {
     std::unique_ptr<PrintCanvas> canvas =
-        platform.printer.StartDocument(target.printer, kDocumentTitle, kind);
+        target.pdf_file.empty()
+            ? platform.printer.StartDocument(target.printer, kDocumentTitle, kind)
+            : platform.printer.StartPdfFile(target.pdf_file, kDocumentTitle, kind);
     if (!canvas) {
       platform.ui.Message("Problem", "Unable to open printer", Icon::kWarning);
       return false;

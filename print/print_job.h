@@ -2,6 +2,7 @@
 // loop once per copy.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,9 +24,13 @@ enum class PrintRoute {
   kKitchen,    // the kitchen printer, or the default printer; never a dialog
 };
 
+// The entry of the Print dialog's printer list that saves the document as a PDF file.
+inline constexpr char kPdfFileEntry[] = "PDF file";
+
 struct PrintTarget {
   std::string printer;  // empty: the default printer
   int copies = 1;
+  std::filesystem::path pdf_file;  // set: the document is saved here as PDF, not printed
 };
 
 // The page loop's state: a document that does not fit raises `page` and says where it got to
@@ -37,8 +42,9 @@ struct DocumentPages {
 
 using DrawDocument = std::function<void(PrintCanvas&, DocumentPages&)>;
 
-// The "Print" dialog: the printer (the system's list after "Default") and the number of
-// copies. Nothing when cancelled.
+// The "Print" dialog: the printer (the system's list after "Default", then "PDF file") and the
+// number of copies. "PDF file" asks where to save the document (one copy). Nothing when
+// cancelled.
 std::optional<PrintTarget> RunPrintDialog(Ui& ui, RawPrinter& printers);
 
 // Where a document goes. A named printer (the receipt or kitchen printer of the "Receipts"

@@ -58,8 +58,19 @@ constexpr QSize kKeypadKeySize(56, 44);
 constexpr int kNoteMinimumWidth = 360;
 
 bool IsLineEdit(FieldKind kind) {
-  return kind == FieldKind::kText || kind == FieldKind::kNumber || kind == FieldKind::kPassword ||
-         kind == FieldKind::kReadOnly;
+  return kind == FieldKind::kText || kind == FieldKind::kNumber || kind == FieldKind::kCents ||
+         kind == FieldKind::kPassword || kind == FieldKind::kReadOnly;
+}
+
+EntryRule RuleOf(FieldKind kind) {
+  if (kind == FieldKind::kNumber) return EntryRule::kNumber;
+  if (kind == FieldKind::kCents) return EntryRule::kDigits;
+  return EntryRule::kText;
+}
+
+// Fields the user can change, in which the keyboard focus may start.
+bool TakesFocus(const DialogField& field) {
+  return field.enabled && field.kind != FieldKind::kReadOnly && field.kind != FieldKind::kNote;
 }
 
 QDialogButtonBox::ButtonRole RoleOf(const std::string& button) {
@@ -107,7 +118,7 @@ DialogView::DialogView(Dialog& dialog, QWidget* parent)
   if (!pages.empty()) {
     auto* tabs = new QTabWidget;
     for (const auto& [page, indices] : pages) {
-      tabs->addTab(buildFields(indices, true), ToQt(page));
+      tabs->addTab(withPageActions(buildFields(indices, true), page), ToQt(page));
     }
     layout->addWidget(tabs);
   }
@@ -168,6 +179,28 @@ QWidget* DialogView::buildFields(const std::vector<size_t>& indices, bool allow_
   return new FittingScrollArea(content);
 }
 
+QWidget* DialogView::withPageActions(QWidget* fields, const std::string& page) {
+  std::vector<std::string> actions;
+  for (const std::string& action : dialog_.actions) {
+    auto it = dialog_.action_pages.find(action);
+    if (it != dialog_.action_pages.end() && it->second == page) actions.push_back(action);
+  }
+  if (actions.empty()) return fields;
+  auto* widget = new QWidget;
+  auto* layout = new QVBoxLayout(widget);
+  layout->addWidget(fields);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (const std::string& action : actions) {
+    auto* button = new QPushButton(ToQt(action));
+    connect(button, &QPushButton::clicked, this, [this, action] { actionPressed(action); });
+    buttons_.push_back({action, button});
+    row->addWidget(button);
+  }
+  layout->addLayout(row);
+  return widget;
+}
+
 QWidget* DialogView::buildBlock(const Block& block, bool split) {
   QWidget* box = block.group.empty() ? new QWidget : new QGroupBox(ToQt(block.group));
   auto* row = new QHBoxLayout(box);
@@ -208,10 +241,10 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
   switch (field.kind) {
     case FieldKind::kText:
     case FieldKind::kNumber:
+    case FieldKind::kCents:
     case FieldKind::kPassword: {
       auto* edit = new QLineEdit;
-      SetUpEntry(edit, field.kind == FieldKind::kNumber ? EntryRule::kNumber : EntryRule::kText,
-                 field.max_length);
+      SetUpEntry(edit, RuleOf(field.kind), field.max_length);
       if (field.kind == FieldKind::kPassword) edit->setEchoMode(QLineEdit::Password);
       connect(edit, &QLineEdit::textChanged, this, edited);
       return edit;
@@ -267,6 +300,7 @@ void DialogView::buildButtons(QVBoxLayout* layout) {
   auto* box = new QDialogButtonBox;
   int key_index = 0;
   for (const std::string& action : dialog_.actions) {
+    if (dialog_.action_pages.count(action)) continue;  // drawn on its page
     bool apply = action == "Apply";
     QPushButton* button = nullptr;
     if (with_keypad) {
@@ -304,8 +338,31 @@ void DialogView::buildButtons(QVBoxLayout* layout) {
 
 void DialogView::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  placeFocus();
   // Once laid out at its final width, each wrapped note asks for the height it needs.
   QTimer::singleShot(0, this, [this] { fitNotes(); });
+}
+
+QWidget* DialogView::initialFocus() const {
+  if (!dialog_.focus.empty()) {
+    if (QWidget* widget = fieldWidget(dialog_.focus)) return widget;
+    if (QWidget* widget = button(dialog_.focus)) return widget;
+  }
+  for (size_t i = 0; i < dialog_.fields.size() && i < widgets_.size(); ++i) {
+    if (widgets_[i] && TakesFocus(dialog_.fields[i])) return widgets_[i];
+  }
+  return nullptr;
+}
+
+void DialogView::placeFocus() {
+  QWidget* target = initialFocus();
+  if (!target) return;
+  if (auto* tabs = findChild<QTabWidget*>()) {
+    for (int k = 0; k < tabs->count(); ++k) {
+      if (tabs->widget(k)->isAncestorOf(target)) tabs->setCurrentIndex(k);
+    }
+  }
+  target->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogView::fitNotes() {

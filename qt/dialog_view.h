@@ -44,10 +44,16 @@ class DialogView : public QDialog {
   struct Block;
 
   QWidget* buildFields(const std::vector<size_t>& indices, bool allow_scroll);
+  // `fields` with the buttons of the actions that belong to `page` under them.
+  QWidget* withPageActions(QWidget* fields, const std::string& page);
   QWidget* buildBlock(const Block& block, bool split);
   void addFieldRow(QFormLayout* form, size_t index);
   QWidget* makeFieldWidget(size_t index);
   void buildButtons(QVBoxLayout* layout);
+
+  // The widget named by the dialog's focus, else the first field that can be edited.
+  QWidget* initialFocus() const;
+  void placeFocus();
 
   void fieldEdited(size_t index);
   void actionPressed(const std::string& action);

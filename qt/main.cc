@@ -21,8 +21,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VENTRO"));
 
-  QString program_dir = QCoreApplication::applicationDirPath();
-  QString icon = QDir(program_dir).filePath(QStringLiteral("ventro-icon.png"));
+  const ventro::Path program_folder =
+      ventro::StarterFolder(ventro::Path(QCoreApplication::applicationDirPath().toStdU16String()));
+  QString icon =
+      QDir(QString::fromStdU16String(program_folder.u16string())).filePath("ventro-icon.png");
   if (QFile::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
 
   ventro::QtUi ui;
@@ -36,7 +38,6 @@ int main(int argc, char** argv) {
   ventro::QtSystemPrinter printer;
   ventro::Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, printer};
 
-  ventro::Path program_folder(program_dir.toStdU16String());
   ventro::QtHost host(program_folder);
   ui.SetMainWindow(host.main_window());
 

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "qt/dialog_view.h"
@@ -122,6 +125,16 @@ std::optional<int> QtUi::SelectFromList(const std::string& name, const std::stri
 bool QtUi::RunDialog(Dialog& dialog) {
   DialogView view(dialog, Owner());
   return view.run();
+}
+
+std::optional<std::filesystem::path> QtUi::SaveFileName(const std::string& title,
+                                                        const std::string& filter,
+                                                        const std::string& suggested) {
+  const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                            .filePath(ToQt(suggested));
+  const QString chosen = QFileDialog::getSaveFileName(Owner(), ToQt(title), start, ToQt(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.toStdWString());
 }
 
 ScreenSize QtUi::DesktopSize() {

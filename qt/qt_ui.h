@@ -22,6 +22,9 @@ class QtUi : public Ui {
   std::optional<int> SelectFromList(const std::string& name, const std::string& title,
                                     const std::vector<std::string>& items, int selected) override;
   bool RunDialog(Dialog& dialog) override;
+  std::optional<std::filesystem::path> SaveFileName(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& suggested) override;
   // The primary screen's full size.
   ScreenSize DesktopSize() override;
 

@@ -32,6 +32,11 @@ QValidator::State EntryValidator::validate(QString& input, int&) const {
       if (!IsNumberCharacter(ch)) return Invalid;
     }
   }
+  if (rule_ == EntryRule::kDigits) {
+    for (QChar ch : input) {
+      if (ch < u'0' || ch > u'9') return Invalid;
+    }
+  }
   if (rule_ == EntryRule::kUpperText) {
     // Upper-case through the core so that the result is the same as the core's own, letter
     // for letter (one character stays one character, so the cursor stays where it was).

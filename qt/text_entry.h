@@ -14,9 +14,11 @@ enum class EntryRule {
   kText,       // any character Windows-1252 holds
   kUpperText,  // the same, letters upper-cased as typed (the core's upper-casing)
   kNumber,     // digits and the signs of amounts: - + . ,
+  kDigits,     // digits only (an amount typed in cents, the point put in by the core)
 };
 
-// Refuses input holding a character outside Windows-1252 (or outside the number characters).
+// Refuses input holding a character outside Windows-1252 (or outside the number characters, or
+// anything but digits).
 // U+FFFD is let through: it is how an undefined byte of core text is shown, and refusing it
 // would lock the user out of editing such a field.
 class EntryValidator : public QValidator {

@@ -9,21 +9,9 @@
 #include <string>
 
 #include "platform/print_canvas.h"
+#include "qtprint/pdf_file.h"
 
 namespace ventro {
-
-// The paper the PDF files are laid out on, as a printer would report it.
-struct PdfPaper {
-  double width_mm = 80;  // a receipt roll
-  double height_mm = 297;
-  double side_margin_mm = 4;  // the unprintable edges (the physical offset)
-  double top_margin_mm = 3;
-  int dpi = 203;  // a thermal receipt printer's resolution
-  // The printer's own font, used while a document selects none ("Printer default"): a
-  // fixed-pitch face about as wide as a receipt printer's built-in font.
-  const char* device_font = "Courier New";
-  double device_font_points = 8;
-};
 
 class PdfFolderPrinter : public Printer {
  public:
@@ -38,6 +26,10 @@ class PdfFolderPrinter : public Printer {
   // cannot be made or the file cannot be written.
   std::unique_ptr<PrintCanvas> StartDocument(const std::string& printer, const std::string& title,
                                              const std::string& kind) override;
+  // A PDF file the user named, on the same paper; told to `finished` with its path.
+  std::unique_ptr<PrintCanvas> StartPdfFile(const std::filesystem::path& file,
+                                            const std::string& title,
+                                            const std::string& kind) override;
 
  private:
   std::filesystem::path folder_;

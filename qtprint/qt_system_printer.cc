@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/cp1252.h"
+#include "qtprint/pdf_file.h"
 #include "qtprint/qt_print_canvas.h"
 
 namespace ventro {
@@ -21,6 +22,12 @@ std::unique_ptr<PrintCanvas> QtSystemPrinter::StartDocument(const std::string& p
   device->setDocName(QString::fromStdString(Cp1252ToUtf8(title)));
   device->setFullPage(false);
   return QtPrintCanvas::Create(std::move(device));
+}
+
+std::unique_ptr<PrintCanvas> QtSystemPrinter::StartPdfFile(const std::filesystem::path& file,
+                                                           const std::string& title,
+                                                           const std::string&) {
+  return StartPdfDocument(file, title, PdfPaper{});
 }
 
 }  // namespace ventro

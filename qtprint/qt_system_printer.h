@@ -11,6 +11,10 @@ class QtSystemPrinter : public Printer {
   // there is no such printer (or no default).
   std::unique_ptr<PrintCanvas> StartDocument(const std::string& printer, const std::string& title,
                                              const std::string& kind) override;
+  // Through the PDF writer, on receipt paper.
+  std::unique_ptr<PrintCanvas> StartPdfFile(const std::filesystem::path& file,
+                                            const std::string& title,
+                                            const std::string& kind) override;
 };
 
 }  // namespace ventro

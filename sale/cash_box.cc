@@ -20,7 +20,7 @@ Dialog CashBox(double due) {
   dialog.Add(total);
   DialogField amount =
       TextField("amount", "Tendered (in cents, no decimal point)", "", kAmountDigits);
-  amount.kind = FieldKind::kNumber;
+  amount.kind = FieldKind::kCents;
   dialog.Add(amount);
   DialogField change = TextField("change", "Change", ChangeText(std::nullopt, due), 0);
   change.kind = FieldKind::kReadOnly;
@@ -50,7 +50,10 @@ std::array<double, 3> QuickAmounts(double due) {
 }
 
 std::optional<double> TypedCents(std::string_view typed) {
-  if (typed.empty()) return std::nullopt;
+  // A point or sign typed among the cents would be read as a different amount.
+  if (typed.empty() || typed.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
   std::string text(typed);
   if (text.size() < 2) {
     text = "0.0" + text;

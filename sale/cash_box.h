@@ -25,7 +25,7 @@ struct Tendered {
 std::array<double, 3> QuickAmounts(double due);
 
 // Typed cents as an amount: a decimal point goes before the last two digits ("1234" is 12.34,
-// "5" is 0.05). Nothing for an empty text.
+// "5" is 0.05). Nothing for an empty text or one holding anything but digits.
 std::optional<double> TypedCents(std::string_view typed);
 
 // Whole cents of an amount (the integer part of amount x 100 printed to two decimals); 0 for

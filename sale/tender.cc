@@ -70,7 +70,7 @@ std::optional<SplitParts> AskSplit(Ui& ui, double total) {
   dialog.title = "Split payment";
   dialog.Add(ReadOnly("total", "Total", FormatAmount(total)));
   DialogField cash = TextField("cash", "Cash (in cents, no decimal point)", "", 9);
-  cash.kind = FieldKind::kNumber;
+  cash.kind = FieldKind::kCents;
   dialog.Add(cash);
   dialog.Add(ChoiceField("rest", "Rest by", {"CH", "EFT"}, 1));
   for (;;) {

@@ -1,7 +1,9 @@
 // ventro-script [--clock "YYYY-MM-DD HH:MM"] [--print-dir DIR] SCRIPT
 // Runs the program headless on its data folder, with the user's part played by SCRIPT.
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -9,6 +11,7 @@
 #ifdef VENTRO_PRINT_PDF
 #include <QGuiApplication>
 
+#include "qtprint/pdf_file.h"
 #include "qtprint/pdf_folder_printer.h"
 #endif
 
@@ -39,6 +42,25 @@ std::unique_ptr<ventro::Printer> PdfPrinter(const std::string& folder) {
         if (ok) std::cout << ventro::script::PrintedLine(kind, printer, file) << std::endl;
       });
 }
+
+// Documents noted in the transcript, but a PDF file the script names is written: Qt, which
+// draws it, is started for the first one.
+class TranscriptPdfPrinter : public ventro::script::TranscriptPrinter {
+ public:
+  TranscriptPdfPrinter(std::ostream& transcript, std::function<void()> start_qt)
+      : TranscriptPrinter(transcript), start_qt_(std::move(start_qt)) {}
+  std::unique_ptr<ventro::PrintCanvas> StartPdfFile(const std::filesystem::path& file,
+                                                    const std::string& title,
+                                                    const std::string& kind) override {
+    start_qt_();
+    return ventro::StartPdfDocument(file, title, ventro::PdfPaper{}, [kind, file](bool ok) {
+      if (ok) std::cout << ventro::script::PrintedLine(kind, "", file.string()) << std::endl;
+    });
+  }
+
+ private:
+  std::function<void()> start_qt_;
+};
 #endif
 
 }  // namespace
@@ -69,10 +91,12 @@ int main(int argc, char** argv) {
 #ifdef VENTRO_PRINT_PDF
   // PDF files are drawn with Qt, which needs an application object; no window is shown.
   std::unique_ptr<QGuiApplication> application;
-  if (!print_dir.empty()) {
+  auto start_qt = [&application, &argc, argv] {
+    if (application) return;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     application = std::make_unique<QGuiApplication>(argc, argv);
-  }
+  };
+  if (!print_dir.empty()) start_qt();
 #else
   if (!print_dir.empty()) {
     std::cerr << "ventro-script: --print-dir needs a build with Qt (VENTRO_BUILD_QT=ON)\n";
@@ -101,15 +125,18 @@ int main(int argc, char** argv) {
   StdFiles files;
   PosixPorts ports(DefaultDataFolder() / kPortMappingFileName);
   CupsRawPrinter raw_printer;
-  std::unique_ptr<Printer> printer = std::make_unique<TranscriptPrinter>(std::cout);
 #ifdef VENTRO_PRINT_PDF
-  if (!print_dir.empty()) printer = PdfPrinter(print_dir);
+  std::unique_ptr<Printer> printer =
+      print_dir.empty() ? std::make_unique<TranscriptPdfPrinter>(std::cout, start_qt)
+                        : PdfPrinter(print_dir);
+#else
+  std::unique_ptr<Printer> printer = std::make_unique<TranscriptPrinter>(std::cout);
 #endif
   Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, *printer};
   ScriptHost host(std::move(lines), ui, clock, std::cout);
   if (!host.RunLeadingSetup()) return 2;
 
-  StartOptions options{DefaultDataFolder(), ProgramFolder(argv[0])};
+  StartOptions options{DefaultDataFolder(), StarterFolder(ProgramFolder(argv[0]))};
   int status = WinMain(platform, host, options);
   if (host.failed()) return 2;
   return status;

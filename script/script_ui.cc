@@ -11,6 +11,10 @@ namespace {
 
 std::string Shown(const std::string& cp1252) { return Quote(Cp1252ToUtf8(cp1252)); }
 
+// A password as the window shows it: one mark a character, so a transcript kept as a record
+// of the run holds no clerk's password.
+std::string Masked(size_t length) { return Quote(std::string(length, '*')); }
+
 // The values a dialog shows, as the transcript prints them.
 std::string ShownValues(const Dialog& dialog) {
   std::string out;
@@ -25,6 +29,9 @@ std::string ShownValues(const Dialog& dialog) {
         out += field.choice >= 0 && field.choice < static_cast<int>(field.options.size())
                    ? Shown(field.options[static_cast<size_t>(field.choice)])
                    : "\"\"";
+        break;
+      case FieldKind::kPassword:
+        out += Masked(field.text.size());
         break;
       default:
         out += Shown(field.text);
@@ -116,6 +123,15 @@ void ScriptUi::ApplyValue(Dialog& dialog, const std::string& key, const std::str
       field->choice = found;
       break;
     }
+    case FieldKind::kCents:
+      // The window refuses anything but digits here; a script saying "12.50" means an amount
+      // the core would read differently, so the run stops rather than guess.
+      if (value.find_first_not_of("0123456789") != std::string::npos) {
+        Fail("dialog " + dialog.name + " field " + key + " takes digits only (cents), not " +
+             Quote(value));
+      }
+      field->text = value.substr(0, field->max_length > 0 ? field->max_length : value.size());
+      break;
     default: {
       // The field takes what its control would: Windows-1252, cut to its length.
       std::string text = Utf8ToCp1252(value);
@@ -139,7 +155,8 @@ bool ScriptUi::RunDialog(Dialog& dialog) {
   std::string given;
   for (const auto& [key, value] : answer.values) {
     ApplyValue(dialog, key, value);
-    given += " " + key + "=" + Quote(value);
+    const bool password = dialog.Field(key).kind == FieldKind::kPassword;
+    given += " " + key + "=" + (password ? Masked(Utf8ToCp1252(value).size()) : Quote(value));
   }
   dialog.pressed = dialog.buttons.empty() ? "" : dialog.buttons.front();
   for (const auto& button : answer.buttons) {
@@ -176,6 +193,17 @@ bool ScriptUi::Edit2Box(const std::string& title, const std::string& group, std:
   if (!RunDialog(dialog)) return false;
   text = UpperCp1252(dialog.Field("text").text);
   return true;
+}
+
+std::optional<std::filesystem::path> ScriptUi::SaveFileName(const std::string& title,
+                                                            const std::string&,
+                                                            const std::string& suggested) {
+  Dialog dialog;
+  dialog.name = "SAVEFILE";
+  dialog.title = title;
+  dialog.Add(TextField("path", "File name", suggested, 0));
+  if (!RunDialog(dialog) || dialog.Field("path").text.empty()) return std::nullopt;
+  return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
 }
 
 std::optional<int> ScriptUi::SelectFromList(const std::string& name, const std::string& title,

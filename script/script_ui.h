@@ -34,6 +34,10 @@ class ScriptUi : public Ui {
   std::optional<int> SelectFromList(const std::string& name, const std::string& title,
                                     const std::vector<std::string>& items, int selected) override;
   bool RunDialog(Dialog& dialog) override;
+  // Answered as the dialog "SAVEFILE" with its field `path`.
+  std::optional<std::filesystem::path> SaveFileName(const std::string& title,
+                                                    const std::string& filter,
+                                                    const std::string& suggested) override;
   ScreenSize DesktopSize() override { return {1024, 768}; }
 
  private:

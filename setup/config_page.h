@@ -1,7 +1,7 @@
 // A page of the "Configuration" sheet: a pair of functions, one adding the page's fields to
 // the sheet's dialog and one copying them back into the settings record. The sheet runs every
-// page's build in order, tags the fields with the page's name, and applies every page on OK
-// and on its "Apply" button.
+// page's build in order, tags the fields and actions it adds with the page's name, and applies
+// every page on OK and on its "Apply" button.
 #pragma once
 
 #include <functional>

@@ -38,8 +38,13 @@ void RunConfigurationSheet(Ui& ui, const LocalTime& today, SettingsRecord& setti
   dialog.actions = {"Apply"};
   for (const ConfigPage& page : pages) {
     size_t first = dialog.fields.size();
+    size_t first_action = dialog.actions.size();
     page.build(context, settings, dialog);
     for (size_t i = first; i < dialog.fields.size(); ++i) dialog.fields[i].page = page.name;
+    // A page's own actions (the pole page's "Preview") are shown on that page only.
+    for (size_t i = first_action; i < dialog.actions.size(); ++i) {
+      dialog.action_pages[dialog.actions[i]] = page.name;
+    }
   }
   dialog.on_change = [&](Dialog& d, const std::string& key) {
     if (key == "Apply") {

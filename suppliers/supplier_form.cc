@@ -56,6 +56,7 @@ Dialog BuildForm(const SupplierRecord& record, SupplierFormMode mode, const std:
                                               (record.*form_field.get)(), form_field.max_length));
     if (view) field.kind = FieldKind::kReadOnly;
   }
+  if (!view) dialog.focus = "name";  // the number is proposed; the name is typed first
   return dialog;
 }
 

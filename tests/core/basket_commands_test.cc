@@ -194,22 +194,24 @@ TEST_F(QuickSelectTest, CategoriesFillThePageInNumberOrderAndPageBothWays) {
   EXPECT_EQ(TextOf(v->sale.quick_select[1].picture), "m3.bmp");
   EXPECT_EQ(TextOf(v->sale.quick_select[2].picture), "STOCK1.bmp");
 
-  DispatchCommand(*v, 2456);
+  DispatchCommand(*v, ToInt(Command::kQuickSelectForward));
   EXPECT_EQ(Page(), (std::vector<int64_t>{21, 22, 23, 25, 26, 27, 29, 30, 31, 33, 34, 35, 37, 38}));
-  DispatchCommand(*v, 2456);
+  DispatchCommand(*v, ToInt(Command::kQuickSelectForward));
   EXPECT_EQ(Page(), (std::vector<int64_t>{39, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  DispatchCommand(*v, 2456);  // the last slot is empty: nothing to page to
+  DispatchCommand(
+      *v, ToInt(Command::kQuickSelectForward));  // the last slot is empty: nothing to page to
   EXPECT_EQ(Page()[0], 39);
 
-  DispatchCommand(*v, 2453);
-  DispatchCommand(*v, 2453);
+  DispatchCommand(*v, ToInt(Command::kQuickSelectBack));
+  DispatchCommand(*v, ToInt(Command::kQuickSelectBack));
   EXPECT_EQ(Page(), (std::vector<int64_t>{1, 3, 5, 6, 7, 9, 10, 11, 13, 14, 15, 17, 18, 19}));
-  DispatchCommand(*v, 2453);  // nothing before the first item: the page stays
+  DispatchCommand(
+      *v, ToInt(Command::kQuickSelectBack));  // nothing before the first item: the page stays
   EXPECT_EQ(Page()[0], 1);
 
   DispatchCommand(*v, 2504);  // category 4 is empty
   EXPECT_EQ(Page(), std::vector<int64_t>(14, 0));
-  DispatchCommand(*v, 2454);  // "ALL"
+  DispatchCommand(*v, ToInt(Command::kEveryCategory));  // "ALL"
   EXPECT_EQ(Page()[1], 3);
   EXPECT_EQ(Page()[13], 15);
 }
@@ -219,9 +221,9 @@ TEST_F(QuickSelectTest, PressingASlotSellsItsItemUnlessAPaymentIsRunning) {
   DispatchCommand(*v, 2701);
   EXPECT_EQ(basket().item_number[0], 3);
   v->sale.payment_in_progress = true;
-  DispatchCommand(*v, 2700);
+  DispatchCommand(*v, ToInt(Command::kQuickSelectFirst));
   v->sale.payment_in_progress = false;
-  DispatchCommand(*v, 2759);  // beyond the page shown
+  DispatchCommand(*v, ToInt(Command::kQuickSelectLast));  // beyond the page shown
   EXPECT_EQ(basket().line_count, 1);
   std::filesystem::remove(dir.path() / "inventory.dat");
   DispatchCommand(*v, 2505);

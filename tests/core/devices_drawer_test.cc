@@ -132,13 +132,13 @@ TEST_F(Drawer, OpenDrawerCommandLogsTheTillOpenedOnlyWhenTheDrawerOpened) {
   Path log = DayTextLogPath(dir.path(), p.clock.now);
 
   p.raw_printer.reachable = false;
-  DispatchCommand(ventro, 2410);
+  DispatchCommand(ventro, ToInt(Command::kOpenDrawer));
   EXPECT_EQ(p.ui.MessageTexts(),
             std::vector<std::string>{"Unable to open printer for till drawer"});
   EXPECT_FALSE(p.files.Exists(log));
 
   p.raw_printer.reachable = true;
-  DispatchCommand(ventro, 2410);
+  DispatchCommand(ventro, ToInt(Command::kOpenDrawer));
   ASSERT_EQ(p.raw_printer.jobs.size(), 1u);
   EXPECT_EQ(p.raw_printer.jobs[0].bytes, "\x1b\x70\x00\x19\xfa"s);
   EXPECT_EQ(p.files.ReadAll(log).value_or(""), "\r\n09:30 06/12/2026  Till opened.\r\n");

@@ -53,7 +53,7 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
   p.ui.dialog_answers.push_back([](Dialog& d) {
     EXPECT_EQ(d.name, "Print");
     EXPECT_EQ(d.Field("printer").options,
-              (std::vector<std::string>{"Default", "Receipt", "Kitchen"}));
+              (std::vector<std::string>{"Default", "Receipt", "Kitchen", "PDF file"}));
     d.Field("printer").choice = 2;
     d.Field("copies").text = "2";
     return true;
@@ -84,6 +84,28 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
   EXPECT_EQ(Printed(),
             (std::vector<std::string>{"receipt Receipt", "receipt", "kitchen", "kitchen Kitchen"}));
   EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
+}
+
+TEST_F(PrintJobTest, PdfFileSavesOneCopyWhereTheUserChoseOrNothingWhenCancelled) {
+  v().settings.set_print_confirm(1);
+  auto choose_pdf = [](Dialog& d) {
+    d.Field("printer").choice = static_cast<int>(d.Field("printer").options.size()) - 1;
+    d.Field("copies").text = "3";
+    return true;
+  };
+  p.ui.dialog_answers.push_back(choose_pdf);
+  p.ui.save_answers.push_back(Path("/somewhere/sale.pdf"));
+  PrintSummaryReceipt();
+  ASSERT_EQ(p.printer.documents.size(), 1u);
+  EXPECT_EQ(p.printer.last().pdf_file, Path("/somewhere/sale.pdf"));
+  EXPECT_EQ(p.printer.last().kind, "receipt");
+  EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"Print", "SAVEFILE"}));
+
+  // The file chooser cancelled: nothing printed anywhere.
+  p.ui.dialog_answers.push_back(choose_pdf);
+  p.ui.save_answers.push_back(std::nullopt);
+  PrintSummaryReceipt();
+  EXPECT_EQ(p.printer.documents.size(), 1u);
 }
 
 TEST_F(PrintJobTest, PrinterFailuresAreShown) {

@@ -2,6 +2,7 @@
 // whose size, resolution and font metrics the test chooses.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ struct DrawnItem {
 
 struct RecordedDocument {
   std::string printer;
+  std::filesystem::path pdf_file;  // a document saved as a PDF file rather than printed
   std::string title;
   std::string kind;
   std::vector<PrintFont> fonts;  // every font selected, in order
@@ -116,6 +118,14 @@ class RecordingPrinter : public Printer {
     documents.back()->title = title;
     documents.back()->kind = kind;
     return std::make_unique<RecordingCanvas>(*documents.back(), device);
+  }
+
+  std::unique_ptr<PrintCanvas> StartPdfFile(const std::filesystem::path& file,
+                                            const std::string& title,
+                                            const std::string& kind) override {
+    auto canvas = StartDocument("", title, kind);
+    if (canvas) documents.back()->pdf_file = file;
+    return canvas;
   }
 
   const RecordedDocument& last() const { return *documents.back(); }

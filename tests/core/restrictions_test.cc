@@ -31,13 +31,13 @@ class RestrictionsTest : public ::testing::Test {
       d.pressed = "OK";
       return true;
     });
-    DispatchCommand(v, 2457);
+    DispatchCommand(v, ToInt(Command::kSignOn));
     ASSERT_EQ(v.settings.signed_on_clerk(), clerk);
   }
   // Runs "PASSWORD CONTROL" answered by `answer` (true for OK).
   void RunUserControl(std::function<bool(Dialog&)> answer) {
     p.ui.dialog_answers.push_back(std::move(answer));
-    DispatchCommand(v, 1063);
+    DispatchCommand(v, ToInt(Command::kUserControl));
   }
 
   test::TestPlatform p;
@@ -85,23 +85,23 @@ TEST_F(RestrictionsTest, ClerkThreeIsRefusedEachGuardedCommandByItsFlag) {
 
 TEST_F(RestrictionsTest, RefusedCommandsAreSilentExceptOperatorSetup) {
   SignOn(3);
-  DispatchCommand(v, 1053);  // configuration: controlled
+  DispatchCommand(v, ToInt(Command::kConfiguration));  // configuration: controlled
   EXPECT_TRUE(p.ui.messages.empty());
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"pasbox"});
 
   // Even with every flag free, "Operator setup" is for the administrator and the manager.
   v.settings.set_configuration_free(2);
-  DispatchCommand(v, 3025);
-  DispatchCommand(v, 1063);  // user control: does nothing for clerk 3
+  DispatchCommand(v, ToInt(Command::kOperatorSetup));
+  DispatchCommand(v, ToInt(Command::kUserControl));  // user control: does nothing for clerk 3
   EXPECT_EQ(p.ui.messages,
             (std::vector<ShownMessage>{{"Restricted access", "Administrator or manager"}}));
   p.ui.dialog_answers.push_back([](Dialog&) { return false; });
-  DispatchCommand(v, 1053);
+  DispatchCommand(v, ToInt(Command::kConfiguration));
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"pasbox", "Configuration"}));
 
   SignOn(2);
   p.ui.edit_answers = {std::nullopt};
-  DispatchCommand(v, 3025);
+  DispatchCommand(v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(p.ui.dialogs_run.back(), "EDITBOX");
 }
 

@@ -45,6 +45,30 @@ class ScriptTest : public ::testing::Test {
   StdFiles files;
 };
 
+TEST_F(ScriptTest, PasswordsAreMaskedInTheTranscriptAsTheWindowShowsThem) {
+  RunResult run = Run(std::string(kSignOn) +
+                          "answer EDITBOX text=3 OK\n"
+                          "answer PASBO2 name=JO available=on password=4711 reenter=4711 OK\n"
+                          "command 3025\n"
+                          "answer EDITBOX text=3 OK\n"
+                          "answer PASBO2 Cancel\n"
+                          "command 3025\n"
+                          "answer pasbox clerk=3 password=4711 OK\n"
+                          "command 2457\n"
+                          "dump title\n",
+                      "--clock \"2026-12-06 09:30\"");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript.find("4711"), std::string::npos) << run.transcript;
+  EXPECT_NE(run.transcript.find("=> name=\"JO\" available=\"on\" password=\"****\" "
+                                "reenter=\"****\" OK"),
+            std::string::npos)
+      << run.transcript;
+  // The stored password is shown masked when the dialog opens again.
+  EXPECT_NE(run.transcript.find("password=\"****\" reenter=\"****\" =>"), std::string::npos)
+      << run.transcript;
+  EXPECT_NE(run.transcript.find("Assoc: 3, JO"), std::string::npos) << run.transcript;
+}
+
 TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
   RunResult run = Run(std::string(kSignOn) +
                           "# a new supplier takes the free slot of the first run\n"

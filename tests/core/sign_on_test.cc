@@ -50,7 +50,7 @@ class SignOnTest : public ::testing::Test {
       return true;
     });
   }
-  void SignOn() { DispatchCommand(*v, 2457); }
+  void SignOn() { DispatchCommand(*v, ToInt(Command::kSignOn)); }
   std::string DayLog() { return p.files.ReadAll(v->paths.folder / "2026/12/6.txt").value_or(""); }
 
   test::TestPlatform p;
@@ -69,6 +69,7 @@ TEST_F(SignOnTest, ANewInstallationSignsClerkOneOnWithAnEmptyPasswordAndLogsIt) 
   EXPECT_EQ(shown.Field("clerk").text, "1");
   EXPECT_EQ(shown.Field("name").text, "Administrator");
   EXPECT_EQ(shown.Field("password").kind, FieldKind::kPassword);
+  EXPECT_EQ(shown.focus, "password");
   EXPECT_EQ(shown.buttons, (std::vector<std::string>{"OK", "Exit"}));
 
   EXPECT_EQ(v->settings.signed_on_clerk(), 1);
@@ -203,7 +204,7 @@ TEST_F(SignOnTest, OperatorSetupAsksForAClerkNumberFromOneTo99) {
   AnswerLogOn({});
   SignOn();
   p.ui.edit_answers = {"0", "100", "ABC", std::nullopt};
-  for (int k = 0; k < 4; ++k) DispatchCommand(*v, 3025);
+  for (int k = 0; k < 4; ++k) DispatchCommand(*v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(p.ui.MessageTexts(),
             (std::vector<std::string>{"Outside range", "Outside range", "Outside range"}));
   EXPECT_EQ(p.ui.dialogs_run,
@@ -230,7 +231,7 @@ TEST_F(SignOnTest, ClerkSetupKeepsTheDialogOpenUntilNameAndPasswordsPass) {
     d.Field("reenter").text = "87654321";
   });
   AnswerClerk([](Dialog& d) { d.Field("reenter").text = "12345678"; });
-  DispatchCommand(*v, 3025);
+  DispatchCommand(*v, ToInt(Command::kOperatorSetup));
 
   EXPECT_EQ(shown.Field("user").text, "User: 4");
   EXPECT_EQ(shown.Field("name").text, "Clerk 4");
@@ -254,7 +255,7 @@ TEST_F(SignOnTest, AnUnavailableClerkKeepsThePasswordAndAReturningOneTakesTheTyp
     d.Field("available").checked = false;
     d.Field("password").text = "9";  // ignored, and so is the mismatch
   });
-  DispatchCommand(*v, 3025);
+  DispatchCommand(*v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(v->settings.clerk_availability(5), 2);
   EXPECT_EQ(v->settings.clerk_password(5), "42");
 
@@ -263,7 +264,7 @@ TEST_F(SignOnTest, AnUnavailableClerkKeepsThePasswordAndAReturningOneTakesTheTyp
     d.Field("password").text = "";
     d.Field("reenter").text = "";
   });
-  DispatchCommand(*v, 3025);
+  DispatchCommand(*v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(v->settings.clerk_availability(5), 0);
   EXPECT_EQ(v->settings.clerk_password(5), "");
   EXPECT_EQ(p.ui.MessageTexts(), (std::vector<std::string>{"Amended", "Amended"}));
@@ -278,7 +279,7 @@ TEST_F(SignOnTest, TheAdministratorCannotBeMadeUnavailableAndCancelChangesNothin
     d.Field("available").checked = false;  // as a script could not, but a stale value might
     d.Field("password").text = d.Field("reenter").text = "77";
   });
-  DispatchCommand(*v, 3025);
+  DispatchCommand(*v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(v->settings.clerk_availability(1), 0);
   EXPECT_EQ(v->settings.clerk_password(1), "77");
 
@@ -286,7 +287,7 @@ TEST_F(SignOnTest, TheAdministratorCannotBeMadeUnavailableAndCancelChangesNothin
     d.Field("name").text = "Boss";
     return false;
   });
-  DispatchCommand(*v, 3025);
+  DispatchCommand(*v, ToInt(Command::kOperatorSetup));
   EXPECT_EQ(v->settings.clerk_name(2), "Manager");
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Amended"});
 }

@@ -71,14 +71,14 @@ TEST_F(SimpleCommandsTest, PrinterFontSizeStoresLinesWithinTheSliderOrZeroForThe
 
 TEST_F(SimpleCommandsTest, IndentListingsAsksWhenClearAndClearsWhenSet) {
   p.ui.edit_answers = {"41", "1O", "12"};
-  for (int k = 0; k < 3; ++k) DispatchCommand(v, 3021);
+  for (int k = 0; k < 3; ++k) DispatchCommand(v, ToInt(Command::kIndentListings));
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Outside range"},
                                                       {"Problem", "Outside range"},
                                                       {"Indent set to", "12"}}));
   EXPECT_EQ(v.settings.listing_indent(), 12);
   EXPECT_TRUE(IsMenuEntryChecked(v, 3021));
 
-  DispatchCommand(v, 3021);  // set: cleared without a prompt
+  DispatchCommand(v, ToInt(Command::kIndentListings));  // set: cleared without a prompt
   EXPECT_EQ(v.settings.listing_indent(), 0);
   EXPECT_FALSE(IsMenuEntryChecked(v, 3021));
   EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
@@ -87,17 +87,17 @@ TEST_F(SimpleCommandsTest, IndentListingsAsksWhenClearAndClearsWhenSet) {
 TEST_F(SimpleCommandsTest, SoundsAndButtonTipsToggleWithTheirCheckMarks) {
   EXPECT_TRUE(IsMenuEntryChecked(v, 3024));
   EXPECT_TRUE(IsMenuEntryChecked(v, 3017));
-  DispatchCommand(v, 3024);
-  DispatchCommand(v, 3017);
+  DispatchCommand(v, ToInt(Command::kSoundEffects));
+  DispatchCommand(v, ToInt(Command::kButtonTips));
   EXPECT_FALSE(IsMenuEntryChecked(v, 3024));
   EXPECT_FALSE(IsMenuEntryChecked(v, 3017));
   EXPECT_GT(host.screen_changes, 0);  // the tooltips change at once
-  DispatchCommand(v, 3024);
+  DispatchCommand(v, ToInt(Command::kSoundEffects));
   EXPECT_EQ(v.settings.sounds_off(), 0);
 }
 
 TEST_F(SimpleCommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
-  DispatchCommand(v, 1098);
+  DispatchCommand(v, ToInt(Command::kHelpContents));
   EXPECT_TRUE(p.shell.opened.empty());
   EXPECT_EQ(p.ui.messages,
             (std::vector<ShownMessage>{{"Problem", "Unable to open the help file ventro.htm"}}));
@@ -105,7 +105,7 @@ TEST_F(SimpleCommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
   // The build puts the real page beside the programs.
   EXPECT_TRUE(p.files.Exists(Path(VENTRO_STARTER_DIR) / "ventro.htm"));
   std::ofstream(dir.path() / "ventro.htm") << "<html></html>";
-  DispatchCommand(v, 1098);
+  DispatchCommand(v, ToInt(Command::kHelpContents));
   EXPECT_EQ(p.shell.opened, std::vector<std::string>{(dir.path() / "ventro.htm").string()});
 }
 
@@ -167,17 +167,17 @@ TEST_F(SimpleCommandsTest, CalendarShowsTheMonthWithTodayMarkedAndMovesByMonths)
     EXPECT_EQ(d.Field("week5").text, "  29  30");
     return true;
   });
-  DispatchCommand(v, 3006);
+  DispatchCommand(v, ToInt(Command::kCalendar));
 }
 
 TEST_F(SimpleCommandsTest, KeypadEditsTheEntryTextUnlessTheDiscountDialogHasIt) {
   for (int id : {2431, 2432, 2430, 2439}) DispatchCommand(v, id);
   EXPECT_EQ(v.screen.entry_text, "1209");
-  DispatchCommand(v, 2441);
+  DispatchCommand(v, ToInt(Command::kKeypadCE));
   EXPECT_EQ(v.screen.entry_text, "120");
-  DispatchCommand(v, 2440);
+  DispatchCommand(v, ToInt(Command::kKeypadCA));
   EXPECT_EQ(v.screen.entry_text, "");
-  DispatchCommand(v, 2441);  // nothing left to remove
+  DispatchCommand(v, ToInt(Command::kKeypadCE));  // nothing left to remove
   EXPECT_EQ(v.screen.entry_text, "");
 
   v.screen.entry_mode = kEntryModeDiscount;

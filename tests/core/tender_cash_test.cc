@@ -30,6 +30,12 @@ TEST(CashBoxTest, TypedCentsAndTheLiveChange) {
   EXPECT_EQ(TypedCents("5"), 0.05);
   EXPECT_EQ(TypedCents("50"), 0.50);
   EXPECT_EQ(TypedCents(""), std::nullopt);
+  // A point or sign among the cents is refused, never read as another amount ("12.50" was
+  // once 12.00, short-changing the customer 0.50).
+  EXPECT_EQ(TypedCents("12.50"), std::nullopt);
+  EXPECT_EQ(TypedCents("12,50"), std::nullopt);
+  EXPECT_EQ(TypedCents("-500"), std::nullopt);
+  EXPECT_EQ(ChangeText(TypedCents("12.50"), 10.00), "");
   EXPECT_EQ(ChangeText(TypedCents("1229"), 12.30), "");
   EXPECT_EQ(ChangeText(TypedCents("1230"), 12.30), "0.00");
   EXPECT_EQ(ChangeText(TypedCents("2000"), 12.30), "7.70");
@@ -103,6 +109,25 @@ TEST_F(CashTest, TooLittleKeepsTheBoxOpenAndQuickAndExactAmountsClose) {
   EXPECT_EQ(summary.Field("tendered").text, "12.30");
   EXPECT_EQ(summary.Field("change").text, "0.00");
   EXPECT_EQ(Sales().size(), 2100u);
+}
+
+TEST_F(CashTest, TheCashFieldsAreTypedInCents) {
+  Dialog cash_box;
+  p.ui.dialog_answers.push_back([&cash_box](Dialog& d) {
+    cash_box = d;
+    d.pressed = "Cancel";
+    return false;
+  });
+  PayCash(session());
+  Dialog split;
+  p.ui.dialog_answers.push_back([&split](Dialog& d) {
+    split = d;
+    d.pressed = "Cancel";
+    return false;
+  });
+  PaySplit(session());
+  EXPECT_EQ(cash_box.Field("amount").kind, FieldKind::kCents);
+  EXPECT_EQ(split.Field("cash").kind, FieldKind::kCents);
 }
 
 TEST_F(CashTest, CancelOrAnEmptyBasketChangesNothing) {

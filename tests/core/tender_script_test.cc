@@ -105,5 +105,18 @@ TEST_F(TenderScriptTest, CardWithConfirmedCashBackAndASplitByQuickAmount) {
   EXPECT_NE(Read("2026/12/6.txt").find("Cash: 0.50  CH: 0.35  EFT: 0.00\r\n"), std::string::npos);
 }
 
+TEST_F(TenderScriptTest, ACentsFieldGivenAPointStopsTheRunNamingTheField) {
+  std::string transcript =
+      Run("type 9\nkey Enter\n"
+          "answer CASHBOX amount=12.50 OK\n"
+          "command 2459\n",
+          2);
+  EXPECT_NE(transcript.find("dialog CASHBOX field amount takes digits only (cents), not "
+                            "\"12.50\""),
+            std::string::npos)
+      << transcript;
+  EXPECT_EQ(Read("2026/12/6/saleslog.dat"), "<missing>");
+}
+
 }  // namespace
 }  // namespace ventro

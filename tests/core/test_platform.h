@@ -40,6 +40,7 @@ class FakeUi : public Ui {
   std::deque<std::optional<std::string>> edit_answers;  // nullopt cancels
   std::deque<std::optional<int>> list_answers;
   std::deque<std::function<bool(Dialog&)>> dialog_answers;  // fills the dialog, true for OK
+  std::deque<std::optional<Path>> save_answers;             // nullopt cancels
 
   ScreenSize desktop{1024, 768};
 
@@ -67,6 +68,14 @@ class FakeUi : public Ui {
     if (list_answers.empty()) return std::nullopt;
     auto answer = list_answers.front();
     list_answers.pop_front();
+    return answer;
+  }
+  std::optional<Path> SaveFileName(const std::string&, const std::string&,
+                                   const std::string&) override {
+    dialogs_run.push_back("SAVEFILE");
+    if (save_answers.empty()) return std::nullopt;
+    auto answer = save_answers.front();
+    save_answers.pop_front();
     return answer;
   }
   bool RunDialog(Dialog& dialog) override {

@@ -123,6 +123,26 @@ class PrintDocumentsTest : public QObject {
     QVERIFY(!HasLine(two, "Description Qty Price Amount"));
   }
 
+  void pdfFileInThePrintDialogSavesWhereTheUserPicks() {
+    const QString pdf = work_->filePath("my receipt.pdf");
+    const Output run = RunScript(QString(kSignOn) +
+                                     "answer Configuration omit_confirm=off OK\n"
+                                     "command 1053\n" +
+                                     kSale +
+                                     "answer CASHBOX amount=2000 OK\n"
+                                     "answer TENBOX \"&Standard receipt\" OK\n"
+                                     "answer Print printer=\"PDF file\" OK\n"
+                                     "answer SAVEFILE path=\"" +
+                                     pdf + "\" OK\n" + "command 2459\n",
+                                 false);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed receipt file=" + pdf), qPrintable(run.text));
+    const QList<QStringList> lines = PdfLines(pdf);
+    for (const char* line : {"Receipt: 1", "Total: $17.96", "Payment: Cash"}) {
+      QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+  }
+
   void splitAndCashBackPaymentLines() {
     const Output run = RunScript(QString(kSignOn) + kSale +
                                  "answer SPLIT cash=1000 OK\n"
