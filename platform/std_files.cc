@@ -54,6 +54,17 @@ class StdFile : public File {
 #endif
   }
 
+  bool Sync() override {
+    if (std::fflush(file_) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(file_)) == 0;
+#elif defined(__APPLE__)
+    return fsync(fileno(file_)) == 0;
+#else
+    return fdatasync(fileno(file_)) == 0;
+#endif
+  }
+
  private:
   std::FILE* file_;
 };
@@ -144,6 +155,12 @@ bool StdFiles::IsReadableDirectory(const Path& path) {
   std::error_code error;
   std::filesystem::directory_iterator it(path, error);
   return !error;
+}
+
+bool StdFiles::Remove(const Path& path) {
+  std::error_code error;
+  std::filesystem::remove(path, error);
+  return !std::filesystem::exists(path, error) && !error;
 }
 
 }  // namespace ventro
