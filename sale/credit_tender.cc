@@ -110,19 +110,16 @@ void PayOnCustomerCredit(Ventro& ventro) {
     customer.set_balance(RoundToCents(customer.balance() + total));
     basket.totals.balance_after = customer.balance();
   }
-  if (!customers.WriteBack(ui, files)) {
+  // The customer's record changes in the same change as the sale, so that neither is on the
+  // disk without the other.
+  const CustomerUpdate update{*position, customer};
+  if (!RecordTransaction(ventro, &update)) {
     customer = original;
     basket = unpaid;
     return;
   }
-
   ShowCommittedSummary(ventro, {total, 0});
-  if (!CommitTransaction(ventro)) {
-    customer = original;
-    customers.WriteAt(files, *position, original.data());
-    basket = unpaid;
-    return;
-  }
+  ClearCommittedBasket(ventro);
   if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
 }
 

@@ -154,8 +154,10 @@ bool CompletePayment(Ventro& ventro, std::string_view payment_type, const Tender
   ventro.sale.payment_in_progress = false;
   StampBasket(ventro);
   SetText(ventro.sale.basket.texts.payment_type, payment_type);
+  // The sale is on the disk before the drawer opens or the summary says it is committed.
+  if (!RecordTransaction(ventro)) return false;
   ShowCommittedSummary(ventro, tendered);
-  if (!CommitTransaction(ventro)) return false;
+  ClearCommittedBasket(ventro);
   if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
   return true;
 }
