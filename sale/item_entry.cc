@@ -143,6 +143,12 @@ AddResult AddUnit(Ventro& ventro, int64_t number, AddMode mode, bool inside_bund
     return ExpandBundle(ventro, item);
   }
 
+  // A damaged record's prices are never summed into a sale.
+  if (!IsSaneAmount(item.retail_price()) || !IsSaneAmount(item.trade_price()) ||
+      !IsSaneAmount(item.cost_price())) {
+    Refuse(ventro, kProblem, kInvalidEntry);
+    return AddResult::kRefused;
+  }
   const int in_basket = CountLinesOf(basket, item.number());
   if (settings.permit_insufficient_stock() != kOn &&
       (item.quantity() < 1 || 1 + in_basket > item.quantity())) {
