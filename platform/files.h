@@ -60,6 +60,10 @@ class Files {
   virtual bool IsReadableDirectory(const Path& path) = 0;
   // Deletes a file; true when it is gone afterwards (also when it was never there).
   virtual bool Remove(const Path& path) = 0;
+  // Makes everything written to the file system holding `folder` reach the disk in one flush,
+  // cheaper than flushing several files one by one; false when the system cannot do that (the
+  // caller then flushes each file).
+  virtual bool SyncFileSystem(const Path& folder) = 0;
 };
 
 // The real file system.
@@ -74,6 +78,7 @@ class StdFiles : public Files {
   bool CopyFile(const Path& from, const Path& to) override;
   bool IsReadableDirectory(const Path& path) override;
   bool Remove(const Path& path) override;
+  bool SyncFileSystem(const Path& folder) override;
 };
 
 }  // namespace ventro

@@ -7,6 +7,7 @@
 #include <io.h>
 #define VENTRO_FSEEK _fseeki64
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #define VENTRO_FSEEK fseeko
 #endif
@@ -161,6 +162,18 @@ bool StdFiles::Remove(const Path& path) {
   std::error_code error;
   std::filesystem::remove(path, error);
   return !std::filesystem::exists(path, error) && !error;
+}
+
+bool StdFiles::SyncFileSystem([[maybe_unused]] const Path& folder) {
+#ifdef __linux__
+  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = syncfs(descriptor) == 0;
+  close(descriptor);
+  return synced;
+#else
+  return false;
+#endif
 }
 
 }  // namespace ventro

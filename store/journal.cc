@@ -90,8 +90,10 @@ class OpenFiles {
     if (!file) return nullptr;
     return (open_[path] = std::move(file)).get();
   }
-  // Flushes every file to the disk; the first that fails.
-  std::optional<Path> SyncAll() {
+  // Flushes every file to the disk, in one flush of the file system when there are several;
+  // the first that fails.
+  std::optional<Path> SyncAll(const Path& data_folder) {
+    if (open_.size() > 1 && files_.SyncFileSystem(data_folder)) return std::nullopt;
     for (auto& [path, file] : open_) {
       if (!file->Sync()) return path;
     }
@@ -293,7 +295,7 @@ ChangeResult MakeChange(Files& files, const Path& data_folder, const FileChange&
     File* file = open.Get(part.file, true);
     if (!file || !ApplyPart(*file, part)) failed = part.file;
   }
-  if (!failed) failed = open.SyncAll();
+  if (!failed) failed = open.SyncAll(data_folder);
   if (!failed) {
     open.CloseAll();
     // A journal that cannot be removed is applied once more at the next start, which gives
@@ -309,7 +311,7 @@ ChangeResult MakeChange(Files& files, const Path& data_folder, const FileChange&
     File* file = open.Get(parts[k].file, false);
     put_back = file && PutBack(*file, parts[k], before[k]) && put_back;
   }
-  put_back = !open.SyncAll() && put_back;
+  put_back = !open.SyncAll(data_folder) && put_back;
   open.CloseAll();
   for (size_t k = 0; k < applied; ++k) {
     if (!before[k].existed) put_back = files.Remove(parts[k].file) && put_back;
@@ -333,7 +335,7 @@ RecoveryResult RecoverJournal(Files& files, const Path& data_folder) {
     File* file = open.Get(part.file, part.kind != FileChange::Kind::kOverwrite);
     if (!file || !ApplyPart(*file, part)) return {Recovery::kFailed, part.file};
   }
-  if (std::optional<Path> failed = open.SyncAll()) return {Recovery::kFailed, *failed};
+  if (std::optional<Path> failed = open.SyncAll(data_folder)) return {Recovery::kFailed, *failed};
   open.CloseAll();
   if (!files.Remove(journal)) return {Recovery::kFailed, journal};
   return {Recovery::kCompleted, {}};

@@ -47,6 +47,9 @@ class CrashingFiles : public StdFiles {
     return Step() && StdFiles::CopyFile(from, to);
   }
   bool Remove(const Path& path) override { return Step() && StdFiles::Remove(path); }
+  bool SyncFileSystem(const Path& folder) override {
+    return Step() && StdFiles::SyncFileSystem(folder);
+  }
 
   // False once the run has ended; the operation that ends it is told so through `torn`.
   bool Step(bool* torn = nullptr) {
