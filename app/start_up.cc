@@ -1,5 +1,7 @@
 #include "app/start_up.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/format.h"
@@ -8,7 +10,9 @@
 #include "platform/tell.h"
 #include "records/supplier_record.h"
 #include "sale/quick_select.h"
+#include "sale/sales_log_record.h"
 #include "store/day_log.h"
+#include "store/journal.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -16,6 +20,7 @@ namespace {
 
 constexpr int32_t kHighestTransaction = 200'000'000;
 constexpr int32_t kEarliestYear = 2015;
+constexpr int32_t kFirstRunCategory = 14;
 
 void Fatal(Ventro& ventro, const std::string& text) {
   ventro.ui().Message("Fatal error", text, Icon::kError);
@@ -45,6 +50,28 @@ bool LoadMaster(Ventro& ventro, MasterFile& master) {
   if (status == LoadStatus::kOk) return true;
   Fatal(ventro, master.LoadFailureText(status));
   return false;
+}
+
+// A quick-select category: 0 to 17, or 18 for all.
+bool IsCategoryChoice(int64_t category) { return category >= 0 && category <= 18; }
+
+// The highest transaction number in this year's index and today's sales log; 0 when none.
+int64_t HighestLoggedTransaction(Files& files, const Path& folder, const LocalTime& now) {
+  int64_t highest = 0;
+  if (std::optional<std::string> year = files.ReadAll(YearFolder(folder, now) / "base.dat")) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(year->data());
+    for (size_t at = YearIndexRecord::kHeaderSize; at + YearIndexRecord::kSize <= year->size();
+         at += YearIndexRecord::kSize) {
+      highest = std::max<int64_t>(highest, GetI32(bytes + at));
+    }
+  }
+  if (std::optional<std::string> sales = files.ReadAll(DayFolder(folder, now) / "saleslog.dat")) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(sales->data());
+    for (size_t at = 0; at + SalesLogRecord::kSize <= sales->size(); at += SalesLogRecord::kSize) {
+      highest = std::max(highest, GetI64(bytes + at));
+    }
+  }
+  return highest;
 }
 
 void RaiseToEarliestYear(Date& date) {
@@ -89,10 +116,24 @@ bool dodemo(Ventro& ventro) {
 }
 
 int Opendata(Ventro& ventro) {
-  SettingsRecord& settings = ventro.settings;
-  if (!LoadSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
-    Fatal(ventro, "The configuration file is not present in Opendata.");
+  // A change that an ended run left half made is completed, or dropped when its journal is
+  // torn, before anything is read.
+  const RecoveryResult recovered = RecoverJournal(ventro.files(), ventro.paths.folder);
+  if (recovered.recovery == Recovery::kFailed) {
+    Fatal(ventro, "Not able to write to " + recovered.failed.filename().string());
     return 0;
+  }
+
+  SettingsRecord& settings = ventro.settings;
+  switch (LoadSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
+    case SettingsLoad::kOk:
+      break;
+    case SettingsLoad::kMissing:
+      Fatal(ventro, "The configuration file is not present in Opendata.");
+      return 0;
+    case SettingsLoad::kWrongSize:
+      Fatal(ventro, "Data file vt.cfg corrupt in Opendata.");
+      return 0;
   }
 
   if (settings.heading_line(1).empty()) {
@@ -118,6 +159,13 @@ int Opendata(Ventro& ventro) {
   // highest number.
   int32_t next = settings.next_transaction();
   if (next < 1 || next > kHighestTransaction) settings.set_next_transaction(1);
+  // A settings file older than the logs (restored, or a save that was lost) would number sales
+  // again: the number moves above every one in this year's index and today's sales log.
+  const int64_t highest =
+      HighestLoggedTransaction(ventro.files(), ventro.paths.folder, ventro.Now());
+  if (highest >= settings.next_transaction() && highest < kHighestTransaction) {
+    settings.set_next_transaction(static_cast<int32_t>(highest + 1));
+  }
 
   Date history_from = settings.history_from();
   RaiseToEarliestYear(history_from);
@@ -159,10 +207,13 @@ bool StartSaleScreen(Ventro& ventro) {
 
   Tell(ventro.ui(), EnsureDayFolders(ventro.files(), ventro.paths.folder, now));
 
-  if (settings.start_category() == 0) {
+  if (settings.start_category() == 0 && IsCategoryChoice(settings.current_category())) {
     settings.set_start_category(settings.current_category() + 1);
   }
-  settings.set_current_category(settings.start_category() - 1);
+  // A start category the file should not hold gives the first-run category, not an overflow.
+  const int32_t start = settings.start_category();
+  settings.set_current_category(IsCategoryChoice(start - int64_t{1}) ? start - 1
+                                                                     : kFirstRunCategory);
   FillQuickSelect(ventro.sale_session());
   if (settings.pole_in_use() != 0) InitialisePoleDisplay(ventro.platform, settings);
   return true;

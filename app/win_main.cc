@@ -7,6 +7,7 @@
 #include "app/start_up.h"
 #include "app/ventro.h"
 #include "platform/instance_lock.h"
+#include "store/journal.h"
 
 namespace ventro {
 namespace {
@@ -56,6 +57,9 @@ int WinMain(Platform& platform, Host& host, const StartOptions& options) {
   }
 
   auto ventro = std::make_unique<Ventro>(platform, host, options);
+  // A change an ended run left half made may be the first settings file itself; Opendata
+  // reports a journal that cannot be applied.
+  RecoverJournal(platform.files, ventro->paths.folder);
   if (!platform.files.Exists(ventro->paths.settings)) {
     if (!platform.files.CreateDirectories(ventro->paths.folder)) {
       platform.ui.Message("Fatal error", "Unable to create data directory", Icon::kError);

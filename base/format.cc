@@ -1,6 +1,7 @@
 #include "base/format.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
@@ -74,14 +75,17 @@ int64_t AtoI64(std::string_view text) {
 double AtoF(std::string_view text) {
   text = SkipBlanks(text);
   if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  // from_chars also reads "nan" and "inf", which are not amounts.
+  const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+  if (digits.empty() || !((digits[0] >= '0' && digits[0] <= '9') || digits[0] == '.')) return 0;
   double value = 0;
   auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    return text.starts_with('-') ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
-  }
-  if (result.ec != std::errc()) return 0;
+  if (result.ec != std::errc() || !std::isfinite(value)) return 0;
   return value;
+}
+
+bool IsSaneAmount(double amount) {
+  return std::isfinite(amount) && std::fabs(amount) <= kLargestAmount;
 }
 
 }  // namespace ventro

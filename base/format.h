@@ -27,7 +27,14 @@ double RoundToCents(double value);
 int64_t AtoI64(std::string_view text);
 
 // Reads a decimal number like atof in the C locale: leading blanks, sign, digits, a point,
-// digits and an exponent; anything after is ignored and no number gives 0.
+// digits and an exponent; anything after is ignored and no number gives 0. Only finite decimal
+// numbers are read: "nan", "inf" and a value beyond the range of a double give 0.
 double AtoF(std::string_view text);
+
+// The largest amount the program takes as a price, cost or total, typed or stored.
+inline constexpr double kLargestAmount = 1e12;
+
+// True for a finite amount no larger than kLargestAmount either way; NaN is not.
+bool IsSaneAmount(double amount);
 
 }  // namespace ventro

@@ -28,6 +28,9 @@ class File {
   virtual bool Append(const void* data, size_t length) = 0;
   // Cuts the file to `size` bytes.
   virtual bool Truncate(uint64_t size) = 0;
+  // Makes what was written reach the disk itself, so that it survives a power failure; false
+  // when the system cannot promise that.
+  virtual bool Sync() = 0;
 };
 
 enum class OpenMode {
@@ -55,6 +58,12 @@ class Files {
   virtual bool CopyFile(const Path& from, const Path& to) = 0;
   // True when `path` is a readable folder.
   virtual bool IsReadableDirectory(const Path& path) = 0;
+  // Deletes a file; true when it is gone afterwards (also when it was never there).
+  virtual bool Remove(const Path& path) = 0;
+  // Makes everything written to the file system holding `folder` reach the disk in one flush,
+  // cheaper than flushing several files one by one; false when the system cannot do that (the
+  // caller then flushes each file).
+  virtual bool SyncFileSystem(const Path& folder) = 0;
 };
 
 // The real file system.
@@ -68,6 +77,8 @@ class StdFiles : public Files {
   bool CreateDirectories(const Path& path) override;
   bool CopyFile(const Path& from, const Path& to) override;
   bool IsReadableDirectory(const Path& path) override;
+  bool Remove(const Path& path) override;
+  bool SyncFileSystem(const Path& folder) override;
 };
 
 }  // namespace ventro

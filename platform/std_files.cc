@@ -7,6 +7,7 @@
 #include <io.h>
 #define VENTRO_FSEEK _fseeki64
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #define VENTRO_FSEEK fseeko
 #endif
@@ -51,6 +52,17 @@ class StdFile : public File {
     return _chsize_s(_fileno(file_), static_cast<int64_t>(size)) == 0;
 #else
     return ftruncate(fileno(file_), static_cast<off_t>(size)) == 0;
+#endif
+  }
+
+  bool Sync() override {
+    if (std::fflush(file_) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(file_)) == 0;
+#elif defined(__APPLE__)
+    return fsync(fileno(file_)) == 0;
+#else
+    return fdatasync(fileno(file_)) == 0;
 #endif
   }
 
@@ -144,6 +156,24 @@ bool StdFiles::IsReadableDirectory(const Path& path) {
   std::error_code error;
   std::filesystem::directory_iterator it(path, error);
   return !error;
+}
+
+bool StdFiles::Remove(const Path& path) {
+  std::error_code error;
+  std::filesystem::remove(path, error);
+  return !std::filesystem::exists(path, error) && !error;
+}
+
+bool StdFiles::SyncFileSystem([[maybe_unused]] const Path& folder) {
+#ifdef __linux__
+  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = syncfs(descriptor) == 0;
+  close(descriptor);
+  return synced;
+#else
+  return false;
+#endif
 }
 
 }  // namespace ventro

@@ -64,7 +64,9 @@ std::optional<double> TypedCents(std::string_view typed) {
 }
 
 int64_t WholeCents(double amount) {
-  if (amount <= 0) return 0;
+  if (!(amount > 0)) return 0;
+  // Beyond any real total the cents stop growing, so that the sums here cannot overflow.
+  if (amount > kLargestAmount) amount = kLargestAmount;
   return AtoI64(FormatFixed(amount * 100, 2));
 }
 

@@ -29,7 +29,7 @@ std::array<double, 3> QuickAmounts(double due);
 std::optional<double> TypedCents(std::string_view typed);
 
 // Whole cents of an amount (the integer part of amount x 100 printed to two decimals); 0 for
-// an amount of 0 or less.
+// an amount of 0 or less (or NaN); amounts beyond kLargestAmount count as kLargestAmount.
 int64_t WholeCents(double amount);
 
 // The change field for `typed`: empty while it is below `due` in whole cents, else the

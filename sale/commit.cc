@@ -1,5 +1,6 @@
 #include "sale/commit.h"
 
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "sale/sale_session.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log.h"
+#include "store/journal.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -43,8 +45,8 @@ std::optional<SoldItems> ReadSoldItems(SaleSession& session) {
     sold.records.try_emplace(*position);
   }
   if (sold.records.empty()) return sold;
-  // Opened for writing too, so that a file that could not be written back is found now.
-  std::unique_ptr<File> file = session.files().Open(session.paths.inventory, OpenMode::kReadWrite);
+  // Whether the file can be written is found when the change is made, and reported as such.
+  std::unique_ptr<File> file = session.files().Open(session.paths.inventory, OpenMode::kRead);
   if (!file) {
     session.ui().Message(kFatalError, "Data file: inventory.dat, not present.", Icon::kError);
     return std::nullopt;
@@ -59,82 +61,47 @@ std::optional<SoldItems> ReadSoldItems(SaleSession& session) {
   return sold;
 }
 
-// A day log opened for the commit, with its size before the commit's append.
-struct OpenLog {
-  std::unique_ptr<File> file;
-  const char* name = "";
-  size_t record_size = 0;
-  size_t header_size = 0;
-  uint64_t start = 0;  // where this commit's records begin
+// Where this commit's records go in a day log: after the whole records it holds (a partial
+// trailing record is cut), or from the start with a fresh header when the header is short.
+struct LogAppend {
+  uint64_t start = 0;
+  std::string header;
 };
 
-bool Prepare(OpenLog& log, std::unique_ptr<File> file, const char* name, size_t record_size,
-             size_t header_size) {
-  log.file = std::move(file);
-  log.name = name;
-  log.record_size = record_size;
-  log.header_size = header_size;
-  std::optional<uint64_t> size = log.file ? log.file->Size() : std::nullopt;
-  if (!size) return false;
-  log.start = WholeRecordsSize(*size, record_size, header_size);
-  return true;
+LogAppend PlanAppend(Files& files, const Path& path, size_t record_size, size_t header_size) {
+  uint64_t size = 0;
+  if (std::unique_ptr<File> file = files.Open(path, OpenMode::kRead))
+    size = file->Size().value_or(0);
+  if (size < header_size) return {0, std::string(header_size, '\0')};
+  return {WholeRecordsSize(size, record_size, header_size), ""};
 }
 
-// Opens the year index, the sales log and the items log of `now`, making the day's folders
-// when a log cannot be opened. Reports the first log that stays closed.
-bool OpenLogs(SaleSession& session, const LocalTime& now, OpenLog& year, OpenLog& sales,
-              OpenLog& items) {
-  Ui& ui = session.ui();
-  Files& files = session.files();
-  const Path& folder = session.paths.folder;
-
-  const Path year_path = YearFolder(folder, now) / "base.dat";
-  std::unique_ptr<File> year_file;
-  if (files.Exists(year_path)) year_file = files.Open(year_path, OpenMode::kReadWrite);
-  if (!year_file) {
-    Tell(ui, EnsureDayFolders(files, folder, now));
-    year_file = files.Open(year_path, OpenMode::kAppendCreate);
-  }
-  if (!Prepare(year, std::move(year_file), "base.dat", YearIndexRecord::kSize,
-               YearIndexRecord::kHeaderSize)) {
-    ui.Message(kProblem, "Unable to open invoice log.", Icon::kError);
-    return false;
-  }
-
-  const Path sales_path = DayFolder(folder, now) / "saleslog.dat";
-  std::unique_ptr<File> sales_file = files.Open(sales_path, OpenMode::kAppendCreate);
-  if (!sales_file) {
-    Tell(ui, EnsureDayFolders(files, folder, now));
-    sales_file = files.Open(sales_path, OpenMode::kAppendCreate);
-  }
-  if (!Prepare(sales, std::move(sales_file), "saleslog.dat", SalesLogRecord::kSize, 0)) {
-    ui.Message(kProblem, "Unable to open sales log.", Icon::kError);
-    return false;
-  }
-
-  const Path items_path = DayFolder(folder, now) / "itemslog.dat";
-  if (!Prepare(items, files.Open(items_path, OpenMode::kAppendCreate), "itemslog.dat",
-               ItemsLogRecord::kSize, 0)) {
-    ui.Message(kProblem, "Unable to open items log.", Icon::kError);
-    return false;
-  }
-  return true;
+void AddAppend(Files& files, FileChange& change, const Path& path, size_t record_size,
+               size_t header_size, std::string_view records) {
+  LogAppend plan = PlanAppend(files, path, record_size, header_size);
+  change.Append(path, plan.start, plan.header + std::string(records));
 }
 
-bool Append(OpenLog& log, const void* records, size_t length) {
-  return AppendLogRecords(*log.file, records, length, log.record_size, log.header_size);
+std::string_view Bytes(const uint8_t* data, size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
+
+// One more, stopping at the largest value rather than wrapping to a negative count.
+template <typename T>
+T CountOneMore(T count) {
+  return count < std::numeric_limits<T>::max() ? count + 1 : count;
 }
 
 // Moves the settings' counters and the item record for line `line` of the basket; gives the
 // category the items log records.
 int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, InventoryRecord& item,
                  const std::string& stamp) {
-  item.set_total_sold(item.total_sold() + 1);
+  item.set_total_sold(CountOneMore(item.total_sold()));
   item.set_last_used(stamp);
   const int32_t category = item.display_category();
   if (category >= 0 && category < SettingsRecord::kCategoryCount) {
-    settings.set_category_sold_a(category, settings.category_sold_a(category) + 1);
-    settings.set_category_sold_b(category, settings.category_sold_b(category) + 1);
+    settings.set_category_sold_a(category, CountOneMore(settings.category_sold_a(category)));
+    settings.set_category_sold_b(category, CountOneMore(settings.category_sold_b(category)));
     settings.set_category_sales_value(category,
                                       RoundToCents(settings.category_sales_value(category) +
                                                    basket.line_total[static_cast<size_t>(line)]));
@@ -143,18 +110,11 @@ int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, Inven
   return category;
 }
 
-void EmptyBasket(SaleSession& session) {
-  session.sale.basket = Basket{};
-  session.sale.list.clear();
-  session.sale.selected_line = -1;
-  session.window.ScreenChanged();
-}
-
 }  // namespace
 
 bool CanCommitBasket(SaleSession& session) { return ReadSoldItems(session).has_value(); }
 
-bool CommitTransaction(SaleSession& session) {
+bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
   Basket& basket = session.sale.basket;
   if (basket.line_count < 1) return false;
   if (session.sale.list.empty()) {
@@ -167,78 +127,81 @@ bool CommitTransaction(SaleSession& session) {
 
   Ui& ui = session.ui();
   Files& files = session.files();
-  SettingsRecord& settings = session.settings;
-  Tell(ui, EnsureYearMonthFolders(files, session.paths.folder, session.Now()));
-  basket.transaction_number = settings.next_transaction();
-
+  const Path& folder = session.paths.folder;
+  Tell(ui, EnsureYearMonthFolders(files, folder, session.Now()));
   const LocalTime now = session.Now();
-  OpenLog year, sales, items;
-  if (!OpenLogs(session, now, year, sales, items)) return false;
+  Tell(ui, EnsureDayFolders(files, folder, now));
+  basket.transaction_number = session.settings.next_transaction();
 
-  // Everything is built in memory first; the settings change only once the records are down.
-  SettingsRecord changed_settings = settings;
+  // The whole sale is built in memory and made as one change: the year index, the sales and
+  // items logs, every item sold, the customer charged and the settings with the next number.
+  SettingsRecord changed = session.settings;
   std::map<int64_t, InventoryRecord> changed_items = sold->records;
   const std::string stamp = TimeAndDateText(now);
   std::string item_records;
   for (int i = 0; i < basket.line_count; ++i) {
     const int64_t position = sold->position[static_cast<size_t>(i)];
     int64_t category = ItemsLogRecord::kNonInventoryCategory;
-    if (position >= 0) {
-      category = SellLine(changed_settings, basket, i, changed_items[position], stamp);
-    }
+    if (position >= 0) category = SellLine(changed, basket, i, changed_items[position], stamp);
     ItemsLogRecord record = ItemsLogRecord::FromBasketLine(basket, i, category);
-    item_records.append(reinterpret_cast<const char*>(record.data()), ItemsLogRecord::kSize);
+    item_records += Bytes(record.data(), ItemsLogRecord::kSize);
   }
+  if (TextOf(basket.texts.payment_type) != "Credit") {
+    changed.set_takings_total(RoundToCents(changed.takings_total() + basket.totals.grand_total));
+  }
+  changed.set_next_transaction(changed.next_transaction() + 1);
+
   const YearIndexRecord year_record(basket.transaction_number, now.day, now.month);
   const SalesLogRecord sales_record = SalesLogRecord::FromBasket(basket);
-
-  const char* failed = nullptr;
-  if (!Append(year, year_record.data(), YearIndexRecord::kSize)) {
-    failed = year.name;
-  } else if (!Append(sales, sales_record.data(), SalesLogRecord::kSize)) {
-    failed = sales.name;
-  } else if (!Append(items, item_records.data(), item_records.size())) {
-    failed = items.name;
-  }
-  std::vector<int64_t> written_items;
+  FileChange change;
+  AddAppend(files, change, YearFolder(folder, now) / "base.dat", YearIndexRecord::kSize,
+            YearIndexRecord::kHeaderSize, Bytes(year_record.data(), YearIndexRecord::kSize));
+  AddAppend(files, change, DayFolder(folder, now) / "saleslog.dat", SalesLogRecord::kSize, 0,
+            Bytes(sales_record.data(), SalesLogRecord::kSize));
+  AddAppend(files, change, DayFolder(folder, now) / "itemslog.dat", ItemsLogRecord::kSize, 0,
+            item_records);
   for (const auto& [position, record] : changed_items) {
-    if (failed) break;
-    // Written through the master file, so that what it keeps in memory follows.
-    if (session.inventory.WriteAt(files, position, record.data()) != WriteStatus::kOk) {
-      failed = "inventory.dat";
-    } else {
-      written_items.push_back(position);
-    }
+    change.Overwrite(session.paths.inventory,
+                     static_cast<uint64_t>(position) * InventoryRecord::kSize,
+                     Bytes(record.data(), InventoryRecord::kSize));
   }
-  if (failed) {
-    // Take the commit back so that the logs and the stock agree with an uncommitted sale.
-    for (OpenLog* log : {&year, &sales, &items}) log->file->Truncate(log->start);
-    for (int64_t position : written_items) {
-      session.inventory.WriteAt(files, position, sold->records[position].data());
-    }
-    ui.Message(kProblem, std::string("Not able to write to ") + failed, Icon::kError);
-    return false;
+  if (customer) {
+    change.Overwrite(session.paths.customer,
+                     static_cast<uint64_t>(customer->position) * CustomerRecord::kSize,
+                     Bytes(customer->record.data(), CustomerRecord::kSize));
   }
-  settings = changed_settings;
+  change.Replace(session.paths.settings, changed.view());
 
+  const ChangeResult result = MakeChange(files, folder, change);
+  if (!result.ok) {
+    ui.Message(kProblem, "Not able to write to " + result.failed.filename().string(), Icon::kError);
+    // A change kept in the journal is made at the next start: the sale stands.
+    if (!result.kept) return false;
+  }
+  session.settings = changed;
+
+  // The readable day text log follows the sale; its loss does not undo the sale.
   const LocalTime logged = session.Now();
-  const int64_t clerk = settings.signed_on_clerk();
+  const int64_t clerk = changed.signed_on_clerk();
   const std::string clerk_name = clerk >= 1 && clerk <= SettingsRecord::kClerkCount
-                                     ? settings.clerk_name(static_cast<int>(clerk))
+                                     ? changed.clerk_name(static_cast<int>(clerk))
                                      : "";
-  if (!AppendDayText(files, session.paths.folder, logged,
-                     SaleDayTextEntry(logged, basket, clerk_name))) {
+  if (!AppendDayText(files, folder, logged, SaleDayTextEntry(logged, basket, clerk_name))) {
     ui.Message(kProblem, "Data log file not present.", Icon::kWarning);
   }
+  return true;
+}
 
-  if (TextOf(basket.texts.payment_type) != "Credit") {
-    settings.set_takings_total(RoundToCents(settings.takings_total() + basket.totals.grand_total));
-  }
-  settings.set_next_transaction(settings.next_transaction() + 1);
-  if (!SaveSettingsFile(files, session.paths.settings, settings)) {
-    ui.Message(kFatalError, "Unable to update the configuration file", Icon::kError);
-  }
-  EmptyBasket(session);
+void ClearCommittedBasket(SaleSession& session) {
+  session.sale.basket = Basket{};
+  session.sale.list.clear();
+  session.sale.selected_line = -1;
+  session.window.ScreenChanged();
+}
+
+bool CommitTransaction(SaleSession& session) {
+  if (!RecordTransaction(session)) return false;
+  ClearCommittedBasket(session);
   return true;
 }
 

@@ -3,6 +3,10 @@
 // and the advanced transaction number saved with the settings.
 #pragma once
 
+#include <cstdint>
+
+#include "records/customer_record.h"
+
 namespace ventro {
 
 struct SaleSession;
@@ -14,13 +18,29 @@ struct SaleSession;
 // changes anything outside the basket.
 bool CanCommitBasket(SaleSession& session);
 
-// Commits the open basket under the settings' next transaction number. Every check is made and
-// every log opened before the first byte is written, so a refused commit writes nothing, keeps
-// the basket and its list, and leaves the transaction number for the next try; a failed write
-// takes back what this commit had written. On success the sale's entry goes to the day text
-// log, the takings (except for "Credit"), category counters and transaction number move on, the
-// settings file is saved and the basket is emptied. False when nothing was committed (or an
-// empty basket was refused with "No items").
+// A customer record that changes with the sale (a sale on the customer's account), made in the
+// same all-or-nothing change as the sale.
+struct CustomerUpdate {
+  int64_t position = -1;  // its slot in customer.dat
+  CustomerRecord record;
+};
+
+// Records the open basket under the settings' next transaction number, keeping the basket for
+// the committed summary and its receipts. The year index, sales and items log records, the
+// stock and sold counters of every item sold, `customer` when given, and the settings with the
+// takings (except for "Credit"), category counters and next number moved on are made as one
+// change through the journal, flushed to the disk before this returns, so that the sale is safe
+// before the clerk is told. Then the sale's entry goes to the day text log. A refused commit
+// changes nothing and keeps the basket and the number: an unknown item "Invalid entry", a
+// missing inventory.dat "Data file: inventory.dat, not present." titled "Fatal error", a file
+// that cannot be written "Not able to write to <file>" titled "Problem". False when nothing
+// was committed (or an empty basket list was refused with "No items").
+bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer = nullptr);
+
+// Empties the basket and its list after the committed sale has been shown.
+void ClearCommittedBasket(SaleSession& session);
+
+// RecordTransaction, then ClearCommittedBasket when it succeeded.
 bool CommitTransaction(SaleSession& session);
 
 // Appends "Till opened." to the day text log; "Data log file not present." titled "Problem"

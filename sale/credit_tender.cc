@@ -6,7 +6,6 @@
 #include "base/format.h"
 #include "customers/customer_lookup.h"
 #include "platform/clock_text.h"
-#include "platform/tell.h"
 #include "sale/commit.h"
 #include "sale/sale_session.h"
 #include "sale/tender.h"
@@ -111,19 +110,16 @@ void PayOnCustomerCredit(SaleSession& session) {
     customer.set_balance(RoundToCents(customer.balance() + total));
     basket.totals.balance_after = customer.balance();
   }
-  if (!Tell(ui, customers.WriteBack(files))) {
+  // The customer's record changes in the same change as the sale, so that neither is on the
+  // disk without the other.
+  const CustomerUpdate update{*position, customer};
+  if (!RecordTransaction(session, &update)) {
     customer = original;
     basket = unpaid;
     return;
   }
-
   ShowCommittedSummary(session, {total, 0});
-  if (!CommitTransaction(session)) {
-    customer = original;
-    customers.WriteAt(files, *position, original.data());
-    basket = unpaid;
-    return;
-  }
+  ClearCommittedBasket(session);
   if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
 }
 

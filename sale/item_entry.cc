@@ -144,6 +144,12 @@ AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool insid
     return ExpandBundle(session, item);
   }
 
+  // A damaged record's prices are never summed into a sale.
+  if (!IsSaneAmount(item.retail_price()) || !IsSaneAmount(item.trade_price()) ||
+      !IsSaneAmount(item.cost_price())) {
+    Refuse(session, kProblem, kInvalidEntry);
+    return AddResult::kRefused;
+  }
   const int in_basket = CountLinesOf(basket, item.number());
   if (settings.permit_insufficient_stock() != kOn &&
       (item.quantity() < 1 || 1 + in_basket > item.quantity())) {

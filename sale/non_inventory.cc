@@ -58,8 +58,9 @@ void SellNonInventoryItem(SaleSession& session) {
     entry.description = dialog.Field("description").text;
     entry.price = RoundToCents(AtoF(dialog.Field("price").text));
     const char* problem = entry.description.empty() ? "Please enter a description"
-                          : entry.price <= 0        ? "Please enter a price"
-                                                    : nullptr;
+                          : !(entry.price > 0) || entry.price > kLargestAmount
+                              ? "Please enter a price"
+                              : nullptr;
     if (!problem) break;
     session.platform.sound.Play(SoundId::kError);
     ui.Message(kProblem, problem, Icon::kError);

@@ -156,8 +156,10 @@ bool CompletePayment(SaleSession& session, std::string_view payment_type,
   session.sale.payment_in_progress = false;
   StampBasket(session);
   SetText(session.sale.basket.texts.payment_type, payment_type);
+  // The sale is on the disk before the drawer opens or the summary says it is committed.
+  if (!RecordTransaction(session)) return false;
   ShowCommittedSummary(session, tendered);
-  if (!CommitTransaction(session)) return false;
+  ClearCommittedBasket(session);
   if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
   return true;
 }

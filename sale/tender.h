@@ -63,7 +63,8 @@ std::string SaleDateText(SaleSession& session, const LocalTime& now);
 void ShowCommittedSummary(SaleSession& session, const Tendered& tendered);
 
 // The common completion, after the payment amounts are set on the basket: stamps the basket
-// with `payment_type`, shows the committed summary, commits, and sounds the done tone. False
+// with `payment_type`, records the sale, shows the committed summary, empties the basket and
+// sounds the done tone. False
 // when the commit was refused (the basket keeps its lines).
 bool CompletePayment(SaleSession& session, std::string_view payment_type, const Tendered& tendered);
 

@@ -1,16 +1,25 @@
 #include "store/settings_file.h"
 
+#include "store/journal.h"
+
 namespace ventro {
 
-bool LoadSettingsFile(Files& files, const Path& path, SettingsRecord& settings) {
+SettingsLoad LoadSettingsFile(Files& files, const Path& path, SettingsRecord& settings) {
   auto file = files.Open(path, OpenMode::kRead);
-  if (!file) return false;
-  file->ReadAt(0, settings.data(), SettingsRecord::kSize);
-  return true;
+  if (!file) return SettingsLoad::kMissing;
+  if (file->Size() != SettingsRecord::kSize) return SettingsLoad::kWrongSize;
+  SettingsRecord loaded;
+  if (file->ReadAt(0, loaded.data(), SettingsRecord::kSize) != SettingsRecord::kSize) {
+    return SettingsLoad::kWrongSize;
+  }
+  settings = loaded;
+  return SettingsLoad::kOk;
 }
 
 bool SaveSettingsFile(Files& files, const Path& path, const SettingsRecord& settings) {
-  return files.WriteWhole(path, settings.view());
+  FileChange change;
+  change.Replace(path, settings.view());
+  return MakeChange(files, path.parent_path(), change).ok;
 }
 
 }  // namespace ventro

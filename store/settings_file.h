@@ -7,13 +7,19 @@
 
 namespace ventro {
 
-// Reads the settings file at `path` into `settings`, as far as the file goes: a shorter file
-// leaves the rest of the record as it was, and bytes past the record's size are ignored.
-// False when the file cannot be opened.
-bool LoadSettingsFile(Files& files, const Path& path, SettingsRecord& settings);
+enum class SettingsLoad {
+  kOk,
+  kMissing,    // the file cannot be opened
+  kWrongSize,  // shorter or longer than the record: damaged, and not read
+};
 
-// Writes the whole record to `path` through a temporary file renamed over it, so that a failed
-// or interrupted save leaves the previous file whole. False when it could not be written.
+// Reads the settings file at `path` into `settings`. A file of any other size than the record
+// is refused and leaves `settings` as it was.
+SettingsLoad LoadSettingsFile(Files& files, const Path& path, SettingsRecord& settings);
+
+// Writes the whole record to `path` through the journal of the folder it lies in, so that a
+// failed or interrupted save leaves the previous file whole, or is completed at the next start.
+// False when it could not be written.
 bool SaveSettingsFile(Files& files, const Path& path, const SettingsRecord& settings);
 
 }  // namespace ventro

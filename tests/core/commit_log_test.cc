@@ -123,7 +123,7 @@ TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
   EXPECT_DOUBLE_EQ(settings.category_sales_value(3), 12.00);
   EXPECT_DOUBLE_EQ(settings.category_sales_value(0), 5.40);
   SettingsRecord saved;
-  ASSERT_TRUE(LoadSettingsFile(p.files, Data("vt.cfg"), saved));
+  ASSERT_EQ(LoadSettingsFile(p.files, Data("vt.cfg"), saved), SettingsLoad::kOk);
   EXPECT_EQ(saved.view(), settings.view());
 
   EXPECT_TRUE(basket().empty());
@@ -275,16 +275,25 @@ TEST_F(CommitTest, AFailedWriteTakesBackEverythingTheCommitWrote) {
   EXPECT_EQ(Read("2026/12/6/itemslog.dat").size(), 132u);
 }
 
-TEST_F(CommitTest, AFailedSettingsSaveIsReportedAndTheNumberMovesOnInMemory) {
-  p.files.failing = {"vt.cfg"};
-  AddLine(101, "WIDGET", 10.00);
-  Pay("Cash");
-  EXPECT_TRUE(CommitTransaction(session()));
-  ASSERT_EQ(p.ui.messages.size(), 1u);
-  EXPECT_EQ(p.ui.messages[0].title, "Fatal error");
-  EXPECT_EQ(p.ui.messages[0].text, "Unable to update the configuration file");
-  EXPECT_EQ(v().settings.next_transaction(), 2);
-  EXPECT_EQ(Read("2026/12/6/saleslog.dat").size(), 1050u);
+TEST_F(CommitTest, ASettingsFileThatCannotBeSavedRefusesTheSaleWithItsNumber) {
+  // Never a sale on the disk under a number the settings file does not move past.
+  const std::string inventory = Read("inventory.dat");
+  for (bool read_only : {false, true}) {
+    (read_only ? p.files.unwritable : p.files.failing) = {"vt.cfg"};
+    AddLine(101, "WIDGET", 10.00);
+    Pay("Cash");
+    EXPECT_FALSE(CommitTransaction(session()));
+    EXPECT_EQ(p.ui.messages.back(), (test::ShownMessage{"Problem", "Not able to write to vt.cfg"}));
+    EXPECT_EQ(v().settings.next_transaction(), 1);
+    EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
+    EXPECT_EQ(Read("inventory.dat"), inventory);
+    EXPECT_FALSE(Exists("journal.dat"));
+    EXPECT_EQ(basket().line_count, 1);
+    p.files.failing.clear();
+    p.files.unwritable.clear();
+    basket() = Basket{};
+    v().sale.list.clear();
+  }
 }
 
 TEST_F(CommitTest, AnEmptyScreenListClearsTheBasketAndTillOpenedIsLogged) {

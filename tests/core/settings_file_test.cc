@@ -37,31 +37,30 @@ TEST(SettingsFile, FirstRunRecordSavesWholeAndLoadsBackByteForByte) {
 
   SettingsRecord loaded;
   std::memset(loaded.data(), 0x5A, SettingsRecord::kSize);
-  ASSERT_TRUE(LoadSettingsFile(files, path, loaded));
+  ASSERT_EQ(LoadSettingsFile(files, path, loaded), SettingsLoad::kOk);
   EXPECT_EQ(loaded.view(), saved.view());
 }
 
-TEST(SettingsFile, ShortFileIsReadAsFarAsItGoesAndLongerFileIsCut) {
+TEST(SettingsFile, AShortOrLongFileIsRefusedAndLeavesTheRecordAsItWas) {
   test::TempDir dir;
   test::FaultyFiles files;
   Path path = dir.path() / "vt.cfg";
-  WriteBytes(path, std::string(100, 'A'));
   SettingsRecord s;
   std::memset(s.data(), 'B', SettingsRecord::kSize);
-  ASSERT_TRUE(LoadSettingsFile(files, path, s));
-  EXPECT_EQ(s.data()[99], 'A');
-  EXPECT_EQ(s.data()[100], 'B');
-
-  WriteBytes(path, std::string(SettingsRecord::kSize, 'C') + "extra");
-  ASSERT_TRUE(LoadSettingsFile(files, path, s));
-  EXPECT_EQ(s.view(), std::string(SettingsRecord::kSize, 'C'));
+  for (const std::string& bytes :
+       {std::string(100, 'A'), std::string(SettingsRecord::kSize - 1, 'A'),
+        std::string(SettingsRecord::kSize, 'C') + "extra", std::string()}) {
+    WriteBytes(path, bytes);
+    EXPECT_EQ(LoadSettingsFile(files, path, s), SettingsLoad::kWrongSize) << bytes.size();
+    EXPECT_EQ(s.view(), std::string(SettingsRecord::kSize, 'B'));
+  }
 }
 
 TEST(SettingsFile, MissingFileIsNotLoaded) {
   test::TempDir dir;
   test::FaultyFiles files;
   SettingsRecord s;
-  EXPECT_FALSE(LoadSettingsFile(files, dir.path() / "vt.cfg", s));
+  EXPECT_EQ(LoadSettingsFile(files, dir.path() / "vt.cfg", s), SettingsLoad::kMissing);
 }
 
 TEST(SettingsFile, FailedSaveLeavesThePreviousFileWhole) {

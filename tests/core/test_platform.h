@@ -134,18 +134,22 @@ class RecordingShell : public Shell {
   }
 };
 
-// The real file system; writes to files whose name is in `failing` fail.
+// The real file system; writes to files whose name is in `failing` fail as on a full disk
+// (nothing is added or overwritten, a file can still be cut shorter), and files whose name is
+// in `unwritable` cannot be opened for writing, as in a read-only folder.
 class FaultyFiles : public StdFiles {
  public:
-  std::set<std::string> failing;  // file names (not paths) whose writes fail
+  std::set<std::string> failing;     // file names (not paths) whose writes fail
+  std::set<std::string> unwritable;  // file names that cannot be opened for writing
 
   std::unique_ptr<File> Open(const Path& path, OpenMode mode) override {
+    if (mode != OpenMode::kRead && In(unwritable, path)) return nullptr;
     auto file = StdFiles::Open(path, mode);
     if (!file || mode == OpenMode::kRead || !Fails(path)) return file;
     return std::make_unique<FailingWrites>(std::move(file));
   }
   bool WriteWhole(const Path& path, std::string_view bytes) override {
-    return !Fails(path) && StdFiles::WriteWhole(path, bytes);
+    return !Fails(path) && !In(unwritable, path) && StdFiles::WriteWhole(path, bytes);
   }
 
  private:
@@ -158,12 +162,19 @@ class FaultyFiles : public StdFiles {
     }
     bool WriteAt(uint64_t, const void*, size_t) override { return false; }
     bool Append(const void*, size_t) override { return false; }
-    bool Truncate(uint64_t) override { return false; }
+    bool Truncate(uint64_t size) override {
+      std::optional<uint64_t> now = file_->Size();
+      return now && size <= *now && file_->Truncate(size);
+    }
+    bool Sync() override { return file_->Sync(); }
 
    private:
     std::unique_ptr<File> file_;
   };
-  bool Fails(const Path& path) const { return failing.count(path.filename().string()) > 0; }
+  bool Fails(const Path& path) const { return In(failing, path); }
+  static bool In(const std::set<std::string>& names, const Path& path) {
+    return names.count(path.filename().string()) > 0;
+  }
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
