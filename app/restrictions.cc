@@ -16,7 +16,7 @@ bool Controlled(int64_t flag) { return flag == 0; }
 bool Inhibited(int64_t flag) { return flag != 0; }
 
 bool OperationControlled(const SettingsRecord& s, ControlledOp op) {
-  return Controlled(s.controlled_operation(op));
+  return Controlled(s.Get(cfg::kControlledOperation, op));
 }
 
 // Entries greyed for a restricted clerk; a few come back below when their flag leaves them free.
@@ -30,7 +30,7 @@ constexpr std::array kRestrictableEntries = {
 bool FreedByFlag(const SettingsRecord& s, int id) {
   switch (id) {
     case 1053:
-      return !Controlled(s.configuration_free());
+      return !Controlled(s.Get(cfg::kConfigurationFree));
     case 1023:
       return !OperationControlled(s, ControlledOp::kDeleteCustomer);
     case 1024:
@@ -45,13 +45,13 @@ bool FreedByFlag(const SettingsRecord& s, int id) {
     case 1078:
       return !OperationControlled(s, ControlledOp::kActivitySummary);
     case 2411:
-      return !Controlled(s.new_inventory_free());
+      return !Controlled(s.Get(cfg::kNewInventoryFree));
     case 3046:
-      return !Controlled(s.inventory_received_free());
+      return !Controlled(s.Get(cfg::kInventoryReceivedFree));
     case 1050:
-      return !Controlled(s.amend_inventory_free());
+      return !Controlled(s.Get(cfg::kAmendInventoryFree));
     case 3027:
-      return !Controlled(s.tax_setup_free());
+      return !Controlled(s.Get(cfg::kTaxSetupFree));
     default:
       return false;
   }
@@ -64,7 +64,7 @@ bool IsCommandRefused(const Ventro& ventro, int id) {
   const SettingsRecord& s = ventro.settings;
   switch (id) {
     case 1053:
-      return Controlled(s.configuration_free());
+      return Controlled(s.Get(cfg::kConfigurationFree));
     case 1051:
       return OperationControlled(s, ControlledOp::kDeleteInventory);
     case 1023:
@@ -86,27 +86,27 @@ bool IsCommandRefused(const Ventro& ventro, int id) {
       return OperationControlled(s, ControlledOp::kFileReset);
     case 2411:
     case 3050:
-      return Controlled(s.new_inventory_free());
+      return Controlled(s.Get(cfg::kNewInventoryFree));
     case 3046:
     case 2761:
-      return Controlled(s.inventory_received_free());
+      return Controlled(s.Get(cfg::kInventoryReceivedFree));
     case 1050:
-      return Controlled(s.amend_inventory_free());
+      return Controlled(s.Get(cfg::kAmendInventoryFree));
     case 2410:
-      return Inhibited(s.manual_drawer_inhibited());
+      return Inhibited(s.Get(cfg::kManualDrawerInhibited));
     case 2413:
-      return Inhibited(s.trade_button_inhibited());
+      return Inhibited(s.Get(cfg::kTradeButtonInhibited));
     case 2427:
-      return Inhibited(s.weight_button_inhibited());
+      return Inhibited(s.Get(cfg::kWeightButtonInhibited));
     case 2409:
     case 2762:
-      return Inhibited(s.discount_button_inhibited());
+      return Inhibited(s.Get(cfg::kDiscountButtonInhibited));
     case 1008:
-      return Inhibited(s.adjust_price_button_inhibited());
+      return Inhibited(s.Get(cfg::kAdjustPriceButtonInhibited));
     case 2458:
-      return Inhibited(s.refunds_controlled());
+      return Inhibited(s.Get(cfg::kRefundsControlled));
     case 2408:
-      return Inhibited(s.non_inventory_controlled());
+      return Inhibited(s.Get(cfg::kNonInventoryControlled));
     case 1090:
     case kOperatorSetupCommand:
       return true;
@@ -124,8 +124,8 @@ bool IsMenuEntryEnabled(const Ventro& ventro, int id) {
 
 bool IsTopMenuEnabled(const Ventro& ventro, std::string_view title) {
   if (!Restricted(ventro)) return true;
-  if (title == "Reports") return !Inhibited(ventro.settings.report_menu_controlled());
-  if (title == "Activity") return !Inhibited(ventro.settings.activity_menu_controlled());
+  if (title == "Reports") return !Inhibited(ventro.settings.Get(cfg::kReportMenuControlled));
+  if (title == "Activity") return !Inhibited(ventro.settings.Get(cfg::kActivityMenuControlled));
   return true;
 }
 

@@ -8,12 +8,12 @@
 #include "app/host.h"
 #include "app/sale_screen.h"
 #include "app/win_main.h"
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
 #include "sale/barcode_index.h"
 #include "sale/basket.h"
 #include "store/master_file.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "base/format.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
 #include "platform/files.h"
 #include "platform/ui.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
 #include "store/master_file.h"
 #include "store/number_index.h"
 

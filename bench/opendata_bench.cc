@@ -9,9 +9,9 @@
 #include "../tests/core/test_platform.h"
 #include "app/start_up.h"
 #include "app/ventro.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
-#include "records/supplier_record.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
+#include "formats/supplier_record.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -45,7 +45,7 @@ void BM_Opendata(benchmark::State& state) {
                             ShuffledRecords<InventoryRecord>(count, 1));
   platform.files.WriteWhole(dir.path() / "customer.dat", ShuffledRecords<CustomerRecord>(count, 2));
   SupplierRecord deleted;
-  deleted.set_number(-1);
+  deleted.Set(supp::kNumber, -1);
   platform.files.WriteWhole(
       dir.path() / "suppliers.dat",
       std::string(reinterpret_cast<const char*>(deleted.data()), SupplierRecord::kSize));

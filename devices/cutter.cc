@@ -8,9 +8,9 @@
 namespace ventro {
 
 bool SendCutterSequence(Platform& platform, const SettingsRecord& settings) {
-  std::string sequence = settings.cutter_sequence();
+  std::string sequence = settings.Get(cfg::kCutterSequence);
   if (sequence.empty()) return true;
-  return WriteToPort(platform.ports, platform.ui, PortName(settings.cutter_port()), nullptr,
+  return WriteToPort(platform.ports, platform.ui, PortName(settings.Get(cfg::kCutterPort)), nullptr,
                      {ParseCodeList(sequence)}, "Problem");
 }
 

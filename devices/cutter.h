@@ -1,8 +1,8 @@
 // The paper cutter of the receipt printer, fired after each copy of a custom receipt.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/platform.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

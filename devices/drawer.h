@@ -2,8 +2,8 @@
 // printer it is daisy-chained to, as the "Till configuration" page says.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/platform.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "formats/settings_record.h"
 #include "platform/platform.h"
 #include "platform/ports.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -21,7 +21,7 @@ enum AutoReceipt {
 
 // The receipt the "Auto receipt" option names; nothing for "None" and the invoices.
 std::optional<ReceiptKind> AutoReceiptKind(const SettingsRecord& settings) {
-  switch (settings.auto_receipt()) {
+  switch (settings.Get(cfg::kAutoReceipt)) {
     case kAutoTillReceipt:
       return ReceiptKind::kTill;
     case kAutoCustomReceipt:
@@ -32,7 +32,7 @@ std::optional<ReceiptKind> AutoReceiptKind(const SettingsRecord& settings) {
 }
 
 int CopiesOption(const SettingsRecord& settings) {
-  return std::clamp(settings.receipt_copies(), 0, 2) + 1;
+  return std::clamp(settings.Get(cfg::kReceiptCopies), 0, 2) + 1;
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ void PrintFromSummary(Ventro& ventro, const std::string& button, const Tendered&
 }
 
 void PrintKitchenAfterCommit(Ventro& ventro) {
-  if (ventro.settings.kitchen_receipt() != 0) PrintKitchenTicket(ventro);
+  if (ventro.settings.Get(cfg::kKitchenReceipt) != 0) PrintKitchenTicket(ventro);
 }
 
 }  // namespace ventro

@@ -22,8 +22,9 @@ ReceiptData DataOf(Ventro& ventro, const Basket& basket, const Tendered& tendere
 
 void PrintReceipt(Ventro& ventro, ReceiptKind kind, const Basket& basket, const Tendered& tendered,
                   PrintRoute route, int auto_copies) {
-  std::optional<PrintTarget> target = ChoosePrinter(
-      ventro.platform, ventro.settings, ventro.settings.receipt_printer_name(), route, auto_copies);
+  std::optional<PrintTarget> target =
+      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.Get(cfg::kReceiptPrinterName),
+                    route, auto_copies);
   if (!target) return;
   const ReceiptData data = DataOf(ventro, basket, tendered);
   const DrawServices services = Services(ventro);
@@ -41,7 +42,7 @@ void PrintReceipt(Ventro& ventro, ReceiptKind kind, const Basket& basket, const 
 
 void PrintKitchenTicket(Ventro& ventro) {
   std::optional<PrintTarget> target =
-      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.kitchen_printer_name(),
+      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.Get(cfg::kKitchenPrinterName),
                     PrintRoute::kKitchen);
   if (!target) return;
   const ReceiptData data = DataOf(ventro, ventro.sale.basket, {});
@@ -61,7 +62,7 @@ void PrintBasketToKitchen(Ventro& ventro) {
 
 void PrintBalancePaymentReceipt(Ventro& ventro, const BalancePayment& payment) {
   std::optional<PrintTarget> target =
-      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.receipt_printer_name(),
+      ChoosePrinter(ventro.platform, ventro.settings, ventro.settings.Get(cfg::kReceiptPrinterName),
                     PrintRoute::kSummary);
   if (!target) return;
   const LocalTime now = ventro.Now();

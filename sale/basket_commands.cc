@@ -23,7 +23,7 @@ void Refuse(Ventro& ventro, const std::string& text) {
 }
 
 void PlayVoidTone(Ventro& ventro) {
-  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kVoid);
+  if (ventro.settings.Get(cfg::kSoundsOff) == 0) ventro.platform.sound.Play(SoundId::kVoid);
 }
 
 void SelectLastLine(SaleState& sale) {
@@ -74,7 +74,7 @@ void VoidSelectedLine(Ventro& ventro) {
   sale.list.erase(sale.list.begin() + line);
   SelectLastLine(sale);
   RefreshTotals(ventro);
-  if (only_line && ventro.settings.pole_in_use() != 0) PoleShowIdleText(ventro);
+  if (only_line && ventro.settings.Get(cfg::kPoleInUse) != 0) PoleShowIdleText(ventro);
   PlayVoidTone(ventro);
 }
 
@@ -85,7 +85,7 @@ void ClearBasket(Ventro& ventro) {
   sale.selected_line = -1;
   sale.basket = Basket{};
   RefreshTotals(ventro);
-  if (ventro.settings.pole_in_use() != 0) PoleShowIdleText(ventro);
+  if (ventro.settings.Get(cfg::kPoleInUse) != 0) PoleShowIdleText(ventro);
   PlayVoidTone(ventro);
 }
 
@@ -104,7 +104,7 @@ void SwitchBasket(Ventro& ventro, int n) {
   ClearBasket(ventro);
   sale.basket = sale.parked[static_cast<size_t>(n - 1)];
   sale.basket_number = n;
-  const bool hide_numbers = ventro.settings.cart_description_only() == 2;
+  const bool hide_numbers = ventro.settings.Get(cfg::kCartDescriptionOnly) == 2;
   sale.list.clear();
   for (int i = 0; i < sale.basket.line_count; ++i) {
     sale.list.push_back(RebuiltLineText(sale.basket, i, hide_numbers));
@@ -132,7 +132,7 @@ void ChooseBasket(Ventro& ventro) {
 void ToggleTradePrices(Ventro& ventro) {
   if (IsCommandRefused(ventro, kToggleTradeCommand)) return;
   SettingsRecord& settings = ventro.settings;
-  settings.set_trade_prices(settings.trade_prices() == 2 ? 0 : 2);
+  settings.Set(cfg::kTradePrices, settings.Get(cfg::kTradePrices) == 2 ? 0 : 2);
   RefreshTotals(ventro);
 }
 
@@ -155,7 +155,7 @@ void AssociateCustomer(Ventro& ventro) {
   }
   const CustomerRecord& customer = ventro.customers.customer();
   SetBasketCustomer(ventro.sale.basket, customer);
-  ventro.ui().Message("Customer associated", customer.name(), Icon::kInformation);
+  ventro.ui().Message("Customer associated", customer.Get(cust::kName), Icon::kInformation);
   ventro.host.ScreenChanged();
 }
 

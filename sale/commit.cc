@@ -127,17 +127,17 @@ bool Append(OpenLog& log, const void* records, size_t length) {
 // category the items log records.
 int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, InventoryRecord& item,
                  const std::string& stamp) {
-  item.set_total_sold(item.total_sold() + 1);
-  item.set_last_used(stamp);
-  const int32_t category = item.display_category();
+  item.Set(inv::kTotalSold, item.Get(inv::kTotalSold) + 1);
+  item.Set(inv::kLastUsed, stamp);
+  const int32_t category = item.Get(inv::kDisplayCategory);
   if (category >= 0 && category < SettingsRecord::kCategoryCount) {
-    settings.set_category_sold_a(category, settings.category_sold_a(category) + 1);
-    settings.set_category_sold_b(category, settings.category_sold_b(category) + 1);
-    settings.set_category_sales_value(category,
-                                      RoundToCents(settings.category_sales_value(category) +
-                                                   basket.line_total[static_cast<size_t>(line)]));
+    settings.SetCategorySoldA(category, settings.CategorySoldA(category) + 1);
+    settings.SetCategorySoldB(category, settings.CategorySoldB(category) + 1);
+    settings.Set(cfg::kCategorySalesValue, category,
+                 RoundToCents(settings.Get(cfg::kCategorySalesValue, category) +
+                              basket.line_total[static_cast<size_t>(line)]));
   }
-  if (item.quantity() > 0) item.set_quantity(item.quantity() - 1);
+  if (item.Get(inv::kQuantity) > 0) item.Set(inv::kQuantity, item.Get(inv::kQuantity) - 1);
   return category;
 }
 
@@ -167,7 +167,7 @@ bool CommitTransaction(Ventro& ventro) {
   Files& files = ventro.files();
   SettingsRecord& settings = ventro.settings;
   EnsureYearMonthFolders(ui, files, ventro.paths.folder, ventro.Now());
-  basket.transaction_number = settings.next_transaction();
+  basket.transaction_number = settings.Get(cfg::kNextTransaction);
 
   const LocalTime now = ventro.Now();
   OpenLog year, sales, items;
@@ -220,9 +220,9 @@ bool CommitTransaction(Ventro& ventro) {
   settings = changed_settings;
 
   const LocalTime logged = ventro.Now();
-  const int64_t clerk = settings.signed_on_clerk();
+  const int64_t clerk = settings.Get(cfg::kSignedOnClerk);
   const std::string clerk_name = clerk >= 1 && clerk <= SettingsRecord::kClerkCount
-                                     ? settings.clerk_name(static_cast<int>(clerk))
+                                     ? settings.Get(cfg::kClerkName, static_cast<int>(clerk))
                                      : "";
   if (!AppendDayText(files, ventro.paths.folder, logged,
                      SaleDayTextEntry(logged, basket, clerk_name))) {
@@ -230,9 +230,10 @@ bool CommitTransaction(Ventro& ventro) {
   }
 
   if (TextOf(basket.texts.payment_type) != "Credit") {
-    settings.set_takings_total(RoundToCents(settings.takings_total() + basket.totals.grand_total));
+    settings.Set(cfg::kTakingsTotal,
+                 RoundToCents(settings.Get(cfg::kTakingsTotal) + basket.totals.grand_total));
   }
-  settings.set_next_transaction(settings.next_transaction() + 1);
+  settings.Set(cfg::kNextTransaction, settings.Get(cfg::kNextTransaction) + 1);
   if (!SaveSettingsFile(files, ventro.paths.settings, settings)) {
     ui.Message(kFatalError, "Unable to update the configuration file", Icon::kError);
   }

@@ -19,11 +19,12 @@ size_t PageSize(const Ventro& ventro) {
 
 QuickSelectSlot SlotFor(const InventoryRecord& item) {
   QuickSelectSlot slot;
-  slot.item_number = item.number();
-  SetText(slot.description, item.description());
-  SetText(slot.picture, item.own_picture() == 1
-                            ? StringPrintf("m%lld.bmp", static_cast<long long>(item.number()))
-                            : StringPrintf("STOCK%d.bmp", item.stock_picture()));
+  slot.item_number = item.Get(inv::kNumber);
+  SetText(slot.description, item.Get(inv::kDescription));
+  SetText(slot.picture,
+          item.Get(inv::kOwnPicture) == 1
+              ? StringPrintf("m%lld.bmp", static_cast<long long>(item.Get(inv::kNumber)))
+              : StringPrintf("STOCK%d.bmp", item.Get(inv::kStockPicture)));
   return slot;
 }
 
@@ -38,7 +39,7 @@ std::optional<std::vector<QuickSelectSlot>> Collect(Ventro& ventro, ptrdiff_t fr
     return std::nullopt;
   }
   const std::vector<IndexEntry>& entries = ventro.inventory.index().entries();
-  const int category = ventro.settings.current_category();
+  const int category = ventro.settings.Get(cfg::kCurrentCategory);
   std::vector<QuickSelectSlot> found;
   InventoryRecord item;
   for (ptrdiff_t k = from;
@@ -50,8 +51,8 @@ std::optional<std::vector<QuickSelectSlot>> Collect(Ventro& ventro, ptrdiff_t fr
       ventro.ui().Message("Problem", "Not able to read inventory.dat", Icon::kError);
       return std::nullopt;
     }
-    if (category != kAllCategoriesButton && item.display_category() != category) continue;
-    if (item.omit_quick_select() != 0) continue;
+    if (category != kAllCategoriesButton && item.Get(inv::kDisplayCategory) != category) continue;
+    if (item.Get(inv::kOmitQuickSelect) != 0) continue;
     found.push_back(SlotFor(item));
   }
   return found;
@@ -76,7 +77,7 @@ bool FillQuickSelect(Ventro& ventro) {
 
 void ChooseQuickSelectCategory(Ventro& ventro, int category) {
   if (category < 0 || category > kAllCategoriesButton) return;
-  ventro.settings.set_current_category(category);
+  ventro.settings.Set(cfg::kCurrentCategory, category);
   FillQuickSelect(ventro);
 }
 

@@ -22,7 +22,8 @@ DialogField ReadOnly(std::string key, std::string label, std::string text) {
 }
 
 bool CashBackBarred(const Ventro& ventro) {
-  return ventro.screen.restricted == kRestricted && ventro.settings.cashback_controlled() == 2;
+  return ventro.screen.restricted == kRestricted &&
+         ventro.settings.Get(cfg::kCashbackControlled) == 2;
 }
 
 // "Payment" or "Payment plus cashback": the cash back (0 for none), or nothing when the card
@@ -115,16 +116,16 @@ std::string SaleDateText(Ventro& ventro, const LocalTime& now) {
 void StampBasket(Ventro& ventro) {
   const LocalTime now = ventro.Now();
   Basket& basket = ventro.sale.basket;
-  basket.transaction_number = ventro.settings.next_transaction();
+  basket.transaction_number = ventro.settings.Get(cfg::kNextTransaction);
   SetText(basket.texts.sale_time, StringPrintf("%02d:%02d", now.hour, now.minute));
   SetText(basket.texts.sale_date, SaleDateText(ventro, now));
-  basket.clerk_number = static_cast<int32_t>(ventro.settings.signed_on_clerk());
+  basket.clerk_number = static_cast<int32_t>(ventro.settings.Get(cfg::kSignedOnClerk));
 }
 
 void ShowCommittedSummary(Ventro& ventro, const Tendered& tendered) {
   ShowPaymentOnTillDevices(ventro, tendered);
   // With the summary box turned off the configured document is printed at once instead.
-  if (ventro.settings.no_summary_box() == 1) {
+  if (ventro.settings.Get(cfg::kNoSummaryBox) == 1) {
     PrintAutomaticDocument(ventro, tendered);
     PrintKitchenAfterCommit(ventro);
     return;
@@ -156,7 +157,7 @@ bool CompletePayment(Ventro& ventro, std::string_view payment_type, const Tender
   SetText(ventro.sale.basket.texts.payment_type, payment_type);
   ShowCommittedSummary(ventro, tendered);
   if (!CommitTransaction(ventro)) return false;
-  if (ventro.settings.sounds_off() == 0) ventro.platform.sound.Play(SoundId::kDone);
+  if (ventro.settings.Get(cfg::kSoundsOff) == 0) ventro.platform.sound.Play(SoundId::kDone);
   return true;
 }
 
@@ -191,14 +192,15 @@ void PayCard(Ventro& ventro) {
     cash_back = *asked;
   }
   SettingsRecord& settings = ventro.settings;
-  const double running_cash_back = settings.cashback_total();
-  settings.set_cashback_total(running_cash_back + cash_back);
+  const double running_cash_back = settings.Get(cfg::kCashbackTotal);
+  settings.Set(cfg::kCashbackTotal, running_cash_back + cash_back);
   Basket& basket = ventro.sale.basket;
   const double total = basket.totals.grand_total;
   ClearPaymentAmounts(basket);
   basket.totals.eft_amount = total;
   basket.totals.cash_back = cash_back;
-  if (!CompletePayment(ventro, "EFT", {total, 0})) settings.set_cashback_total(running_cash_back);
+  if (!CompletePayment(ventro, "EFT", {total, 0}))
+    settings.Set(cfg::kCashbackTotal, running_cash_back);
 }
 
 void PaySplit(Ventro& ventro) {
@@ -229,7 +231,7 @@ void RecordPettyCash(Ventro& ventro) {
     ui.Message(kProblem, "Negative amount", Icon::kWarning);
   }
   SettingsRecord& settings = ventro.settings;
-  settings.set_petty_cash_total(settings.petty_cash_total() + RoundToCents(AtoF(text)));
+  settings.Set(cfg::kPettyCashTotal, settings.Get(cfg::kPettyCashTotal) + RoundToCents(AtoF(text)));
   // Saved at once: the running total is the only record of the payment.
   if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
     ui.Message("Fatal error", "Unable to update the configuration file", Icon::kError);

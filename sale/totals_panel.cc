@@ -12,10 +12,13 @@ std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro) {
   const BasketTotals& totals = basket.totals;
   std::vector<PanelFigure> panel;
   panel.push_back({"lines", StringPrintf("%d", basket.line_count), PanelColour::kStatus});
-  panel.push_back({"transaction", StringPrintf("Transaction: %d", settings.next_transaction()),
+  panel.push_back({"transaction",
+                   StringPrintf("Transaction: %d", settings.Get(cfg::kNextTransaction)),
                    PanelColour::kStatus});
-  if (settings.trade_prices() == 2) panel.push_back({"trade", "Trade", PanelColour::kStatus});
-  if (settings.sku1_selection() == 2) panel.push_back({"barcode", "Barcode", PanelColour::kStatus});
+  if (settings.Get(cfg::kTradePrices) == 2)
+    panel.push_back({"trade", "Trade", PanelColour::kStatus});
+  if (settings.Get(cfg::kSku1Selection) == 2)
+    panel.push_back({"barcode", "Barcode", PanelColour::kStatus});
   if (basket.line_count == 0) return panel;
 
   auto grey = [&panel](const char* name, double amount) {
@@ -31,19 +34,20 @@ std::vector<PanelFigure> PaintTotalsPanel(const Ventro& ventro) {
         {"discount", "(" + FormatAmount(totals.discount_total) + ")", PanelColour::kGrey});
   }
   panel.push_back({"grand", FormatAmount(totals.grand_total), PanelColour::kDark});
-  const double rate = settings.second_currency_rate();
-  if (settings.display_second_currency() == 2 && rate > 0) {
-    panel.push_back({"second_currency",
-                     settings.second_currency_symbol() + FormatAmount(totals.grand_total * rate),
-                     PanelColour::kDark});
+  const double rate = settings.Get(cfg::kSecondCurrencyRate);
+  if (settings.Get(cfg::kDisplaySecondCurrency) == 2 && rate > 0) {
+    panel.push_back(
+        {"second_currency",
+         settings.Get(cfg::kSecondCurrencySymbol) + FormatAmount(totals.grand_total * rate),
+         PanelColour::kDark});
   }
   return panel;
 }
 
 void RefreshTotals(Ventro& ventro) {
   ventro.host.ScreenChanged();
-  if (ventro.settings.pole_in_use() != 0) PoleShowTotals(ventro);
-  if (ventro.settings.sounds_off() == 0 && !ventro.sale.repeat_running) {
+  if (ventro.settings.Get(cfg::kPoleInUse) != 0) PoleShowTotals(ventro);
+  if (ventro.settings.Get(cfg::kSoundsOff) == 0 && !ventro.sale.repeat_running) {
     ventro.platform.sound.Play(SoundId::kDone);
   }
 }

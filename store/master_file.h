@@ -12,11 +12,11 @@
 #include <variant>
 #include <vector>
 
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
+#include "formats/supplier_record.h"
 #include "platform/files.h"
 #include "platform/ui.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
-#include "records/supplier_record.h"
 #include "store/number_index.h"
 
 namespace ventro {

@@ -118,13 +118,13 @@ TEST_F(MasterFileTest, LoadSortsStablyAndFreesRecordsNumberedBelowOne) {
 TEST_F(MasterFileTest, LookUpReadsTheRecordAndReportsMisses) {
   MasterFile customers = Loaded(MasterKind::kCustomer, {{20, "BROWN"}, {10, "ADAMS"}});
   ASSERT_TRUE(customers.LookUp(p_.ui, p_.files, 20));
-  EXPECT_EQ(customers.customer().name(), "BROWN");
+  EXPECT_EQ(customers.customer().Get(cust::kName), "BROWN");
   EXPECT_EQ(customers.current_position(), 0);
   EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, 15));
   EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, -1));
   EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{{"Finished", "No match found"},
                                                        {"Finished", "No match found"}}));
-  EXPECT_EQ(customers.customer().name(), "BROWN");
+  EXPECT_EQ(customers.customer().Get(cust::kName), "BROWN");
 
   std::filesystem::remove(customers.path());
   EXPECT_FALSE(customers.LookUp(p_.ui, p_.files, 10));
@@ -135,18 +135,18 @@ TEST_F(MasterFileTest, LookUpReadsTheRecordAndReportsMisses) {
 TEST_F(MasterFileTest, WriteBackGoesToTheSlotOfTheBufferNumber) {
   MasterFile inventory = Loaded(MasterKind::kInventory, {{7, "OLD"}, {8, "EIGHT"}});
   ASSERT_TRUE(inventory.LookUp(p_.ui, p_.files, 8));
-  inventory.item().set_quantity(12);
+  inventory.item().Set(inv::kQuantity, 12);
   ASSERT_TRUE(inventory.WriteBack(p_.ui, p_.files));
   MasterFile reread(MasterKind::kInventory);
   ASSERT_EQ(reread.Load(p_.files, dir_.path()), LoadStatus::kOk);
   ASSERT_TRUE(reread.LookUp(p_.ui, p_.files, 8));
-  EXPECT_EQ(reread.item().quantity(), 12);
+  EXPECT_EQ(reread.item().Get(inv::kQuantity), 12);
 
-  inventory.item().set_number(9);
+  inventory.item().Set(inv::kNumber, 9);
   EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
-  inventory.item().set_number(0);
+  inventory.item().Set(inv::kNumber, 0);
   EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
-  inventory.item().set_number(8);
+  inventory.item().Set(inv::kNumber, 8);
   p_.files.failing.insert("inventory.dat");
   EXPECT_FALSE(inventory.WriteBack(p_.ui, p_.files));
   EXPECT_EQ(p_.ui.MessageTexts(), (std::vector<std::string>{"Invalid number.", "Invalid number.",

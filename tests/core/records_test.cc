@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
-#include "records/supplier_record.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
+#include "formats/settings_record.h"
+#include "formats/supplier_record.h"
 #include "records/terms.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 namespace {
@@ -78,23 +78,23 @@ TEST(RecordsTest, InventoryTextFieldsSitAtTheirOffsets) {
 TEST(RecordsTest, InventoryNumbersAndExtraSlotsSitAtTheirOffsets) {
   InventoryRecord r;
   static_assert(InventoryRecord::kSize == 2113);
-  r.set_number(100'000'000'000'000'000);
-  r.set_quantity(-3);
-  r.set_reorder_quantity(4);
-  r.set_tax(2);
-  r.set_labels_to_print(6);
-  r.set_total_sold(714);
-  r.set_cost_price(1.25);
-  r.set_retail_price(2.5);
-  r.set_weight(0.75);
-  r.set_stock_picture(24);
-  r.set_omit_quick_select(2);
-  r.set_own_picture(1);
-  r.set_sale_or_return(1);
-  r.set_display_category(17);
-  r.set_kind(2);
-  r.set_last_used_number(-9);
-  r.set_reserved_value3(3.5);
+  r.Set(inv::kNumber, 100'000'000'000'000'000);
+  r.Set(inv::kQuantity, -3);
+  r.Set(inv::kReorderQuantity, 4);
+  r.Set(inv::kTax, 2);
+  r.Set(inv::kLabelsToPrint, 6);
+  r.Set(inv::kTotalSold, 714);
+  r.Set(inv::kCostPrice, 1.25);
+  r.Set(inv::kRetailPrice, 2.5);
+  r.Set(inv::kWeight, 0.75);
+  r.Set(inv::kStockPicture, 24);
+  r.Set(inv::kOmitQuickSelect, 2);
+  r.Set(inv::kOwnPicture, 1);
+  r.Set(inv::kSaleOrReturn, 1);
+  r.Set(inv::kDisplayCategory, 17);
+  r.Set(inv::kKind, 2);
+  r.Set(inv::kLastUsedNumber, -9);
+  r.Set(inv::kReservedValue3, 3.5);
   EXPECT_EQ(Raw<int64_t>(r, 0), 100'000'000'000'000'000);
   EXPECT_EQ(Raw<int32_t>(r, 670), -3);
   EXPECT_EQ(Raw<int32_t>(r, 674), 4);
@@ -117,48 +117,48 @@ TEST(RecordsTest, InventoryNumbersAndExtraSlotsSitAtTheirOffsets) {
   // 0 to 5 (from 1290), quantities in 6 to 11.
   const size_t text_offsets[] = {270, 1942, 1962, 590, 610, 650};
   for (int k = 1; k <= 6; ++k) {
-    r.set_component(k, std::to_string(1000 + k));
-    r.set_component_price_mode(k, k == 3 ? 2 : 0);
-    r.set_component_quantity(k, 10 * k);
+    r.SetComponent(k, std::to_string(1000 + k));
+    r.Set(inv::kComponentPriceMode, k, k == 3 ? 2 : 0);
+    r.Set(inv::kComponentQuantity, k, 10 * k);
     EXPECT_STREQ(reinterpret_cast<const char*>(r.data() + text_offsets[k - 1]),
                  std::to_string(1000 + k).c_str());
     EXPECT_EQ(Raw<int32_t>(r, 1290 + 4 * (k - 1)), k == 3 ? 2 : 0);
     EXPECT_EQ(Raw<int32_t>(r, 1314 + 4 * (k - 1)), 10 * k);
   }
-  EXPECT_EQ(r.format(), "1001");  // component 1 shares the format field
-  r.set_component(3, std::string(70, '9'));
-  EXPECT_EQ(r.component(3).size(), 59u);
+  EXPECT_EQ(r.Get(inv::kFormat), "1001");  // component 1 shares the format field
+  r.SetComponent(3, std::string(70, '9'));
+  EXPECT_EQ(r.Component(3).size(), 59u);
 
-  r.set_offer(InventoryRecord::kBuyTwoGetOneFree);
+  r.Set(inv::kOffer, InventoryRecord::kBuyTwoGetOneFree);
   EXPECT_EQ(Raw<int32_t>(r, 1338), 4);
 }
 
 TEST(RecordsTest, SellByCountsOnlyWithAYearOffset) {
   InventoryRecord r;
-  r.set_sell_by_day(12);
-  r.set_sell_by_month(5);
+  r.Set(inv::kSellByDay, 12);
+  r.Set(inv::kSellByMonth, 5);
   EXPECT_EQ(Raw<int32_t>(r, 1346), 12);
   EXPECT_EQ(Raw<int32_t>(r, 1350), 5);
   EXPECT_FALSE(r.HasSellBy());
-  r.set_sell_by_year_offset(69);
+  r.Set(inv::kSellByYearOffset, 69);
   EXPECT_EQ(Raw<int32_t>(r, 1354), 69);
   EXPECT_TRUE(r.HasSellBy());
-  EXPECT_EQ(r.sell_by_year(), 2080);
+  EXPECT_EQ(r.SellByYear(), 2080);
 }
 
 TEST(RecordsTest, DeletedMarkersAndAddedItemValues) {
   InventoryRecord item;
-  item.set_number(5);
-  item.set_description("WIDGET");
-  item.set_notes("kept");
+  item.Set(inv::kNumber, 5);
+  item.Set(inv::kDescription, "WIDGET");
+  item.Set(inv::kNotes, "kept");
   item.MarkDeleted();
   EXPECT_EQ(Raw<int64_t>(item, 0), -1);
   EXPECT_EQ(item.data()[8], 0);
   EXPECT_EQ(item.data()[9], 0);
   EXPECT_EQ(item.data()[10], 'D');  // the rest of the description stays
-  EXPECT_EQ(item.notes(), "kept");
+  EXPECT_EQ(item.Get(inv::kNotes), "kept");
   EXPECT_TRUE(item.IsDeleted());
-  item.set_number(0);
+  item.Set(inv::kNumber, 0);
   EXPECT_TRUE(item.IsDeleted());
 
   std::memset(item.data() + 2065, 0x55, 48);
@@ -172,19 +172,19 @@ TEST(RecordsTest, DeletedMarkersAndAddedItemValues) {
   EXPECT_EQ(Raw<double>(item, 2105), 0.0);
 
   CustomerRecord customer;
-  customer.set_number(9);
-  customer.set_name("SMITH");
+  customer.Set(cust::kNumber, 9);
+  customer.Set(cust::kName, "SMITH");
   customer.MarkDeleted();
   EXPECT_EQ(Raw<int64_t>(customer, 0), -1);
-  EXPECT_EQ(customer.name(), "");
+  EXPECT_EQ(customer.Get(cust::kName), "");
   EXPECT_EQ(customer.data()[10], 'I');
 
   SupplierRecord supplier;
-  supplier.set_number(3);
-  supplier.set_name("ACME");
+  supplier.Set(supp::kNumber, 3);
+  supplier.Set(supp::kName, "ACME");
   supplier.MarkDeleted();
   EXPECT_EQ(Raw<int64_t>(supplier, 0), -1);
-  EXPECT_EQ(supplier.name(), "ACME");
+  EXPECT_EQ(supplier.Get(supp::kName), "ACME");
 }
 
 TEST(RecordsTest, CustomerFieldsSitAtTheirOffsets) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/bytes.h"
-#include "store/settings_record.h"
+#include "formats/settings_record.h"
 
 namespace ventro {
 namespace {
@@ -118,15 +118,15 @@ TEST(SettingsRecordDefaults, ClearTheFourBlocksAndLeaveStartUpFieldsAlone) {
 TEST(SettingsRecord, CategoryCodesAndAll) {
   SettingsRecord s;
   s.ApplyFirstRunDefaults(Today());
-  EXPECT_EQ(s.category_code(0), "ALC");
-  EXPECT_EQ(s.category_code(8), "DVD");
-  EXPECT_EQ(s.category_code(9), "FRO");
-  EXPECT_EQ(s.category_code(17), "WIN");
-  EXPECT_EQ(s.category_code(18), "ALL");
-  EXPECT_EQ(s.category_code(19), "");
-  EXPECT_EQ(s.category_code(-1), "");
-  s.set_category_code(18, "XYZ");  // "ALL" is not stored anywhere
-  EXPECT_EQ(s.category_code(18), "ALL");
+  EXPECT_EQ(s.CategoryCode(0), "ALC");
+  EXPECT_EQ(s.CategoryCode(8), "DVD");
+  EXPECT_EQ(s.CategoryCode(9), "FRO");
+  EXPECT_EQ(s.CategoryCode(17), "WIN");
+  EXPECT_EQ(s.CategoryCode(18), "ALL");
+  EXPECT_EQ(s.CategoryCode(19), "");
+  EXPECT_EQ(s.CategoryCode(-1), "");
+  s.SetCategoryCode(18, "XYZ");  // "ALL" is not stored anywhere
+  EXPECT_EQ(s.CategoryCode(18), "ALL");
 }
 
 // --- every accessor writes its own bytes and reads them back ---
@@ -142,20 +142,21 @@ struct NumberCase {
 };
 
 template <typename T>
-NumberCase Scalar(const char* name, size_t offset, T (SettingsRecord::*get)() const,
-                  void (SettingsRecord::*set)(T)) {
+NumberCase Scalar(const char* name, size_t offset, cfg::Text get, cfg::Text set) {
   Kind kind = sizeof(T) == 4 ? Kind::kI32 : std::is_integral_v<T> ? Kind::kI64 : Kind::kF64;
-  return {name, offset, kind, [set](SettingsRecord& s, int64_t v) { (s.*set)(static_cast<T>(v)); },
-          [get](const SettingsRecord& s) { return static_cast<int64_t>((s.*get)()); }};
+  return {name, offset, kind,
+          [set](SettingsRecord& s, int64_t v) { s.Set(set, static_cast<T>(v)); },
+          [get](const SettingsRecord& s) { return static_cast<int64_t>(s.Get(get)); }};
 }
 
 template <typename T, typename Index>
 NumberCase Indexed(std::string name, size_t offset, Index index,
                    T (SettingsRecord::*get)(Index) const, void (SettingsRecord::*set)(Index, T)) {
   Kind kind = sizeof(T) == 4 ? Kind::kI32 : std::is_integral_v<T> ? Kind::kI64 : Kind::kF64;
-  return {std::move(name), offset, kind,
-          [set, index](SettingsRecord& s, int64_t v) { (s.*set)(index, static_cast<T>(v)); },
-          [get, index](const SettingsRecord& s) { return static_cast<int64_t>((s.*get)(index)); }};
+  return {
+      std::move(name), offset, kind,
+      [set, index](SettingsRecord& s, int64_t v) { s.Set(set, index, static_cast<T>(v)); },
+      [get, index](const SettingsRecord& s) { return static_cast<int64_t>(s.Set(get, index)); }};
 }
 
 using R = SettingsRecord;
@@ -402,16 +403,14 @@ TextCase IndexedText(std::string name, size_t offset, size_t width, Index index,
                      std::string (SettingsRecord::*get)(Index) const,
                      void (SettingsRecord::*set)(Index, std::string_view)) {
   return {std::move(name), offset, width,
-          [set, index](SettingsRecord& s, std::string_view t) { (s.*set)(index, t); },
-          [get, index](const SettingsRecord& s) { return (s.*get)(index); }};
+          [set, index](SettingsRecord& s, std::string_view t) { s.Set(set, index, t); },
+          [get, index](const SettingsRecord& s) { return s.Set(get, index); }};
 }
 
-TextCase Text(std::string name, size_t offset, size_t width,
-              std::string (SettingsRecord::*get)() const,
-              void (SettingsRecord::*set)(std::string_view)) {
+TextCase Text(std::string name, size_t offset, size_t width, cfg::Text get, cfg::Text set) {
   return {std::move(name), offset, width,
-          [set](SettingsRecord& s, std::string_view t) { (s.*set)(t); },
-          [get](const SettingsRecord& s) { return (s.*get)(); }};
+          [set](SettingsRecord& s, std::string_view t) { s.Set(set, t); },
+          [get](const SettingsRecord& s) { return s.Get(get); }};
 }
 
 std::vector<TextCase> TextCases() {
@@ -461,9 +460,9 @@ TEST(SettingsRecordLayout, TextsLandAtTheirOffsetsTerminatedAndCut) {
 
 TEST(SettingsRecordLayout, PrinterNamesStayBeforeTheNextField) {
   SettingsRecord s = Filled(kBackground);
-  s.set_receipt_printer_name(std::string(1000, 'P'));
-  s.set_kitchen_printer_name(std::string(1000, 'K'));
-  EXPECT_EQ(s.receipt_printer_name().substr(0, 3), "PPP");
+  s.Set(cfg::kReceiptPrinterName, std::string(1000, 'P'));
+  s.Set(cfg::kKitchenPrinterName, std::string(1000, 'K'));
+  EXPECT_EQ(s.Get(cfg::kReceiptPrinterName).substr(0, 3), "PPP");
   EXPECT_EQ(s.data()[4862], 'P');
   EXPECT_EQ(s.data()[11564], 'K');
   EXPECT_EQ(s.data()[5462], kBackground);   // custom receipt text 1
@@ -477,17 +476,17 @@ TEST(SettingsRecordLayout, FixedCodesDatesAndStamps) {
   };
   for (Code code : {Code{0, 9}, Code{8, 33}, Code{9, 4814}, Code{17, 4838}}) {
     SettingsRecord s = Filled(kBackground);
-    s.set_category_code(code.c, "XYZ");
+    s.SetCategoryCode(code.c, "XYZ");
     EXPECT_EQ(GetFixed(s.data() + code.offset, 3), "XYZ") << code.c;
     EXPECT_EQ(ChangedOutside(s, code.offset, 3), std::vector<size_t>{}) << code.c;
   }
 
   SettingsRecord s = Filled(kBackground);
-  s.set_last_start({1, 2, 3, 4, 2025});
-  s.set_last_backup({5, 6, 7, 8, 2026});
-  s.set_history_from({9, 10, 2027});
-  s.set_first_run_date({11, 12, 2028});
-  s.set_currency_taken(2);
+  s.Set(cfg::kLastStart, {1, 2, 3, 4, 2025});
+  s.Set(cfg::kLastBackup, {5, 6, 7, 8, 2026});
+  s.Set(cfg::kHistoryFrom, {9, 10, 2027});
+  s.Set(cfg::kFirstRunDate, {11, 12, 2028});
+  s.Set(cfg::kCurrencyTaken, 2);
   const int32_t start[] = {1, 2, 3, 4, 2025};
   const int32_t backup[] = {5, 6, 7, 8, 2026};
   for (int i = 0; i < 5; ++i) {
@@ -500,30 +499,30 @@ TEST(SettingsRecordLayout, FixedCodesDatesAndStamps) {
   EXPECT_EQ(GetI32(s.data() + 12606), 11);
   EXPECT_EQ(GetI32(s.data() + 12614), 2028);
   EXPECT_EQ(s.data()[4805], 2);
-  EXPECT_EQ(s.last_backup().year, 2026);
-  EXPECT_EQ(s.history_from().month, 10);
+  EXPECT_EQ(s.Get(cfg::kLastBackup).year, 2026);
+  EXPECT_EQ(s.Get(cfg::kHistoryFrom).month, 10);
 }
 
 TEST(SettingsRecordLayout, IndexesOutsideAFieldAreNeitherReadNorWritten) {
   SettingsRecord s = Filled(kBackground);
-  s.set_heading_line(0, "x");
-  s.set_heading_line(8, "x");
-  s.set_clerk_name(0, "x");
-  s.set_clerk_name(101, "x");
-  s.set_clerk_password(0, "x");
-  s.set_clerk_password(100, "x");
-  s.set_terms_discount(0, 1);
-  s.set_terms_credit(9, 1);
-  s.set_category_sold_a(18, 1);
-  s.set_category_sales_value(-1, 1);
-  s.set_custom_receipt_layout(19, 1);
-  s.set_custom_invoice_layout(18, 1);
-  s.set_option(60, 1);
-  s.set_tax_name(3, "x");
+  s.Set(cfg::kHeadingLine, 0, "x");
+  s.Set(cfg::kHeadingLine, 8, "x");
+  s.Set(cfg::kClerkName, 0, "x");
+  s.Set(cfg::kClerkName, 101, "x");
+  s.Set(cfg::kClerkPassword, 0, "x");
+  s.Set(cfg::kClerkPassword, 100, "x");
+  s.Set(cfg::kTermsDiscount, 0, 1);
+  s.Set(cfg::kTermsCredit, 9, 1);
+  s.SetCategorySoldA(18, 1);
+  s.Set(cfg::kCategorySalesValue, -1, 1);
+  s.Set(cfg::kCustomReceiptLayout, 19, 1);
+  s.Set(cfg::kCustomInvoiceLayout, 18, 1);
+  s.Set(cfg::kOption, 60, 1);
+  s.Set(cfg::kTaxName, 3, "x");
   EXPECT_EQ(ChangedOutside(s, 0, 0), std::vector<size_t>{});
-  EXPECT_EQ(s.clerk_name(101), "");
-  EXPECT_EQ(s.terms_credit(9), 0);
-  EXPECT_EQ(s.option(-1), 0);
+  EXPECT_EQ(s.Get(cfg::kClerkName, 101), "");
+  EXPECT_EQ(s.Get(cfg::kTermsCredit, 9), 0);
+  EXPECT_EQ(s.Get(cfg::kOption, -1), 0);
 }
 
 }  // namespace
