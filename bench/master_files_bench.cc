@@ -59,11 +59,12 @@ void WriteFile(const Path& path, const std::vector<int64_t>& numbers) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   Record record;
   for (int64_t number : numbers) {
-    record.set_number(number);
     if constexpr (std::is_same_v<Record, InventoryRecord>) {
-      record.set_description(StringPrintf("ITEM %lld", static_cast<long long>(number)));
+      record.Set(inv::kNumber, number);
+      record.Set(inv::kDescription, StringPrintf("ITEM %lld", static_cast<long long>(number)));
     } else {
-      record.set_name(StringPrintf("CUSTOMER %lld", static_cast<long long>(number)));
+      record.Set(cust::kNumber, number);
+      record.Set(cust::kName, StringPrintf("CUSTOMER %lld", static_cast<long long>(number)));
     }
     out.write(reinterpret_cast<const char*>(record.data()), Record::kSize);
   }

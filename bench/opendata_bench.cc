@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <type_traits>
 
 #include <benchmark/benchmark.h>
 
@@ -26,7 +27,11 @@ std::string ShuffledRecords(size_t count, unsigned seed) {
   bytes.reserve(count * Record::kSize);
   Record record;
   for (int64_t number : numbers) {
-    record.set_number(number);
+    if constexpr (std::is_same_v<Record, InventoryRecord>) {
+      record.Set(inv::kNumber, number);
+    } else {
+      record.Set(cust::kNumber, number);
+    }
     record.data()[8] = static_cast<uint8_t>('A' + number % 26);
     bytes.append(reinterpret_cast<const char*>(record.data()), Record::kSize);
   }

@@ -8,35 +8,34 @@
 namespace ventro {
 namespace {
 
-// One text field of the form: key, label, form maximum and the record accessors.
+// One text field of the form: key, label, form maximum and the record field.
 struct FormTextField {
   const char* key;
   const char* label;
   size_t max_length;
-  supp::Text get;
-  supp::Text set;
+  supp::Text field;
 };
 
 constexpr size_t kNumberLength = 20;  // a signed 64-bit number in decimal
 
 const FormTextField kTextFields[] = {
-    {"name", "Name", 40, supp::kName, supp::kName},
-    {"road", "Road", 28, supp::kRoad, supp::kRoad},
-    {"area", "Area", 28, supp::kArea, supp::kArea},
-    {"town", "Town", 28, supp::kTown, supp::kTown},
-    {"postcode", "Zip / Post", 8, supp::kPostcode, supp::kPostcode},
-    {"telephone", "Telephone 1", 18, supp::kTelephone, supp::kTelephone},
-    {"telephone_extension", "Ext", 18, supp::kTelephoneExtension, supp::kTelephoneExtension},
-    {"telephone2", "Telephone 2", 18, supp::kTelephone2, supp::kTelephone2},
-    {"fax", "Fax", 18, supp::kFax, supp::kFax},
-    {"contact", "Contact", 58, supp::kContact, supp::kContact},
-    {"notes", "Notes", 198, supp::kNotes, supp::kNotes},
-    {"comment", "Comment 1", 28, supp::kComment, supp::kComment},
-    {"origination", "Origination", 38, supp::kOrigination, supp::kOrigination},
-    {"credit_limit", "Credit limit", 38, supp::kCreditLimit, supp::kCreditLimit},
-    {"terms", "Terms", 38, supp::kTerms, supp::kTerms},
-    {"comment2", "Comment 2", 38, supp::kComment2, supp::kComment2},
-    {"email", "Email", 38, supp::kEmail, supp::kEmail},
+    {"name", "Name", 40, supp::kName},
+    {"road", "Road", 28, supp::kRoad},
+    {"area", "Area", 28, supp::kArea},
+    {"town", "Town", 28, supp::kTown},
+    {"postcode", "Zip / Post", 8, supp::kPostcode},
+    {"telephone", "Telephone 1", 18, supp::kTelephone},
+    {"telephone_extension", "Ext", 18, supp::kTelephoneExtension},
+    {"telephone2", "Telephone 2", 18, supp::kTelephone2},
+    {"fax", "Fax", 18, supp::kFax},
+    {"contact", "Contact", 58, supp::kContact},
+    {"notes", "Notes", 198, supp::kNotes},
+    {"comment", "Comment 1", 28, supp::kComment},
+    {"origination", "Origination", 38, supp::kOrigination},
+    {"credit_limit", "Credit limit", 38, supp::kCreditLimit},
+    {"terms", "Terms", 38, supp::kTerms},
+    {"comment2", "Comment 2", 38, supp::kComment2},
+    {"email", "Email", 38, supp::kEmail},
 };
 
 Dialog BuildForm(const SupplierRecord& record, SupplierFormMode mode, const std::string& title) {
@@ -50,7 +49,7 @@ Dialog BuildForm(const SupplierRecord& record, SupplierFormMode mode, const std:
   number.kind = view ? FieldKind::kReadOnly : FieldKind::kNumber;
   for (const FormTextField& form_field : kTextFields) {
     DialogField& field = dialog.Add(TextField(form_field.key, form_field.label,
-                                              record.Get(form_field.get), form_field.max_length));
+                                              record.Get(form_field.field), form_field.max_length));
     if (view) field.kind = FieldKind::kReadOnly;
   }
   return dialog;
@@ -68,8 +67,8 @@ bool RunSupplierForm(Ui& ui, SupplierRecord& record, SupplierFormMode mode,
   if (!ui.RunDialog(dialog)) return false;
   if (mode == SupplierFormMode::kView) return true;
   record.Set(supp::kNumber, AtoI64(dialog.Field("number").text));
-  for (const FormTextField& field : kTextFields) {
-    record.Set(field.set, Cut(dialog.Field(field.key).text, field.max_length));
+  for (const FormTextField& form_field : kTextFields) {
+    record.Set(form_field.field, Cut(dialog.Field(form_field.key).text, form_field.max_length));
   }
   return true;
 }

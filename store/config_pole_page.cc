@@ -91,15 +91,15 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
   d.actions.push_back("Preview");
 }
 
-void ApplyChoice(const Dialog& d, const std::string& key, size_t count, cfg::I32 set,
+void ApplyChoice(const Dialog& d, const std::string& key, size_t count, cfg::I32 field,
                  SettingsRecord& s) {
   int choice = FieldChoice(d, key, static_cast<int>(count));
-  if (choice >= 0) s.Set(set, choice);
+  if (choice >= 0) s.Set(field, choice);
 }
 
-void ApplyColumns(const Dialog& d, const std::string& key, cfg::I32 set, SettingsRecord& s) {
+void ApplyColumns(const Dialog& d, const std::string& key, cfg::I32 field, SettingsRecord& s) {
   int64_t columns = AtoI64(FieldText(d, key));
-  if (columns >= 0 && columns <= kMaxColumns) s.Set(set, static_cast<int32_t>(columns));
+  if (columns >= 0 && columns <= kMaxColumns) s.Set(field, static_cast<int32_t>(columns));
 }
 
 void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
