@@ -61,44 +61,13 @@ inline constexpr I64 kTax{1210};
 inline constexpr I32 kReservedFlag{1238};
 
 // Every field, for the layout check and the layout test.
-inline constexpr std::tuple kLayout{kNumber,
-                                    kName,
-                                    kRoad,
-                                    kArea,
-                                    kTown,
-                                    kPostcode,
-                                    kTelephone,
-                                    kTelephoneExtension,
-                                    kTelephone2,
-                                    kFax,
-                                    kShippingAddress1,
-                                    kShippingAddress2,
-                                    kShippingAddress3,
-                                    kShippingAddress4,
-                                    kShippingAddress5,
-                                    kNamePrefix1,
-                                    kNamePrefix2,
-                                    kContact,
-                                    kNotes,
-                                    kGroup,
-                                    kComment,
-                                    kCreditCard,
-                                    kCreditCard2,
-                                    kCreditCardExpiry,
-                                    kCreditCard2Expiry,
-                                    kTerms,
-                                    kLastTransaction,
-                                    kComment2,
-                                    kEmail,
-                                    kTotalPurchases,
-                                    kOrigination,
-                                    kLastUsed,
-                                    kLastPayment,
-                                    kBalance,
-                                    kCreditLimit,
-                                    kTransactions,
-                                    kTax,
-                                    kReservedFlag};
+inline constexpr auto kLayout =
+    std::tuple(kNumber, kName, kRoad, kArea, kTown, kPostcode, kTelephone, kTelephoneExtension,
+               kTelephone2, kFax, kShippingAddress1, kShippingAddress2, kShippingAddress3,
+               kShippingAddress4, kShippingAddress5, kNamePrefix1, kNamePrefix2, kContact, kNotes,
+               kGroup, kComment, kCreditCard, kCreditCard2, kCreditCardExpiry, kCreditCard2Expiry,
+               kTerms, kLastTransaction, kComment2, kEmail, kTotalPurchases, kOrigination,
+               kLastUsed, kLastPayment, kBalance, kCreditLimit, kTransactions, kTax, kReservedFlag);
 }  // namespace cust
 
 class CustomerRecord : public FixedRecord<CustomerRecord, 1242> {

@@ -43,10 +43,10 @@ inline constexpr Text kComment2{902, 40};
 inline constexpr Text kEmail{942, 40};
 
 // Every field, for the layout check and the layout test.
-inline constexpr std::tuple kLayout{
-    kNumber, kName,     kReservedNumber, kReservedValue1,     kReservedValue2, kRoad,     kArea,
-    kTown,   kPostcode, kTelephone,      kTelephoneExtension, kTelephone2,     kFax,      kContact,
-    kNotes,  kComment,  kOrigination,    kCreditLimit,        kTerms,          kComment2, kEmail};
+inline constexpr auto kLayout =
+    std::tuple(kNumber, kName, kReservedNumber, kReservedValue1, kReservedValue2, kRoad, kArea,
+               kTown, kPostcode, kTelephone, kTelephoneExtension, kTelephone2, kFax, kContact,
+               kNotes, kComment, kOrigination, kCreditLimit, kTerms, kComment2, kEmail);
 }  // namespace supp
 
 class SupplierRecord : public FixedRecord<SupplierRecord, 1094> {
