@@ -16,7 +16,7 @@ bool Controlled(int64_t flag) { return flag == 0; }
 bool Inhibited(int64_t flag) { return flag != 0; }
 
 bool OperationControlled(const SettingsRecord& s, ControlledOp op) {
-  return Controlled(s.controlled_operation(op));
+  return Controlled(s.Get(cfg::kControlledOperation, op));
 }
 
 // Entries greyed for a restricted clerk; a few come back below when their flag leaves them free.
@@ -63,7 +63,7 @@ constexpr std::array kRestrictableEntries = {
 bool FreedByFlag(const SettingsRecord& s, int id) {
   switch (static_cast<Command>(id)) {
     case Command::kConfiguration:
-      return !Controlled(s.configuration_free());
+      return !Controlled(s.Get(cfg::kConfigurationFree));
     case Command::kDeleteCustomer:
       return !OperationControlled(s, ControlledOp::kDeleteCustomer);
     case Command::kPruneCustomers:
@@ -78,13 +78,13 @@ bool FreedByFlag(const SettingsRecord& s, int id) {
     case Command::kPrintActivitySummary:
       return !OperationControlled(s, ControlledOp::kActivitySummary);
     case Command::kNewInventory:
-      return !Controlled(s.new_inventory_free());
+      return !Controlled(s.Get(cfg::kNewInventoryFree));
     case Command::kInventoryReceived:
-      return !Controlled(s.inventory_received_free());
+      return !Controlled(s.Get(cfg::kInventoryReceivedFree));
     case Command::kAmendInventory:
-      return !Controlled(s.amend_inventory_free());
+      return !Controlled(s.Get(cfg::kAmendInventoryFree));
     case Command::kTaxSetup:
-      return !Controlled(s.tax_setup_free());
+      return !Controlled(s.Get(cfg::kTaxSetupFree));
     default:
       return false;
   }
@@ -97,7 +97,7 @@ bool IsCommandRefused(const Ventro& ventro, int id) {
   const SettingsRecord& s = ventro.settings;
   switch (static_cast<Command>(id)) {
     case Command::kConfiguration:
-      return Controlled(s.configuration_free());
+      return Controlled(s.Get(cfg::kConfigurationFree));
     case Command::kDeleteInventory:
       return OperationControlled(s, ControlledOp::kDeleteInventory);
     case Command::kDeleteCustomer:
@@ -119,27 +119,27 @@ bool IsCommandRefused(const Ventro& ventro, int id) {
       return OperationControlled(s, ControlledOp::kFileReset);
     case Command::kNewInventory:
     case Command::kNewBundle:
-      return Controlled(s.new_inventory_free());
+      return Controlled(s.Get(cfg::kNewInventoryFree));
     case Command::kInventoryReceived:
     case Command::kShortcutInventoryReceived:
-      return Controlled(s.inventory_received_free());
+      return Controlled(s.Get(cfg::kInventoryReceivedFree));
     case Command::kAmendInventory:
-      return Controlled(s.amend_inventory_free());
+      return Controlled(s.Get(cfg::kAmendInventoryFree));
     case Command::kOpenDrawer:
-      return Inhibited(s.manual_drawer_inhibited());
+      return Inhibited(s.Get(cfg::kManualDrawerInhibited));
     case Command::kToggleTradePrices:
-      return Inhibited(s.trade_button_inhibited());
+      return Inhibited(s.Get(cfg::kTradeButtonInhibited));
     case Command::kAdjustByWeight:
-      return Inhibited(s.weight_button_inhibited());
+      return Inhibited(s.Get(cfg::kWeightButtonInhibited));
     case Command::kAddDiscount:
     case Command::kShortcutDiscount:
-      return Inhibited(s.discount_button_inhibited());
+      return Inhibited(s.Get(cfg::kDiscountButtonInhibited));
     case Command::kAdjustItemPrice:
-      return Inhibited(s.adjust_price_button_inhibited());
+      return Inhibited(s.Get(cfg::kAdjustPriceButtonInhibited));
     case Command::kRefundBasket:
-      return Inhibited(s.refunds_controlled());
+      return Inhibited(s.Get(cfg::kRefundsControlled));
     case Command::kNonInventorySale:
-      return Inhibited(s.non_inventory_controlled());
+      return Inhibited(s.Get(cfg::kNonInventoryControlled));
     case Command::kAmendCustomer:
     case Command::kOperatorSetup:
       return true;
@@ -157,8 +157,8 @@ bool IsMenuEntryEnabled(const Ventro& ventro, int id) {
 
 bool IsTopMenuEnabled(const Ventro& ventro, std::string_view title) {
   if (!Restricted(ventro)) return true;
-  if (title == "Reports") return !Inhibited(ventro.settings.report_menu_controlled());
-  if (title == "Activity") return !Inhibited(ventro.settings.activity_menu_controlled());
+  if (title == "Reports") return !Inhibited(ventro.settings.Get(cfg::kReportMenuControlled));
+  if (title == "Activity") return !Inhibited(ventro.settings.Get(cfg::kActivityMenuControlled));
   return true;
 }
 

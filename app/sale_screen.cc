@@ -30,7 +30,7 @@ void PressShortcutKey(Ventro& ventro, int id) {
 
 void OnSplashClosed(Ventro& ventro) {
   if (!SignOn(ventro.sale_session())) return;  // the user ended the program from the log-on dialog
-  if (ventro.settings.tips_off() == 0) ShowTipOfTheDay(ventro);
+  if (ventro.settings.Get(cfg::kTipsOff) == 0) ShowTipOfTheDay(ventro);
 }
 
 }  // namespace ventro

@@ -144,7 +144,7 @@ DialogField ReadOnlyField(std::string key, std::string label, std::string text) 
 
 void RunPrinterFontSize(Ventro& ventro) {
   SettingsRecord& settings = ventro.settings;
-  int64_t stored = settings.listing_lines_per_page();
+  int64_t stored = settings.Get(cfg::kListingLinesPerPage);
   int64_t shown = stored < kFewestLines ? kFewestLines : stored > kMostLines ? kMostLines : stored;
   Dialog dialog;
   dialog.name = "Printer font size";
@@ -157,20 +157,20 @@ void RunPrinterFontSize(Ventro& ventro) {
   if (!ventro.ui().RunDialog(dialog) || !dialog.Pressed("OK")) return;
 
   if (dialog.Field("printer_default").checked) {
-    settings.set_listing_lines_per_page(0);
+    settings.Set(cfg::kListingLinesPerPage, 0);
     return;
   }
   // The value stands for a slider position, so it is held within the slider's ends.
   int64_t value = AtoI64(dialog.Field("lines").text);
   if (value < kFewestLines) value = kFewestLines;
   if (value > kMostLines) value = kMostLines;
-  settings.set_listing_lines_per_page(value);
+  settings.Set(cfg::kListingLinesPerPage, value);
 }
 
 void ToggleIndentListings(Ventro& ventro) {
   SettingsRecord& settings = ventro.settings;
-  if (settings.listing_indent() != 0) {
-    settings.set_listing_indent(0);
+  if (settings.Get(cfg::kListingIndent) != 0) {
+    settings.Set(cfg::kListingIndent, 0);
     return;
   }
   std::string text = "10";
@@ -180,18 +180,18 @@ void ToggleIndentListings(Ventro& ventro) {
     Problem(ventro.ui(), "Outside range");
     return;
   }
-  settings.set_listing_indent(indent);
+  settings.Set(cfg::kListingIndent, indent);
   ventro.ui().Message("Indent set to", std::to_string(indent), Icon::kInformation);
 }
 
 void ToggleSoundEffects(Ventro& ventro) {
   SettingsRecord& settings = ventro.settings;
-  settings.set_sounds_off(OnOff(settings.sounds_off() == 0));
+  settings.Set(cfg::kSoundsOff, OnOff(settings.Get(cfg::kSoundsOff) == 0));
 }
 
 void ToggleButtonTips(Ventro& ventro) {
   SettingsRecord& settings = ventro.settings;
-  settings.set_button_tips_off(OnOff(settings.button_tips_off() == 0));
+  settings.Set(cfg::kButtonTipsOff, OnOff(settings.Get(cfg::kButtonTipsOff) == 0));
   ventro.host.ScreenChanged();  // the window turns its tooltips on or off at once
 }
 
@@ -199,11 +199,11 @@ bool IsMenuEntryChecked(const Ventro& ventro, int id) {
   const SettingsRecord& settings = ventro.settings;
   switch (id) {
     case 3021:
-      return settings.listing_indent() != 0;
+      return settings.Get(cfg::kListingIndent) != 0;
     case 3024:
-      return settings.sounds_off() == 0;
+      return settings.Get(cfg::kSoundsOff) == 0;
     case 3017:
-      return settings.button_tips_off() == 0;
+      return settings.Get(cfg::kButtonTipsOff) == 0;
     default:
       return false;
   }
@@ -226,8 +226,8 @@ void ShowTipOfTheDay(Ventro& ventro) {
   dialog.title = "TIP OF THE DAY";
   dialog.Add(ReadOnlyField("number", "", ""));
   dialog.Add(NoteField("tip", ""));
-  dialog.Add(
-      CheckField("no_tips", "Do not show tips at start-up", ventro.settings.tips_off() != 0));
+  dialog.Add(CheckField("no_tips", "Do not show tips at start-up",
+                        ventro.settings.Get(cfg::kTipsOff) != 0));
   ShowTip(dialog, TipOfDay(ventro.Now()));
   dialog.actions = {"Next tip"};
   dialog.buttons = {"OK"};
@@ -237,7 +237,7 @@ void ShowTipOfTheDay(Ventro& ventro) {
     ShowTip(d, tip);
   };
   if (!ventro.ui().RunDialog(dialog)) return;
-  ventro.settings.set_tips_off(OnOff(dialog.Field("no_tips").checked));
+  ventro.settings.Set(cfg::kTipsOff, OnOff(dialog.Field("no_tips").checked));
 }
 
 void ShowCalendar(Ventro& ventro) {

@@ -6,9 +6,9 @@
 
 #include "base/format.h"
 #include "devices/pole_display.h"
+#include "formats/supplier_record.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
-#include "records/supplier_record.h"
 #include "sale/quick_select.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log.h"
@@ -91,7 +91,7 @@ bool dodemo(Ventro& ventro) {
   // suppliers.dat is never empty: it starts with one deleted record. A settings file lost on
   // its own must not cost the shop its suppliers, so an existing file is kept.
   SupplierRecord deleted;
-  deleted.set_number(-1);
+  deleted.Set(supp::kNumber, -1);
   std::string_view bytes(reinterpret_cast<const char*>(deleted.data()), SupplierRecord::kSize);
   if (!ventro.files().Exists(ventro.paths.suppliers) &&
       !ventro.files().WriteWhole(ventro.paths.suppliers, bytes)) {
@@ -136,11 +136,11 @@ int Opendata(Ventro& ventro) {
       return 0;
   }
 
-  if (settings.heading_line(1).empty()) {
+  if (settings.Get(cfg::kHeadingLine, 1).empty()) {
     static constexpr const char* kHeading[] = {
         "YOUR STORE", "SET FROM UTILITIES MENU", "STORE PRINT HEADING", "THE TOWN",
         "THE AREA",   "YOUR TELEPHONE",          "TARVEL SOFTWARE"};
-    for (int k = 1; k <= 7; ++k) settings.set_heading_line(k, kHeading[k - 1]);
+    for (int k = 1; k <= 7; ++k) settings.Set(cfg::kHeadingLine, k, kHeading[k - 1]);
   }
 
   for (MasterFile* master : {&ventro.inventory, &ventro.customers, &ventro.suppliers}) {
@@ -148,31 +148,31 @@ int Opendata(Ventro& ventro) {
   }
 
   if (!LoadLabelFile(ventro.files(), ventro.paths.language, ventro.labels)) {
-    ventro.labels = LabelTable::Defaults(settings.language());
+    ventro.labels = LabelTable::Defaults(settings.Get(cfg::kLanguage));
   }
 
-  if (settings.tax_name(1).empty()) {
-    settings.set_tax_name(1, "TAX 1");
-    settings.set_tax_name(2, "TAX 2");
+  if (settings.Get(cfg::kTaxName, 1).empty()) {
+    settings.Set(cfg::kTaxName, 1, "TAX 1");
+    settings.Set(cfg::kTaxName, 2, "TAX 2");
   }
   // A counter below 1 would number sales 0 or negative; it restarts at 1 like one past the
   // highest number.
-  int32_t next = settings.next_transaction();
-  if (next < 1 || next > kHighestTransaction) settings.set_next_transaction(1);
+  int32_t next = settings.Get(cfg::kNextTransaction);
+  if (next < 1 || next > kHighestTransaction) settings.Set(cfg::kNextTransaction, 1);
   // A settings file older than the logs (restored, or a save that was lost) would number sales
   // again: the number moves above every one in this year's index and today's sales log.
   const int64_t highest =
       HighestLoggedTransaction(ventro.files(), ventro.paths.folder, ventro.Now());
-  if (highest >= settings.next_transaction() && highest < kHighestTransaction) {
-    settings.set_next_transaction(static_cast<int32_t>(highest + 1));
+  if (highest >= settings.Get(cfg::kNextTransaction) && highest < kHighestTransaction) {
+    settings.Set(cfg::kNextTransaction, static_cast<int32_t>(highest + 1));
   }
 
-  Date history_from = settings.history_from();
+  Date history_from = settings.Get(cfg::kHistoryFrom);
   RaiseToEarliestYear(history_from);
-  settings.set_history_from(history_from);
-  Date first_run = settings.first_run_date();
+  settings.Set(cfg::kHistoryFrom, history_from);
+  Date first_run = settings.Get(cfg::kFirstRunDate);
   RaiseToEarliestYear(first_run);
-  settings.set_first_run_date(first_run);
+  settings.Set(cfg::kFirstRunDate, first_run);
   return 1;
 }
 
@@ -188,8 +188,8 @@ bool StartSaleScreen(Ventro& ventro) {
   }
 
   SettingsRecord& settings = ventro.settings;
-  ventro.previous_start = settings.last_start();
-  settings.set_last_start(StampOf(now));
+  ventro.previous_start = settings.Get(cfg::kLastStart);
+  settings.Set(cfg::kLastStart, StampOf(now));
   if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
     Problem(ventro, "Unable to update the configuration file");
   }
@@ -200,22 +200,23 @@ bool StartSaleScreen(Ventro& ventro) {
     Problem(ventro, "Unable to update the log file in WM_CREATE.");
   }
 
-  if (settings.currency_taken() != 2) {
-    settings.set_currency_symbol(ventro.platform.locale.CurrencySymbol().substr(0, 4));
-    settings.set_currency_taken(2);
+  if (settings.Get(cfg::kCurrencyTaken) != 2) {
+    settings.Set(cfg::kCurrencySymbol, ventro.platform.locale.CurrencySymbol().substr(0, 4));
+    settings.Set(cfg::kCurrencyTaken, 2);
   }
 
   Tell(ventro.ui(), EnsureDayFolders(ventro.files(), ventro.paths.folder, now));
 
-  if (settings.start_category() == 0 && IsCategoryChoice(settings.current_category())) {
-    settings.set_start_category(settings.current_category() + 1);
+  if (settings.Get(cfg::kStartCategory) == 0 &&
+      IsCategoryChoice(settings.Get(cfg::kCurrentCategory))) {
+    settings.Set(cfg::kStartCategory, settings.Get(cfg::kCurrentCategory) + 1);
   }
   // A start category the file should not hold gives the first-run category, not an overflow.
-  const int32_t start = settings.start_category();
-  settings.set_current_category(IsCategoryChoice(start - int64_t{1}) ? start - 1
-                                                                     : kFirstRunCategory);
+  const int32_t start = settings.Get(cfg::kStartCategory);
+  settings.Set(cfg::kCurrentCategory,
+               IsCategoryChoice(start - int64_t{1}) ? start - 1 : kFirstRunCategory);
   FillQuickSelect(ventro.sale_session());
-  if (settings.pole_in_use() != 0) InitialisePoleDisplay(ventro.platform, settings);
+  if (settings.Get(cfg::kPoleInUse) != 0) InitialisePoleDisplay(ventro.platform, settings);
   return true;
 }
 
@@ -223,7 +224,7 @@ void Shutdown(Ventro& ventro) {
   if (ventro.no_save) return;
   LocalTime now = ventro.Now();
   SettingsRecord& settings = ventro.settings;
-  settings.set_last_start(StampOf(now));
+  settings.Set(cfg::kLastStart, StampOf(now));
   if (!SaveSettingsFile(ventro.files(), ventro.paths.settings, settings)) {
     Problem(ventro, "Unable to update the configuration file at close");
   }
@@ -231,9 +232,9 @@ void Shutdown(Ventro& ventro) {
   SaveLabelFile(ventro.files(), ventro.paths.language, ventro.labels);
 
   Tell(ventro.ui(), EnsureYearMonthFolders(ventro.files(), ventro.paths.folder, now));
-  int64_t clerk = settings.signed_on_clerk();
+  int64_t clerk = settings.Get(cfg::kSignedOnClerk);
   std::string clerk_name =
-      clerk >= 1 && clerk <= 100 ? settings.clerk_name(static_cast<int>(clerk)) : "";
+      clerk >= 1 && clerk <= 100 ? settings.Get(cfg::kClerkName, static_cast<int>(clerk)) : "";
   std::string lines =
       "\r\n" + DayLogStamp(now) + "  Switched off.\r\n" +
       StringPrintf("Clerk: %lld, %s\r\n", static_cast<long long>(clerk), clerk_name.c_str());

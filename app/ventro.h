@@ -8,6 +8,7 @@
 #include "app/host.h"
 #include "app/sale_screen.h"
 #include "app/win_main.h"
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
 #include "print/printing_context.h"
@@ -16,7 +17,6 @@
 #include "sale/sale_session.h"
 #include "store/data_paths.h"
 #include "store/master_file.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -11,7 +11,7 @@
 
 #include "app/ventro.h"
 #include "base/format.h"
-#include "records/inventory_record.h"
+#include "formats/inventory_record.h"
 #include "sale/basket_commands.h"
 #include "sale/item_entry.h"
 #include "tests/core/recording_host.h"
@@ -34,19 +34,19 @@ class Shop {
       std::ofstream out(folder / "inventory.dat", std::ios::binary | std::ios::trunc);
       InventoryRecord record;
       for (int64_t number = 1; number <= items; ++number) {
-        record.set_number(number);
-        record.set_description(StringPrintf("ITEM %lld", static_cast<long long>(number)));
-        record.set_sku1(CodeOf(number));
-        record.set_retail_price(4.99);
-        record.set_cost_price(2.10);
-        record.set_tax(1);
-        record.set_quantity(1'000'000);
+        record.Set(inv::kNumber, number);
+        record.Set(inv::kDescription, StringPrintf("ITEM %lld", static_cast<long long>(number)));
+        record.Set(inv::kSku1, CodeOf(number));
+        record.Set(inv::kRetailPrice, 4.99);
+        record.Set(inv::kCostPrice, 2.10);
+        record.Set(inv::kTax, 1);
+        record.Set(inv::kQuantity, 1'000'000);
         out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
       }
     }
     ventro_ = std::make_unique<Ventro>(p_.platform, host_, StartOptions{folder, folder});
     ventro_->settings.ApplyFirstRunDefaults(p_.clock.now);
-    ventro_->settings.set_sounds_off(1);
+    ventro_->settings.Set(cfg::kSoundsOff, 1);
     ventro_->inventory.Load(p_.files, folder);
   }
   Ventro& ventro() { return *ventro_; }
@@ -75,7 +75,7 @@ Shop& ShopOf(int64_t items) {
 void RingUp(benchmark::State& state, int64_t items, bool by_code) {
   Shop& shop = ShopOf(items);
   Ventro& ventro = shop.ventro();
-  ventro.settings.set_sku1_selection(by_code ? 2 : 0);
+  ventro.settings.Set(cfg::kSku1Selection, by_code ? 2 : 0);
   std::mt19937_64 random(42);
   std::uniform_int_distribution<int64_t> item(1, items);
   for (auto _ : state) {
@@ -109,7 +109,7 @@ void BM_BarcodeFileScan_100000Items(benchmark::State& state) {
       if (ventro.inventory.prefix(slot)[0] == 0) continue;
       file->ReadAt(static_cast<uint64_t>(slot) * InventoryRecord::kSize, record.data(),
                    InventoryRecord::kSize);
-      if (record.sku1() == code) {
+      if (record.Get(inv::kSku1) == code) {
         found = slot;
         break;
       }

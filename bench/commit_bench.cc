@@ -12,7 +12,7 @@
 
 #include "app/ventro.h"
 #include "base/format.h"
-#include "records/inventory_record.h"
+#include "formats/inventory_record.h"
 #include "sale/commit.h"
 #include "sale/tender.h"
 #include "tests/core/recording_host.h"
@@ -35,17 +35,17 @@ class Shop {
       std::ofstream out(folder / "inventory.dat", std::ios::binary | std::ios::trunc);
       InventoryRecord record;
       for (int64_t number = 1; number <= kItems; ++number) {
-        record.set_number(number);
-        record.set_description(StringPrintf("ITEM %lld", static_cast<long long>(number)));
-        record.set_display_category(static_cast<int32_t>(number % 18));
-        record.set_quantity(1'000'000);
-        record.set_cost_price(1.25);
+        record.Set(inv::kNumber, number);
+        record.Set(inv::kDescription, StringPrintf("ITEM %lld", static_cast<long long>(number)));
+        record.Set(inv::kDisplayCategory, static_cast<int32_t>(number % 18));
+        record.Set(inv::kQuantity, 1'000'000);
+        record.Set(inv::kCostPrice, 1.25);
         out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
       }
     }
     ventro_ = std::make_unique<Ventro>(p_.platform, host_, StartOptions{folder, folder});
     ventro_->settings.ApplyFirstRunDefaults(p_.clock.now);
-    ventro_->settings.set_signed_on_clerk(1);
+    ventro_->settings.Set(cfg::kSignedOnClerk, 1);
     ventro_->inventory.Load(p_.files, folder);
   }
   Ventro& ventro() { return *ventro_; }

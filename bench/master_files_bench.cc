@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "base/format.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
 #include "platform/files.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
 #include "store/master_file.h"
 #include "store/number_index.h"
 
@@ -41,11 +41,12 @@ void WriteFile(const Path& path, const std::vector<int64_t>& numbers) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   Record record;
   for (int64_t number : numbers) {
-    record.set_number(number);
     if constexpr (std::is_same_v<Record, InventoryRecord>) {
-      record.set_description(StringPrintf("ITEM %lld", static_cast<long long>(number)));
+      record.Set(inv::kNumber, number);
+      record.Set(inv::kDescription, StringPrintf("ITEM %lld", static_cast<long long>(number)));
     } else {
-      record.set_name(StringPrintf("CUSTOMER %lld", static_cast<long long>(number)));
+      record.Set(cust::kNumber, number);
+      record.Set(cust::kName, StringPrintf("CUSTOMER %lld", static_cast<long long>(number)));
     }
     out.write(reinterpret_cast<const char*>(record.data()), Record::kSize);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <type_traits>
 
 #include <benchmark/benchmark.h>
 
@@ -10,9 +11,9 @@
 #include "../tests/core/test_platform.h"
 #include "app/start_up.h"
 #include "app/ventro.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
-#include "records/supplier_record.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
+#include "formats/supplier_record.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -27,7 +28,11 @@ std::string ShuffledRecords(size_t count, unsigned seed) {
   bytes.reserve(count * Record::kSize);
   Record record;
   for (int64_t number : numbers) {
-    record.set_number(number);
+    if constexpr (std::is_same_v<Record, InventoryRecord>) {
+      record.Set(inv::kNumber, number);
+    } else {
+      record.Set(cust::kNumber, number);
+    }
     record.data()[8] = static_cast<uint8_t>('A' + number % 26);
     bytes.append(reinterpret_cast<const char*>(record.data()), Record::kSize);
   }
@@ -46,7 +51,7 @@ void BM_Opendata(benchmark::State& state) {
                             ShuffledRecords<InventoryRecord>(count, 1));
   platform.files.WriteWhole(dir.path() / "customer.dat", ShuffledRecords<CustomerRecord>(count, 2));
   SupplierRecord deleted;
-  deleted.set_number(-1);
+  deleted.Set(supp::kNumber, -1);
   platform.files.WriteWhole(
       dir.path() / "suppliers.dat",
       std::string(reinterpret_cast<const char*>(deleted.data()), SupplierRecord::kSize));

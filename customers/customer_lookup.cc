@@ -31,16 +31,16 @@ Dialog FindResultView(const CustomerRecord& customer) {
   Dialog dialog;
   dialog.name = "804";
   dialog.title = "FIND CUSTOMER";
-  dialog.Add(
-      Shown("number", "Number", StringPrintf("%lld", static_cast<long long>(customer.number()))));
-  dialog.Add(Shown("name", "Name", customer.name()));
-  dialog.Add(Shown("road", "Road", customer.road()));
-  dialog.Add(Shown("area", "Area", customer.area()));
-  dialog.Add(Shown("town", "Town", customer.town()));
-  dialog.Add(Shown("postcode", "Zip / Post", customer.postcode()));
-  dialog.Add(Shown("telephone", "Telephone", customer.telephone()));
-  dialog.Add(Shown("balance", "Balance", FormatAmount(customer.balance())));
-  dialog.Add(Shown("credit_limit", "Credit limit", FormatAmount(customer.credit_limit())));
+  dialog.Add(Shown("number", "Number",
+                   StringPrintf("%lld", static_cast<long long>(customer.Get(cust::kNumber)))));
+  dialog.Add(Shown("name", "Name", customer.Get(cust::kName)));
+  dialog.Add(Shown("road", "Road", customer.Get(cust::kRoad)));
+  dialog.Add(Shown("area", "Area", customer.Get(cust::kArea)));
+  dialog.Add(Shown("town", "Town", customer.Get(cust::kTown)));
+  dialog.Add(Shown("postcode", "Zip / Post", customer.Get(cust::kPostcode)));
+  dialog.Add(Shown("telephone", "Telephone", customer.Get(cust::kTelephone)));
+  dialog.Add(Shown("balance", "Balance", FormatAmount(customer.Get(cust::kBalance))));
+  dialog.Add(Shown("credit_limit", "Credit limit", FormatAmount(customer.Get(cust::kCreditLimit))));
   dialog.buttons = {"OK", "Next", "Cancel"};
   return dialog;
 }
@@ -73,7 +73,7 @@ std::optional<int64_t> ChooseFromList(Ui& ui, Files& files, MasterFile& customer
   std::vector<Entry> entries;
   Status status = SearchByName(files, customers, text, 0, [&](int64_t, const uint8_t* record) {
     CustomerRecord customer = RecordOf(record);
-    entries.push_back({customer.number(), CustomerListLine(customer)});
+    entries.push_back({customer.Get(cust::kNumber), CustomerListLine(customer)});
     return true;
   });
   if (!Tell(ui, status)) return std::nullopt;
@@ -97,8 +97,8 @@ std::optional<int64_t> ChooseFromList(Ui& ui, Files& files, MasterFile& customer
 }  // namespace
 
 std::string CustomerListLine(const CustomerRecord& customer) {
-  return StringPrintf("%lld %s,  %s", static_cast<long long>(customer.number()),
-                      customer.name().c_str(), customer.road().c_str());
+  return StringPrintf("%lld %s,  %s", static_cast<long long>(customer.Get(cust::kNumber)),
+                      customer.Get(cust::kName).c_str(), customer.Get(cust::kRoad).c_str());
 }
 
 std::optional<int64_t> FindCustomerByNumber(Ui& ui, Files& files, MasterFile& customers,
@@ -110,7 +110,8 @@ std::optional<int64_t> FindCustomerByNumber(Ui& ui, Files& files, MasterFile& cu
 std::optional<int64_t> FindCustomerByName(Ui& ui, Files& files, const SettingsRecord& settings,
                                           MasterFile& customers, std::string_view text) {
   if (text.empty()) return std::nullopt;
-  if (settings.customer_search_list() != 0) return ChooseFromList(ui, files, customers, text);
+  if (settings.Get(cfg::kCustomerSearchList) != 0)
+    return ChooseFromList(ui, files, customers, text);
   return ChooseOneByOne(ui, files, customers, text);
 }
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "formats/settings_record.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "store/master_file.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -8,9 +8,9 @@
 namespace ventro {
 
 bool SendCutterSequence(const TillPorts& till, const SettingsRecord& settings) {
-  std::string sequence = settings.cutter_sequence();
+  std::string sequence = settings.Get(cfg::kCutterSequence);
   if (sequence.empty()) return true;
-  return WriteToPort(till.ports, till.ui, PortName(settings.cutter_port()), nullptr,
+  return WriteToPort(till.ports, till.ui, PortName(settings.Get(cfg::kCutterPort)), nullptr,
                      {ParseCodeList(sequence)}, "Problem");
 }
 

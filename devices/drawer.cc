@@ -14,17 +14,18 @@ namespace {
 constexpr int64_t kMaxRepeat = 10;
 
 bool OpenDirect(const TillPorts& till, const SettingsRecord& settings) {
-  int64_t repeat = std::clamp<int64_t>(settings.drawer_repeat(), 0, kMaxRepeat);
-  char open = static_cast<char>(static_cast<uint64_t>(settings.drawer_open_character()) & 0xFF);
+  int64_t repeat = std::clamp<int64_t>(settings.Get(cfg::kDrawerRepeat), 0, kMaxRepeat);
+  char open =
+      static_cast<char>(static_cast<uint64_t>(settings.Get(cfg::kDrawerOpenCharacter)) & 0xFF);
   std::string bytes(static_cast<size_t>(repeat), open);
-  return WriteToPort(till.ports, till.ui, PortName(settings.drawer_port()), nullptr, {bytes},
-                     "Till drawer");
+  return WriteToPort(till.ports, till.ui, PortName(settings.Get(cfg::kDrawerPort)), nullptr,
+                     {bytes}, "Till drawer");
 }
 
 bool OpenThroughPrinter(const TillPorts& till, const SettingsRecord& settings) {
-  std::string sequence = settings.drawer_sequence();
+  std::string sequence = settings.Get(cfg::kDrawerSequence);
   if (sequence.empty()) return true;
-  if (till.raw_printer.Send(settings.receipt_printer_name(), kRawDocumentName,
+  if (till.raw_printer.Send(settings.Get(cfg::kReceiptPrinterName), kRawDocumentName,
                             ParseCodeList(sequence))) {
     return true;
   }
@@ -37,12 +38,12 @@ bool OpenThroughPrinter(const TillPorts& till, const SettingsRecord& settings) {
 bool OpenTillDrawer(const TillPorts& till, const SettingsRecord& settings) {
   // 0 is the direct connection; the page stores 2 for the printer, and any other value is
   // read the way first run set it up.
-  if (settings.drawer_connection() == 0) return OpenDirect(till, settings);
+  if (settings.Get(cfg::kDrawerConnection) == 0) return OpenDirect(till, settings);
   return OpenThroughPrinter(till, settings);
 }
 
 bool OpenDrawerAfterCommit(const TillPorts& till, const SettingsRecord& settings) {
-  if (settings.open_drawer_after_commit() <= 0) return true;
+  if (settings.Get(cfg::kOpenDrawerAfterCommit) <= 0) return true;
   return OpenTillDrawer(till, settings);
 }
 

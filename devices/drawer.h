@@ -3,7 +3,7 @@
 #pragma once
 
 #include "devices/till_ports.h"
-#include "store/settings_record.h"
+#include "formats/settings_record.h"
 
 namespace ventro {
 

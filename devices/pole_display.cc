@@ -28,7 +28,7 @@ T Pick(const std::array<T, N>& list, int32_t index) {
 }
 
 std::string Codes(const SettingsRecord& settings, PoleString which) {
-  return ParseCodeList(settings.pole_string(which));
+  return ParseCodeList(settings.Get(cfg::kPoleString, which));
 }
 
 // Sends one pole message: `writes` go out in turn on one opening of the port, framed by the
@@ -36,7 +36,7 @@ std::string Codes(const SettingsRecord& settings, PoleString which) {
 // even when the message failed, so a daisy-chained printer is never left switched off.
 bool SendPoleMessage(const TillPorts& till, const SettingsRecord& settings,
                      const std::vector<std::string>& writes, const std::string& open_title) {
-  if (settings.pole_in_use() == 0) return false;
+  if (settings.Get(cfg::kPoleInUse) == 0) return false;
   const std::string port = PolePortName(settings);
   const SerialSettings line = PoleSerialSettings(settings);
   const std::string off = Codes(settings, PoleString::kPrinterOff);
@@ -61,15 +61,15 @@ bool ShowText(const TillPorts& till, const SettingsRecord& settings, std::string
 
 SerialSettings PoleSerialSettings(const SettingsRecord& settings) {
   SerialSettings line;
-  line.baud_rate = Pick(kBaudRates, settings.pole_baud_rate());
-  line.data_bits = Pick(kDataBits, settings.pole_data_bits());
-  line.parity = Pick(kParities, settings.pole_parity());
-  line.stop_bits = Pick(kStopBits, settings.pole_stop_bits());
+  line.baud_rate = Pick(kBaudRates, settings.Get(cfg::kPoleBaudRate));
+  line.data_bits = Pick(kDataBits, settings.Get(cfg::kPoleDataBits));
+  line.parity = Pick(kParities, settings.Get(cfg::kPoleParity));
+  line.stop_bits = Pick(kStopBits, settings.Get(cfg::kPoleStopBits));
   return line;
 }
 
 std::string PolePortName(const SettingsRecord& settings) {
-  int32_t index = settings.pole_port();
+  int32_t index = settings.Get(cfg::kPolePort);
   return index >= 0 && index < kSerialPortCount ? PortName(index) : "";
 }
 
@@ -82,7 +82,7 @@ std::string PoleItemText(std::string_view description, double line_total) {
 }
 
 bool ShowPolePassiveText(const TillPorts& till, const SettingsRecord& settings) {
-  std::string text = settings.pole_string(PoleString::kPassiveText);
+  std::string text = settings.Get(cfg::kPoleString, PoleString::kPassiveText);
   return SendPoleMessage(till, settings, {FirstLine(settings, text)}, "Pole display");
 }
 

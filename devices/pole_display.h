@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "devices/till_ports.h"
+#include "formats/settings_record.h"
 #include "platform/ports.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -41,7 +41,7 @@ Dialog BuildDialog(const SettingsRecord& settings, const LabelTable& table) {
   Dialog dialog;
   dialog.name = "LBOX";
   dialog.title = "Language customization";
-  int language = settings.language();
+  int language = settings.Get(cfg::kLanguage);
   if (language < 0 || language >= kLanguageCount) language = -1;  // shown with none selected
   dialog.Add(ChoiceField("language", "Language", LanguageNames(), language));
 
@@ -77,7 +77,7 @@ void RunLanguageDialog(Ui& ui, SettingsRecord& settings, LabelTable& table) {
 
   int language = dialog.Field("language").choice;
   // A list left without a selection keeps the stored choice rather than storing -1.
-  if (language >= 0 && language < kLanguageCount) settings.set_language(language);
+  if (language >= 0 && language < kLanguageCount) settings.Set(cfg::kLanguage, language);
   for (int k = kFirstLabel; k <= kLastLabel; ++k) {
     table.SetLabel(k, dialog.Field(LabelKey(k)).text);  // cut to 79 characters
   }

@@ -2,9 +2,9 @@
 // user reword each label of receipts and invoices.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -31,14 +31,14 @@ Dialog BuildClerkDialog(const SettingsRecord& settings, int clerk) {
   dialog.Add(std::move(user));
   // No length limit on the entries: a name or password that is too long is told to the user
   // rather than cut without a word.
-  dialog.Add(TextField("name", "Name (29 characters)", settings.clerk_name(clerk), 0));
+  dialog.Add(TextField("name", "Name (29 characters)", settings.Get(cfg::kClerkName, clerk), 0));
   DialogField available = CheckField("available", "Available", IsClerkAvailable(settings, clerk));
   available.enabled = clerk > 2;  // the administrator and the manager are always available
   dialog.Add(std::move(available));
   // The stored password is shown (masked), so that amending only the name keeps it.
   for (const auto& [key, label] :
        {std::pair{"password", "Password"}, std::pair{"reenter", "Re-enter password"}}) {
-    DialogField field = TextField(key, label, settings.clerk_password(clerk), 0);
+    DialogField field = TextField(key, label, settings.Get(cfg::kClerkPassword, clerk), 0);
     field.kind = FieldKind::kPassword;
     dialog.Add(std::move(field));
   }
@@ -75,12 +75,12 @@ bool RunClerkDialog(Ui& ui, SettingsRecord& settings, int clerk) {
         continue;
       }
     }
-    settings.set_clerk_name(clerk, name);
+    settings.Set(cfg::kClerkName, clerk, name);
     if (available) {
-      settings.set_clerk_password(clerk, password);
-      settings.set_clerk_availability(clerk, 0);
+      settings.Set(cfg::kClerkPassword, clerk, password);
+      settings.Set(cfg::kClerkAvailability, clerk, 0);
     } else {
-      settings.set_clerk_availability(clerk, 2);  // the password is kept for a later return
+      settings.Set(cfg::kClerkAvailability, clerk, 2);  // the password is kept for a later return
     }
     return true;
   }

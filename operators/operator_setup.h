@@ -2,8 +2,8 @@
 // not, and sets the clerk's password.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

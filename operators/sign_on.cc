@@ -36,7 +36,7 @@ int StepClerk(const SettingsRecord& settings, int clerk, int step) {
 
 void ShowClerk(Dialog& dialog, const SettingsRecord& settings, int clerk) {
   dialog.Field("clerk").text = std::to_string(clerk);
-  dialog.Field("name").text = settings.clerk_name(clerk);
+  dialog.Field("name").text = settings.Get(cfg::kClerkName, clerk);
 }
 
 std::string DigitsOnly(const std::string& text) {
@@ -60,7 +60,7 @@ void OnLogOnChange(Dialog& dialog, const std::string& key, const SettingsRecord&
   } else if (key == "clerk") {
     int64_t clerk = AtoI64(dialog.Field("clerk").text);
     bool valid = clerk >= kFirstClerk && clerk <= kLastClerk && IsClerkAvailable(settings, clerk);
-    dialog.Field("name").text = valid ? settings.clerk_name(static_cast<int>(clerk)) : "";
+    dialog.Field("name").text = valid ? settings.Get(cfg::kClerkName, static_cast<int>(clerk)) : "";
   } else if (key == "password") {
     password = DigitsOnly(password);
   } else if (key == "C") {
@@ -104,12 +104,12 @@ void DiscardOpenSale(SaleSession& session) {
 
 void CompleteSignOn(SaleSession& session, int64_t clerk) {
   SettingsRecord& settings = session.settings;
-  settings.set_signed_on_clerk(clerk);
+  settings.Set(cfg::kSignedOnClerk, clerk);
   session.screen.restricted = clerk > 2;
   DiscardOpenSale(session);
 
   LocalTime now = session.Now();
-  std::string name = settings.clerk_name(static_cast<int>(clerk));
+  std::string name = settings.Get(cfg::kClerkName, static_cast<int>(clerk));
   Tell(session.ui(), EnsureYearMonthFolders(session.files(), session.paths.folder, now));
   std::string lines =
       "\r\n" + DayLogStamp(now) + "  Log on.\r\n" +
@@ -128,7 +128,7 @@ void CompleteSignOn(SaleSession& session, int64_t clerk) {
 bool IsClerkAvailable(const SettingsRecord& settings, int64_t clerk) {
   if (clerk == 1 || clerk == 2) return true;
   return clerk > 2 && clerk <= kLastClerk &&
-         settings.clerk_availability(static_cast<int>(clerk)) == 0;
+         settings.Get(cfg::kClerkAvailability, static_cast<int>(clerk)) == 0;
 }
 
 LogOnResult LogOn(SaleSession& session) {
@@ -145,7 +145,8 @@ LogOnResult LogOn(SaleSession& session) {
     return LogOnResult::kRefused;
   }
   std::string typed = dialog.Field("password").text.substr(0, kPasswordEntryLength);
-  if (typed != settings.clerk_password(static_cast<int>(clerk))) return LogOnResult::kRefused;
+  if (typed != settings.Get(cfg::kClerkPassword, static_cast<int>(clerk)))
+    return LogOnResult::kRefused;
 
   CompleteSignOn(session, clerk);
   return LogOnResult::kSignedOn;

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "formats/settings_record.h"
 #include "sale/sale_session.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

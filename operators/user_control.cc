@@ -50,51 +50,52 @@ using Flags = std::array<int64_t, kBoxes.size()>;
 
 Flags ReadFlags(const SettingsRecord& s) {
   Flags flags{};
-  flags[0] = s.configuration_free();
+  flags[0] = s.Get(cfg::kConfigurationFree);
   for (int k = 0; k < kControlledOpCount; ++k) {
-    flags[kFirstOperationBox + k] = s.controlled_operation(static_cast<ControlledOp>(k));
+    flags[kFirstOperationBox + k] = s.Get(cfg::kControlledOperation, static_cast<ControlledOp>(k));
   }
   int i = kFirstOperationBox + kControlledOpCount;
-  for (int64_t value : {s.new_inventory_free(), s.inventory_received_free(),
-                        s.amend_inventory_free(), s.tax_setup_free()}) {
+  for (int64_t value : {s.Get(cfg::kNewInventoryFree), s.Get(cfg::kInventoryReceivedFree),
+                        s.Get(cfg::kAmendInventoryFree), s.Get(cfg::kTaxSetupFree)}) {
     flags[i++] = value;
   }
-  for (int64_t value : {s.discount_button_inhibited(), s.adjust_price_button_inhibited(),
-                        s.trade_button_inhibited(), s.weight_button_inhibited()}) {
+  for (int64_t value :
+       {s.Get(cfg::kDiscountButtonInhibited), s.Get(cfg::kAdjustPriceButtonInhibited),
+        s.Get(cfg::kTradeButtonInhibited), s.Get(cfg::kWeightButtonInhibited)}) {
     flags[i++] = value;
   }
-  for (int32_t value :
-       {s.cashback_controlled(), s.non_inventory_controlled(), s.refunds_controlled(),
-        s.manual_drawer_inhibited(), s.report_menu_controlled(), s.activity_menu_controlled(),
-        s.cost_price_hidden()}) {
+  for (int32_t value : {s.Get(cfg::kCashbackControlled), s.Get(cfg::kNonInventoryControlled),
+                        s.Get(cfg::kRefundsControlled), s.Get(cfg::kManualDrawerInhibited),
+                        s.Get(cfg::kReportMenuControlled), s.Get(cfg::kActivityMenuControlled),
+                        s.Get(cfg::kCostPriceHidden)}) {
     flags[i++] = value;
   }
   return flags;
 }
 
 void WriteFlags(SettingsRecord& s, const Flags& flags) {
-  s.set_configuration_free(flags[0]);
+  s.Set(cfg::kConfigurationFree, flags[0]);
   for (int k = 0; k < kControlledOpCount; ++k) {
-    s.set_controlled_operation(static_cast<ControlledOp>(k), flags[kFirstOperationBox + k]);
+    s.Set(cfg::kControlledOperation, static_cast<ControlledOp>(k), flags[kFirstOperationBox + k]);
   }
   int i = kFirstOperationBox + kControlledOpCount;
   // Every value written is 0 or 2, so the narrowing below never changes one.
   auto next32 = [&] { return static_cast<int32_t>(flags[i++]); };
-  s.set_new_inventory_free(next32());
-  s.set_inventory_received_free(next32());
-  s.set_amend_inventory_free(next32());
-  s.set_tax_setup_free(next32());
-  s.set_discount_button_inhibited(flags[i++]);
-  s.set_adjust_price_button_inhibited(flags[i++]);
-  s.set_trade_button_inhibited(flags[i++]);
-  s.set_weight_button_inhibited(flags[i++]);
-  s.set_cashback_controlled(next32());
-  s.set_non_inventory_controlled(next32());
-  s.set_refunds_controlled(next32());
-  s.set_manual_drawer_inhibited(next32());
-  s.set_report_menu_controlled(next32());
-  s.set_activity_menu_controlled(next32());
-  s.set_cost_price_hidden(next32());
+  s.Set(cfg::kNewInventoryFree, next32());
+  s.Set(cfg::kInventoryReceivedFree, next32());
+  s.Set(cfg::kAmendInventoryFree, next32());
+  s.Set(cfg::kTaxSetupFree, next32());
+  s.Set(cfg::kDiscountButtonInhibited, flags[i++]);
+  s.Set(cfg::kAdjustPriceButtonInhibited, flags[i++]);
+  s.Set(cfg::kTradeButtonInhibited, flags[i++]);
+  s.Set(cfg::kWeightButtonInhibited, flags[i++]);
+  s.Set(cfg::kCashbackControlled, next32());
+  s.Set(cfg::kNonInventoryControlled, next32());
+  s.Set(cfg::kRefundsControlled, next32());
+  s.Set(cfg::kManualDrawerInhibited, next32());
+  s.Set(cfg::kReportMenuControlled, next32());
+  s.Set(cfg::kActivityMenuControlled, next32());
+  s.Set(cfg::kCostPriceHidden, next32());
 }
 
 // The stored value a box stands for when checked.
@@ -126,7 +127,7 @@ Dialog BuildDialog(const SettingsRecord& settings) {
 }  // namespace
 
 void RunUserControl(Ui& ui, SettingsRecord& settings, Window& window) {
-  int64_t clerk = settings.signed_on_clerk();
+  int64_t clerk = settings.Get(cfg::kSignedOnClerk);
   if (clerk != 1 && clerk != 2) return;
   Dialog dialog = BuildDialog(settings);
   if (ui.RunDialog(dialog) && dialog.Pressed("OK")) {

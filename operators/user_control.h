@@ -2,9 +2,9 @@
 // other clerks, in the "PASSWORD CONTROL" dialog.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ui.h"
 #include "platform/window.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -20,7 +20,7 @@ enum AutoReceipt {
 
 // The receipt the "Auto receipt" option names; nothing for "None" and the invoices.
 std::optional<ReceiptKind> AutoReceiptKind(const SettingsRecord& settings) {
-  switch (settings.auto_receipt()) {
+  switch (settings.Get(cfg::kAutoReceipt)) {
     case kAutoTillReceipt:
       return ReceiptKind::kTill;
     case kAutoCustomReceipt:
@@ -31,7 +31,7 @@ std::optional<ReceiptKind> AutoReceiptKind(const SettingsRecord& settings) {
 }
 
 int CopiesOption(const SettingsRecord& settings) {
-  return std::clamp(settings.receipt_copies(), 0, 2) + 1;
+  return std::clamp(settings.Get(cfg::kReceiptCopies), 0, 2) + 1;
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ void PrintFromSummary(const PrintingContext& printing, const std::string& button
 }
 
 void PrintKitchenAfterCommit(const PrintingContext& printing, const SaleState& sale) {
-  if (printing.settings.kitchen_receipt() != 0) {
+  if (printing.settings.Get(cfg::kKitchenReceipt) != 0) {
     PrintKitchenTicket(printing, sale.basket, sale.basket_number);
   }
 }

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "devices/till_ports.h"
+#include "formats/settings_record.h"
 #include "print/printing_context.h"
 #include "sale/basket.h"
 #include "sale/cash_box.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -11,22 +11,22 @@ void DrawBalancePaymentReceipt(PrintCanvas& canvas, const BalancePayment& paymen
   SelectReceiptFont(canvas, s, services.ui);
   ReceiptPage page(canvas);
   int top = 0;
-  if (s.receipt_logo() != 0) {
+  if (s.Get(cfg::kReceiptLogo) != 0) {
     top = DrawReceiptLogo(page, services.files, services.data_folder,
-                          s.receipt_logo_page_width() != 0);
+                          s.Get(cfg::kReceiptLogoPageWidth) != 0);
   }
-  page.Centred(top + 1, s.heading_line(1));
-  page.Centred(top + 2, s.heading_line(2));
-  page.Centred(top + 3, s.heading_line(3));
-  page.Centred(top + 4, s.heading_line(6));
+  page.Centred(top + 1, s.Get(cfg::kHeadingLine, 1));
+  page.Centred(top + 2, s.Get(cfg::kHeadingLine, 2));
+  page.Centred(top + 3, s.Get(cfg::kHeadingLine, 3));
+  page.Centred(top + 4, s.Get(cfg::kHeadingLine, 6));
   page.Centred(top + 6, kDoubleRule);
-  page.Centred(top + 7, StringPrintf("Payment: %d", s.next_transaction()));
+  page.Centred(top + 7, StringPrintf("Payment: %d", s.Get(cfg::kNextTransaction)));
   page.Centred(top + 8, StringPrintf("%02d:%02d ", now.hour, now.minute) +
                             locale.FormatDate("MMM d yyyy", now));
-  const int clerk = static_cast<int>(s.signed_on_clerk());
-  page.Centred(top + 9, StringPrintf("Clerk: %d, ", clerk) + s.clerk_name(clerk));
+  const int clerk = static_cast<int>(s.Get(cfg::kSignedOnClerk));
+  page.Centred(top + 9, StringPrintf("Clerk: %d, ", clerk) + s.Get(cfg::kClerkName, clerk));
   page.Centred(top + 10, kSingleRule);
-  page.Centred(top + 12, "Total: " + s.currency_symbol() + FormatAmount(payment.amount));
+  page.Centred(top + 12, "Total: " + s.Get(cfg::kCurrencySymbol) + FormatAmount(payment.amount));
   page.Centred(top + 13, "============");
   page.Centred(top + 15, "Payment type: " + payment.payment_type);
   page.Centred(top + 16,

@@ -38,9 +38,9 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
   ReceiptPage page(canvas);
 
   int top = 0;
-  if (s.custom_receipt_omit_logo() == 0) {
+  if (s.Get(cfg::kCustomReceiptOmitLogo) == 0) {
     top = DrawReceiptLogo(page, services.files, services.data_folder,
-                          s.receipt_logo_page_width() != 0);
+                          s.Get(cfg::kReceiptLogoPageWidth) != 0);
   }
 
   const bool has_customer = basket.customer_number != 0;
@@ -67,9 +67,9 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
 
   ItemStyle style;
   style.layout =
-      s.custom_receipt_items_centred() != 0 ? ItemLayout::kCentred : ItemLayout::kTwoLine;
-  style.exclusive_of_tax = s.custom_receipt_excluding_tax() == 2;
-  style.mark_exempt = s.custom_receipt_mark_exempt() != 0;
+      s.Get(cfg::kCustomReceiptItemsCentred) != 0 ? ItemLayout::kCentred : ItemLayout::kTwoLine;
+  style.exclusive_of_tax = s.Get(cfg::kCustomReceiptExcludingTax) == 2;
+  style.mark_exempt = s.Get(cfg::kCustomReceiptMarkExempt) != 0;
   style.left = kSideMargin;
   style.right = 2 * page.centre - kSideMargin;
   const int first_item = top + header_end + kItemsGap;
@@ -84,7 +84,7 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
   }
 
   int footer_end = 0;  // the largest footer line used
-  const bool second_currency = s.custom_receipt_second_currency() != 0;
+  const bool second_currency = s.Get(cfg::kCustomReceiptSecondCurrency) != 0;
   for (int element : kFooterElements) {
     const int line = CustomLayoutLine(s, element);
     if (line < 1) continue;
@@ -92,7 +92,7 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
     PrintElement(page, data, element, last_item + line, ElementPlace::kAtLine,
                  element == kElementTotal && second_currency);
   }
-  const int note_line = s.custom_receipt_note_line();
+  const int note_line = s.Get(cfg::kCustomReceiptNoteLine);
   const std::string note = TextOf(basket.texts.note);
   if (note_line > 0 && !note.empty()) {
     const int line = last_item + note_line;
@@ -101,10 +101,10 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
 
   // The barcode's top comes 2 lines below the last line used.
   const int end = last_item + footer_end;
-  if (s.custom_receipt_barcode() != 0) {
+  if (s.Get(cfg::kCustomReceiptBarcode) != 0) {
     DrawBarcode(canvas, services.ui, basket.transaction_number, {end, page.line_height, 0});
   } else {
-    const int blank_lines = std::clamp(s.custom_receipt_blank_lines(), 0, 19) + 1;
+    const int blank_lines = std::clamp(s.Get(cfg::kCustomReceiptBlankLines), 0, 19) + 1;
     for (int k = 1; k <= blank_lines; ++k) page.Centred(end + k, "  ");
   }
 }

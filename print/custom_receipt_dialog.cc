@@ -59,13 +59,13 @@ constexpr std::array kLineFields = {
 
 void SetLayoutLine(SettingsRecord& s, int element, int32_t line) {
   if (element < SettingsRecord::kCustomReceiptElements) {
-    s.set_custom_receipt_layout(element, line);
+    s.Set(cfg::kCustomReceiptLayout, element, line);
   } else if (element >= kElementText1 && element <= kElementText3) {
-    s.set_custom_receipt_text_line(element - kElementText1 + 1, line);
+    s.Set(cfg::kCustomReceiptTextLine, element - kElementText1 + 1, line);
   } else if (element == kElementPaymentType) {
-    s.set_custom_receipt_payment_line(line);
+    s.Set(cfg::kCustomReceiptPaymentLine, line);
   } else if (element >= kElementAddress1 && element <= kElementCustomerPhone) {
-    s.set_custom_receipt_customer_line(element - kElementAddress1 + 1, line);
+    s.Set(cfg::kCustomReceiptCustomerLine, element - kElementAddress1 + 1, line);
   }
 }
 
@@ -105,7 +105,8 @@ Dialog BuildDialog(const SettingsRecord& s, Ports& ports) {
     d.Add(LineEntry(field.key, field.label, CustomLayoutLine(s, field.element),
                     field.footer ? kFooterGroup : kHeaderGroup));
   }
-  d.Add(LineEntry("note_line", "Transaction note", s.custom_receipt_note_line(), kFooterGroup));
+  d.Add(
+      LineEntry("note_line", "Transaction note", s.Get(cfg::kCustomReceiptNoteLine), kFooterGroup));
   DialogField footer_note = NoteField(
       "footer_note",
       "The footer line value is the number of lines from the last item (1-40). A zero value "
@@ -114,27 +115,27 @@ Dialog BuildDialog(const SettingsRecord& s, Ports& ports) {
   d.Add(std::move(footer_note));
   for (int k = 1; k <= SettingsRecord::kCustomReceiptTextCount; ++k) {
     DialogField text = TextField(StringPrintf("text%d", k), StringPrintf("Text %d", k),
-                                 s.custom_receipt_text(k), kTextLength);
+                                 s.Get(cfg::kCustomReceiptText, k), kTextLength);
     text.group = "Texts";
     d.Add(std::move(text));
   }
   d.Add(ChoiceField("items", "Items", {"Items (Excluding tax)", "Items (Including tax)"},
-                    s.custom_receipt_excluding_tax() == kOn ? 0 : 1));
+                    s.Get(cfg::kCustomReceiptExcludingTax) == kOn ? 0 : 1));
   d.Add(CheckField("centred",
                    "Justify items centred (default is description on left, price on right)",
-                   s.custom_receipt_items_centred() != 0));
+                   s.Get(cfg::kCustomReceiptItemsCentred) != 0));
   d.Add(CheckField("mark_exempt", "Denote tax exempt item with E",
-                   s.custom_receipt_mark_exempt() != 0));
+                   s.Get(cfg::kCustomReceiptMarkExempt) != 0));
   d.Add(CheckField("logo", "Include logo (set from Utilities, Configuration, Receipts)",
-                   s.custom_receipt_omit_logo() == 0));
-  d.Add(CheckField("barcode", "Include barcode", s.custom_receipt_barcode() != 0));
+                   s.Get(cfg::kCustomReceiptOmitLogo) == 0));
+  d.Add(CheckField("barcode", "Include barcode", s.Get(cfg::kCustomReceiptBarcode) != 0));
   d.Add(CheckField("second_currency", "Include second currency",
-                   s.custom_receipt_second_currency() != 0));
-  const int32_t blank = s.custom_receipt_blank_lines();
+                   s.Get(cfg::kCustomReceiptSecondCurrency) != 0));
+  const int32_t blank = s.Get(cfg::kCustomReceiptBlankLines);
   d.Add(ChoiceField("blank_lines", "Blank lines at end", NumberList(1, kBlankLineChoices),
                     blank >= 0 && blank < kBlankLineChoices ? blank : 0));
-  d.Add(TextField("cutter", "Cutter", s.cutter_sequence(), kTextLength));
-  const int32_t port = s.cutter_port();
+  d.Add(TextField("cutter", "Cutter", s.Get(cfg::kCutterSequence), kTextLength));
+  const int32_t port = s.Get(cfg::kCutterPort);
   const int shown_port = port >= 0 && port < kPortCount ? port : -1;
   d.Add(ChoiceField("cutter_port", "Port", CutterPorts(), shown_port));
   DialogField device = TextField("cutter_device", "Device", CutterDevice(ports, shown_port), 0);
@@ -152,22 +153,22 @@ void Apply(const Dialog& d, SettingsRecord& s) {
   }
   int32_t note_line = 0;
   if (ReadLine(d, "note_line", kMaxFooterLine, note_line))
-    s.set_custom_receipt_note_line(note_line);
+    s.Set(cfg::kCustomReceiptNoteLine, note_line);
   for (int k = 1; k <= SettingsRecord::kCustomReceiptTextCount; ++k) {
-    s.set_custom_receipt_text(k, FieldText(d, StringPrintf("text%d", k)));
+    s.Set(cfg::kCustomReceiptText, k, FieldText(d, StringPrintf("text%d", k)));
   }
   const int items = FieldChoice(d, "items", 2);
-  if (items >= 0) s.set_custom_receipt_excluding_tax(items == 0 ? kOn : 0);
-  s.set_custom_receipt_items_centred(d.Field("centred").checked ? kOn : 0);
-  s.set_custom_receipt_mark_exempt(d.Field("mark_exempt").checked ? kOn : 0);
-  s.set_custom_receipt_omit_logo(d.Field("logo").checked ? 0 : kOn);
-  s.set_custom_receipt_barcode(d.Field("barcode").checked ? kOn : 0);
-  s.set_custom_receipt_second_currency(d.Field("second_currency").checked ? kOn : 0);
+  if (items >= 0) s.Set(cfg::kCustomReceiptExcludingTax, items == 0 ? kOn : 0);
+  s.Set(cfg::kCustomReceiptItemsCentred, d.Field("centred").checked ? kOn : 0);
+  s.Set(cfg::kCustomReceiptMarkExempt, d.Field("mark_exempt").checked ? kOn : 0);
+  s.Set(cfg::kCustomReceiptOmitLogo, d.Field("logo").checked ? 0 : kOn);
+  s.Set(cfg::kCustomReceiptBarcode, d.Field("barcode").checked ? kOn : 0);
+  s.Set(cfg::kCustomReceiptSecondCurrency, d.Field("second_currency").checked ? kOn : 0);
   const int blank = FieldChoice(d, "blank_lines", kBlankLineChoices);
-  if (blank >= 0) s.set_custom_receipt_blank_lines(blank);
-  s.set_cutter_sequence(FieldText(d, "cutter"));
+  if (blank >= 0) s.Set(cfg::kCustomReceiptBlankLines, blank);
+  s.Set(cfg::kCutterSequence, FieldText(d, "cutter"));
   const int port = FieldChoice(d, "cutter_port", kPortCount);
-  if (port >= 0) s.set_cutter_port(port);
+  if (port >= 0) s.Set(cfg::kCutterPort, port);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // custom receipt, its three free texts, its options and the cutter of the receipt printer.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ports.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -15,12 +15,12 @@ void DrawKitchenTicket(PrintCanvas& canvas, const ReceiptData& data, const DrawS
   SelectReceiptFont(canvas, s, services.ui);
   ReceiptPage page(canvas);
 
-  const int clerk = static_cast<int>(s.signed_on_clerk());
+  const int clerk = static_cast<int>(s.Get(cfg::kSignedOnClerk));
   page.Centred(4, StringPrintf("Table: %d", data.basket_number));
   page.Centred(5, kDoubleRule);
   page.Centred(6, StringPrintf("%02d:%02d", now.hour, now.minute));
   page.Centred(7, DisplayDate(data.locale, now.day, now.month, now.year, now));
-  page.Centred(8, StringPrintf("Associate: %d: ", clerk) + s.clerk_name(clerk));
+  page.Centred(8, StringPrintf("Associate: %d: ", clerk) + s.Get(cfg::kClerkName, clerk));
   page.Centred(9, kSingleRule);
 
   const ItemStyle style = TillItemStyle(page, s);

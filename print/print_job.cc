@@ -44,7 +44,7 @@ std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecor
                                          int auto_copies) {
   const int copies = route == PrintRoute::kAutomatic ? auto_copies : 1;
   if (!named_printer.empty()) return PrintTarget{named_printer, copies, {}};
-  if (route == PrintRoute::kKitchen || settings.print_confirm() == 0) {
+  if (route == PrintRoute::kKitchen || settings.Get(cfg::kPrintConfirm) == 0) {
     return PrintTarget{"", copies, {}};
   }
   std::optional<PrintTarget> chosen = RunPrintDialog(platform.ui, platform.raw_printer);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/settings_record.h"
 #include "platform/platform.h"
 #include "platform/print_canvas.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -3,9 +3,9 @@
 // and the data folder holding the receipt logo.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

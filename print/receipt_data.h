@@ -4,12 +4,12 @@
 
 #include <vector>
 
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "sale/basket.h"
 #include "sale/cash_box.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -66,13 +66,13 @@ std::optional<std::string> ElementText(const ReceiptData& data, int element, boo
     case kElementStoreAddress3:
     case kElementStoreAddress4:
     case kElementStoreTelephone:
-      return s.heading_line(element + 1);
+      return s.Get(cfg::kHeadingLine, element + 1);
     case kElementDate: {
       const std::string time = StringPrintf("%02d:%02d", data.now.hour, data.now.minute);
       return time + " " + data.locale.FormatDate("MMM d yyyy", data.now);
     }
     case kElementByLine:
-      return s.receipt_footer();
+      return s.Get(cfg::kReceiptFooter);
     case kElementCustomerNumber:
       return data.labels.Label(kLabelCustomer) + ": " + Number(basket.customer_number);
     case kElementCustomerName:
@@ -82,21 +82,21 @@ std::optional<std::string> ElementText(const ReceiptData& data, int element, boo
     case kElementTaxable:
       return Labelled(data, kLabelTaxable, t.taxable_total);
     case kElementTax1:
-      return TaxLine(s.tax_name(1), t.tax1_total, s.tax1_rate());
+      return TaxLine(s.Get(cfg::kTaxName, 1), t.tax1_total, s.Get(cfg::kTax1Rate));
     case kElementTax2:
-      return TaxLine(s.tax_name(2), t.tax2_total, s.tax2_rate());
+      return TaxLine(s.Get(cfg::kTaxName, 2), t.tax2_total, s.Get(cfg::kTax2Rate));
     case kElementTotal: {
       const std::string label = data.labels.Label(kLabelTotal);
-      const double rate = s.second_currency_rate();
+      const double rate = s.Get(cfg::kSecondCurrencyRate);
       if (second_currency && rate > 0) {
-        return label + " " + s.currency_symbol() + FormatAmount(t.grand_total) + "  " +
-               s.second_currency_symbol() + FormatAmount(t.grand_total * rate);
+        return label + " " + s.Get(cfg::kCurrencySymbol) + FormatAmount(t.grand_total) + "  " +
+               s.Get(cfg::kSecondCurrencySymbol) + FormatAmount(t.grand_total * rate);
       }
-      return label + ": " + s.currency_symbol() + FormatAmount(t.grand_total);
+      return label + ": " + s.Get(cfg::kCurrencySymbol) + FormatAmount(t.grand_total);
     }
     case kElementClerk: {
-      const int64_t clerk = s.signed_on_clerk();
-      return Number(clerk) + ", " + s.clerk_name(static_cast<int>(clerk));
+      const int64_t clerk = s.Get(cfg::kSignedOnClerk);
+      return Number(clerk) + ", " + s.Get(cfg::kClerkName, static_cast<int>(clerk));
     }
     case kElementReceipt:
       return data.labels.Label(IsRefund(basket) ? kLabelRefund : kLabelReceipt) + ": " +
@@ -109,7 +109,7 @@ std::optional<std::string> ElementText(const ReceiptData& data, int element, boo
     case kElementText1:
     case kElementText2:
     case kElementText3:
-      return s.custom_receipt_text(element - kElementText1 + 1);
+      return s.Get(cfg::kCustomReceiptText, element - kElementText1 + 1);
     case kElementPaymentType:
       return PaymentLineText(data);
     case kElementAddress1:
@@ -125,14 +125,14 @@ std::optional<std::string> ElementText(const ReceiptData& data, int element, boo
 
 int CustomLayoutLine(const SettingsRecord& settings, int element) {
   if (element >= 0 && element < SettingsRecord::kCustomReceiptElements) {
-    return settings.custom_receipt_layout(element);
+    return settings.Get(cfg::kCustomReceiptLayout, element);
   }
   if (element >= kElementText1 && element <= kElementText3) {
-    return settings.custom_receipt_text_line(element - kElementText1 + 1);
+    return settings.Get(cfg::kCustomReceiptTextLine, element - kElementText1 + 1);
   }
-  if (element == kElementPaymentType) return settings.custom_receipt_payment_line();
+  if (element == kElementPaymentType) return settings.Get(cfg::kCustomReceiptPaymentLine);
   if (element >= kElementAddress1 && element <= kElementCustomerPhone) {
-    return settings.custom_receipt_customer_line(element - kElementAddress1 + 1);
+    return settings.Get(cfg::kCustomReceiptCustomerLine, element - kElementAddress1 + 1);
   }
   return 0;
 }

@@ -26,15 +26,15 @@ double UnitPrice(const Basket& basket, size_t i, bool exclusive_of_tax) {
 
 ItemStyle TillItemStyle(const ReceiptPage& page, const SettingsRecord& settings) {
   ItemStyle style;
-  if (settings.receipt_item_layout() == 0) {
+  if (settings.Get(cfg::kReceiptItemLayout) == 0) {
     style.layout = ItemLayout::kSingleLine;
-  } else if (settings.receipt_items_centred() != 0) {
+  } else if (settings.Get(cfg::kReceiptItemsCentred) != 0) {
     style.layout = ItemLayout::kCentred;
   } else {
     style.layout = ItemLayout::kTwoLine;
   }
-  style.exclusive_of_tax = settings.receipt_exclusive_subtotal() != 0;
-  style.limit_description = settings.receipt_description_limit() != 0;
+  style.exclusive_of_tax = settings.Get(cfg::kReceiptExclusiveSubtotal) != 0;
+  style.limit_description = settings.Get(cfg::kReceiptDescriptionLimit) != 0;
   style.left = page.left;
   style.right = page.right;
   return style;

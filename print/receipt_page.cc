@@ -39,7 +39,7 @@ ReceiptPage::ReceiptPage(PrintCanvas& on_canvas)
 }
 
 void SelectReceiptFont(PrintCanvas& canvas, const SettingsRecord& settings, Ui& ui) {
-  const int32_t size_choice = settings.receipt_font_size();
+  const int32_t size_choice = settings.Get(cfg::kReceiptFontSize);
   if (size_choice < 1 || size_choice > 4) return;
   const int points = 8 + size_choice;
   PrintFont font{"Arial", points * canvas.Caps().dpi_y / kPointsPerInch, false};

@@ -6,10 +6,10 @@
 
 #include <string_view>
 
+#include "formats/settings_record.h"
 #include "platform/files.h"
 #include "platform/print_canvas.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -25,8 +25,9 @@ ReceiptData DataOf(const PrintingContext& printing, const Basket& basket, int ba
 void PrintReceipt(const PrintingContext& printing, ReceiptKind kind, const Basket& basket,
                   int basket_number, const Tendered& tendered, PrintRoute route, int auto_copies) {
   Platform& platform = printing.platform;
-  std::optional<PrintTarget> target = ChoosePrinter(
-      platform, printing.settings, printing.settings.receipt_printer_name(), route, auto_copies);
+  std::optional<PrintTarget> target =
+      ChoosePrinter(platform, printing.settings, printing.settings.Get(cfg::kReceiptPrinterName),
+                    route, auto_copies);
   if (!target) return;
   const ReceiptData data = DataOf(printing, basket, basket_number, tendered);
   const DrawServices services = Services(printing);
@@ -44,8 +45,9 @@ void PrintReceipt(const PrintingContext& printing, ReceiptKind kind, const Baske
 
 void PrintKitchenTicket(const PrintingContext& printing, const Basket& basket, int basket_number) {
   Platform& platform = printing.platform;
-  std::optional<PrintTarget> target = ChoosePrinter(
-      platform, printing.settings, printing.settings.kitchen_printer_name(), PrintRoute::kKitchen);
+  std::optional<PrintTarget> target =
+      ChoosePrinter(platform, printing.settings, printing.settings.Get(cfg::kKitchenPrinterName),
+                    PrintRoute::kKitchen);
   if (!target) return;
   const ReceiptData data = DataOf(printing, basket, basket_number, {});
   const DrawServices services = Services(printing);
@@ -64,8 +66,9 @@ void PrintBasketToKitchen(const PrintingContext& printing, const SaleState& sale
 
 void PrintBalancePaymentReceipt(const PrintingContext& printing, const BalancePayment& payment) {
   Platform& platform = printing.platform;
-  std::optional<PrintTarget> target = ChoosePrinter(
-      platform, printing.settings, printing.settings.receipt_printer_name(), PrintRoute::kSummary);
+  std::optional<PrintTarget> target =
+      ChoosePrinter(platform, printing.settings, printing.settings.Get(cfg::kReceiptPrinterName),
+                    PrintRoute::kSummary);
   if (!target) return;
   const LocalTime now = platform.clock.Now();
   const DrawServices services = Services(printing);

@@ -15,9 +15,9 @@ void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawSer
   ReceiptPage page(canvas);
 
   // The logo's lines come first.
-  const int top = s.receipt_logo() != 0
+  const int top = s.Get(cfg::kReceiptLogo) != 0
                       ? DrawReceiptLogo(page, services.files, services.data_folder,
-                                        s.receipt_logo_page_width() != 0)
+                                        s.Get(cfg::kReceiptLogoPageWidth) != 0)
                       : 0;
   PrintElement(page, data, kElementStoreName, top + 1);
   PrintElement(page, data, kElementStoreAddress1, top + 2);
@@ -42,16 +42,16 @@ void DrawTillReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawSer
 
   const int footer = base + after + 18;
   int footer_rows = 0;  // the rows a wrapped footer takes beyond its first
-  if (s.receipt_word_wrap() != 0) {
+  if (s.Get(cfg::kReceiptWordWrap) != 0) {
     const PrintRect box{0, page.Y(footer), 2 * page.centre, page.Y(footer + 4)};
-    const int height = canvas.TextBox(box, TextAlign::kCentre, s.receipt_footer());
+    const int height = canvas.TextBox(box, TextAlign::kCentre, s.Get(cfg::kReceiptFooter));
     if (height > page.line_height) footer_rows = height / page.line_height;
   } else {
     PrintElement(page, data, kElementByLine, footer);
   }
 
   const int last = base + footer_rows + after + 19;
-  if (s.receipt_barcode() != 0) {
+  if (s.Get(cfg::kReceiptBarcode) != 0) {
     DrawBarcode(canvas, services.ui, data.basket.transaction_number, {last, page.line_height, 0});
   } else {
     page.Centred(last, "  ");

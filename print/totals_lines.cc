@@ -21,8 +21,8 @@ int DrawTotalsLines(ReceiptPage& page, const ReceiptData& data, bool exclusive_o
   auto draw = [&](const std::string& text) { page.Centred(line + drawn++, text); };
   if (exclusive_of_tax && !untaxed) {
     draw(sub_total);
-    if (t.tax1_total != 0) draw(s.tax_name(1) + ": " + FormatAmount(t.tax1_total));
-    if (t.tax2_total != 0) draw(s.tax_name(2) + ": " + FormatAmount(t.tax2_total));
+    if (t.tax1_total != 0) draw(s.Get(cfg::kTaxName, 1) + ": " + FormatAmount(t.tax1_total));
+    if (t.tax2_total != 0) draw(s.Get(cfg::kTaxName, 2) + ": " + FormatAmount(t.tax2_total));
   }
   if (t.discount_total != 0) {
     if (untaxed) draw(sub_total);

@@ -14,7 +14,7 @@ QString FolderPath(const Path& folder) { return QString::fromStdU16String(folder
 // The name beside a figure of the totals column.
 QString FigureLabel(const Ventro& ventro, const std::string& name) {
   auto tax = [&ventro](int n) {
-    const std::string stored = ventro.settings.tax_name(n);
+    const std::string stored = ventro.settings.Get(cfg::kTaxName, n);
     return stored.empty() ? QStringLiteral("Tax %1").arg(n) : ToQt(stored);
   };
   if (name == "taxable") return QStringLiteral("Taxable");
@@ -62,9 +62,9 @@ ScreenView ViewOfCore(const Ventro& ventro) {
   view.selected_line = ventro.sale.selected_line;
   view.basket_number = ventro.sale.basket_number;
 
-  view.current_category = ventro.settings.current_category();
+  view.current_category = ventro.settings.Get(cfg::kCurrentCategory);
   for (int c = 0; c < SettingsRecord::kCategoryCount; ++c) {
-    view.category_codes << ToQt(ventro.settings.category_code(c));
+    view.category_codes << ToQt(ventro.settings.CategoryCode(c));
   }
   for (const QuickSelectSlot& slot : ventro.sale.quick_select) {
     QuickSelectView shown;
@@ -77,7 +77,7 @@ ScreenView ViewOfCore(const Ventro& ventro) {
   }
 
   ReadPanel(ventro, view);
-  view.tips_off = ventro.settings.button_tips_off() != 0;
+  view.tips_off = ventro.settings.Get(cfg::kButtonTipsOff) != 0;
   view.discount_open = ventro.screen.entry_mode == kEntryModeDiscount;
   return view;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/settings_record.h"
+#include "formats/settings_record.h"
 
 namespace ventro {
 

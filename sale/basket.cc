@@ -98,10 +98,11 @@ void RemoveLine(Basket& basket, int index) {
 }
 
 void SetBasketCustomer(Basket& basket, const CustomerRecord& customer) {
-  basket.customer_number = customer.number();
-  SetText(basket.texts.customer_name, customer.name());
-  const std::array<std::string, 5> texts = {customer.road(), customer.area(), customer.town(),
-                                            customer.postcode(), customer.telephone()};
+  basket.customer_number = customer.Get(cust::kNumber);
+  SetText(basket.texts.customer_name, customer.Get(cust::kName));
+  const std::array<std::string, 5> texts = {
+      customer.Get(cust::kRoad), customer.Get(cust::kArea), customer.Get(cust::kTown),
+      customer.Get(cust::kPostcode), customer.Get(cust::kTelephone)};
   for (size_t k = 0; k < texts.size(); ++k) SetText(basket.texts.customer_text[k], texts[k]);
 }
 

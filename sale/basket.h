@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/customer_record.h"
+#include "formats/customer_record.h"
 #include "sale/line_tax.h"
 
 namespace ventro {

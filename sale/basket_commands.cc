@@ -21,7 +21,7 @@ void Refuse(SaleSession& session, const std::string& text) {
 }
 
 void PlayVoidTone(SaleSession& session) {
-  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kVoid);
+  if (session.settings.Get(cfg::kSoundsOff) == 0) session.platform.sound.Play(SoundId::kVoid);
 }
 
 void SelectLastLine(SaleState& sale) {
@@ -72,7 +72,7 @@ void VoidSelectedLine(SaleSession& session) {
   sale.list.erase(sale.list.begin() + line);
   SelectLastLine(sale);
   RefreshTotals(session);
-  if (only_line && session.settings.pole_in_use() != 0) PoleShowIdleText(session);
+  if (only_line && session.settings.Get(cfg::kPoleInUse) != 0) PoleShowIdleText(session);
   PlayVoidTone(session);
 }
 
@@ -83,7 +83,7 @@ void ClearBasket(SaleSession& session) {
   sale.selected_line = -1;
   sale.basket = Basket{};
   RefreshTotals(session);
-  if (session.settings.pole_in_use() != 0) PoleShowIdleText(session);
+  if (session.settings.Get(cfg::kPoleInUse) != 0) PoleShowIdleText(session);
   PlayVoidTone(session);
 }
 
@@ -102,7 +102,7 @@ void SwitchBasket(SaleSession& session, int n) {
   ClearBasket(session);
   sale.basket = sale.parked[static_cast<size_t>(n - 1)];
   sale.basket_number = n;
-  const bool hide_numbers = session.settings.cart_description_only() == 2;
+  const bool hide_numbers = session.settings.Get(cfg::kCartDescriptionOnly) == 2;
   sale.list.clear();
   for (int i = 0; i < sale.basket.line_count; ++i) {
     sale.list.push_back(RebuiltLineText(sale.basket, i, hide_numbers));
@@ -129,9 +129,9 @@ void ChooseBasket(SaleSession& session) {
 
 void ToggleTradePrices(SaleSession& session) {
   // The dispatch refuses the command the same way; a direct call is held to the same rule.
-  if (session.screen.restricted && session.settings.trade_button_inhibited() != 0) return;
+  if (session.screen.restricted && session.settings.Get(cfg::kTradeButtonInhibited) != 0) return;
   SettingsRecord& settings = session.settings;
-  settings.set_trade_prices(settings.trade_prices() == 2 ? 0 : 2);
+  settings.Set(cfg::kTradePrices, settings.Get(cfg::kTradePrices) == 2 ? 0 : 2);
   RefreshTotals(session);
 }
 
@@ -154,7 +154,7 @@ void AssociateCustomer(SaleSession& session) {
   }
   const CustomerRecord& customer = session.customers.customer();
   SetBasketCustomer(session.sale.basket, customer);
-  session.ui().Message("Customer associated", customer.name(), Icon::kInformation);
+  session.ui().Message("Customer associated", customer.Get(cust::kName), Icon::kInformation);
   session.window.ScreenChanged();
 }
 

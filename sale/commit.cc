@@ -96,17 +96,17 @@ T CountOneMore(T count) {
 // category the items log records.
 int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, InventoryRecord& item,
                  const std::string& stamp) {
-  item.set_total_sold(CountOneMore(item.total_sold()));
-  item.set_last_used(stamp);
-  const int32_t category = item.display_category();
+  item.Set(inv::kTotalSold, CountOneMore(item.Get(inv::kTotalSold)));
+  item.Set(inv::kLastUsed, stamp);
+  const int32_t category = item.Get(inv::kDisplayCategory);
   if (category >= 0 && category < SettingsRecord::kCategoryCount) {
-    settings.set_category_sold_a(category, CountOneMore(settings.category_sold_a(category)));
-    settings.set_category_sold_b(category, CountOneMore(settings.category_sold_b(category)));
-    settings.set_category_sales_value(category,
-                                      RoundToCents(settings.category_sales_value(category) +
-                                                   basket.line_total[static_cast<size_t>(line)]));
+    settings.SetCategorySoldA(category, CountOneMore(settings.CategorySoldA(category)));
+    settings.SetCategorySoldB(category, CountOneMore(settings.CategorySoldB(category)));
+    settings.Set(cfg::kCategorySalesValue, category,
+                 RoundToCents(settings.Get(cfg::kCategorySalesValue, category) +
+                              basket.line_total[static_cast<size_t>(line)]));
   }
-  if (item.quantity() > 0) item.set_quantity(item.quantity() - 1);
+  if (item.Get(inv::kQuantity) > 0) item.Set(inv::kQuantity, item.Get(inv::kQuantity) - 1);
   return category;
 }
 
@@ -131,7 +131,7 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
   Tell(ui, EnsureYearMonthFolders(files, folder, session.Now()));
   const LocalTime now = session.Now();
   Tell(ui, EnsureDayFolders(files, folder, now));
-  basket.transaction_number = session.settings.next_transaction();
+  basket.transaction_number = session.settings.Get(cfg::kNextTransaction);
 
   // The whole sale is built in memory and made as one change: the year index, the sales and
   // items logs, every item sold, the customer charged and the settings with the next number.
@@ -147,9 +147,10 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
     item_records += Bytes(record.data(), ItemsLogRecord::kSize);
   }
   if (TextOf(basket.texts.payment_type) != "Credit") {
-    changed.set_takings_total(RoundToCents(changed.takings_total() + basket.totals.grand_total));
+    changed.Set(cfg::kTakingsTotal,
+                RoundToCents(changed.Get(cfg::kTakingsTotal) + basket.totals.grand_total));
   }
-  changed.set_next_transaction(changed.next_transaction() + 1);
+  changed.Set(cfg::kNextTransaction, changed.Get(cfg::kNextTransaction) + 1);
 
   const YearIndexRecord year_record(basket.transaction_number, now.day, now.month);
   const SalesLogRecord sales_record = SalesLogRecord::FromBasket(basket);
@@ -182,9 +183,9 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
 
   // The readable day text log follows the sale; its loss does not undo the sale.
   const LocalTime logged = session.Now();
-  const int64_t clerk = changed.signed_on_clerk();
+  const int64_t clerk = changed.Get(cfg::kSignedOnClerk);
   const std::string clerk_name = clerk >= 1 && clerk <= SettingsRecord::kClerkCount
-                                     ? changed.clerk_name(static_cast<int>(clerk))
+                                     ? changed.Get(cfg::kClerkName, static_cast<int>(clerk))
                                      : "";
   if (!AppendDayText(files, folder, logged, SaleDayTextEntry(logged, basket, clerk_name))) {
     ui.Message(kProblem, "Data log file not present.", Icon::kWarning);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "records/customer_record.h"
+#include "formats/customer_record.h"
 
 namespace ventro {
 

@@ -30,15 +30,18 @@ std::optional<std::string> AskPaymentForm(Ui& ui, int32_t transaction,
   dialog.name = "806";
   dialog.title = "Customer transaction";
   dialog.Add(ReadOnly("transaction", "Transaction", Number(transaction)));
-  dialog.Add(ReadOnly("customer", "Customer", Number(customer.number()) + " " + customer.name()));
+  dialog.Add(ReadOnly("customer", "Customer",
+                      Number(customer.Get(cust::kNumber)) + " " + customer.Get(cust::kName)));
   dialog.Add(ReadOnly("sub_total", "Sub total", FormatAmount(totals.net_total)));
   dialog.Add(ReadOnly("tax1", "Tax 1", FormatAmount(totals.tax1_total)));
   dialog.Add(ReadOnly("tax2", "Tax 2", FormatAmount(totals.tax2_total)));
   dialog.Add(ReadOnly("total", "Total", FormatAmount(totals.grand_total)));
-  dialog.Add(ReadOnly("balance", "Previous balance", FormatAmount(customer.balance())));
-  dialog.Add(ReadOnly("credit_limit", "Credit limit", FormatAmount(customer.credit_limit())));
-  dialog.Add(ReadOnly("new_balance", "New balance (on account)",
-                      FormatAmount(RoundToCents(customer.balance() + totals.grand_total))));
+  dialog.Add(ReadOnly("balance", "Previous balance", FormatAmount(customer.Get(cust::kBalance))));
+  dialog.Add(
+      ReadOnly("credit_limit", "Credit limit", FormatAmount(customer.Get(cust::kCreditLimit))));
+  dialog.Add(
+      ReadOnly("new_balance", "New balance (on account)",
+               FormatAmount(RoundToCents(customer.Get(cust::kBalance) + totals.grand_total))));
   dialog.buttons = {"Credit", "Cash", "CH", "EFT", "Cancel"};
   if (!ui.RunDialog(dialog) || dialog.Pressed("Cancel")) return std::nullopt;
   return dialog.pressed;
@@ -78,15 +81,15 @@ void PayOnCustomerCredit(SaleSession& session) {
   // The figures are shown and checked as they will be charged: without tax for a customer who
   // pays none.
   Basket charged = session.sale.basket;
-  if (original.tax() == 0) RemoveTax(charged);
+  if (original.Get(cust::kTax) == 0) RemoveTax(charged);
   const double total = charged.totals.grand_total;
-  if (original.balance() + total > original.credit_limit() &&
+  if (original.Get(cust::kBalance) + total > original.Get(cust::kCreditLimit) &&
       ui.Message("Credit limit", "Exceeded", Icon::kWarning, Buttons::kOkCancel) ==
           Answer::kCancel) {
     return;
   }
   std::optional<std::string> form =
-      AskPaymentForm(ui, session.settings.next_transaction(), original, charged);
+      AskPaymentForm(ui, session.settings.Get(cfg::kNextTransaction), original, charged);
   if (!form) return;
 
   const Basket unpaid = session.sale.basket;
@@ -99,16 +102,16 @@ void PayOnCustomerCredit(SaleSession& session) {
   if (*form == "EFT") basket.totals.eft_amount = total;
   if (*form == "Cash") basket.totals.cash_amount = total;
   if (*form == "CH") basket.totals.cheque_amount = total;
-  basket.totals.balance_before = original.balance();
+  basket.totals.balance_before = original.Get(cust::kBalance);
 
   CustomerRecord& customer = customers.customer();
-  customer.set_transactions(customer.transactions() + 1);
-  customer.set_last_used(TimeAndDateText(session.Now()));
-  customer.set_total_purchases(RoundToCents(customer.total_purchases() + total));
-  customer.set_last_transaction(static_cast<int32_t>(basket.transaction_number));
+  customer.Set(cust::kTransactions, customer.Get(cust::kTransactions) + 1);
+  customer.Set(cust::kLastUsed, TimeAndDateText(session.Now()));
+  customer.Set(cust::kTotalPurchases, RoundToCents(customer.Get(cust::kTotalPurchases) + total));
+  customer.Set(cust::kLastTransaction, static_cast<int32_t>(basket.transaction_number));
   if (*form == "Credit") {
-    customer.set_balance(RoundToCents(customer.balance() + total));
-    basket.totals.balance_after = customer.balance();
+    customer.Set(cust::kBalance, RoundToCents(customer.Get(cust::kBalance) + total));
+    basket.totals.balance_after = customer.Get(cust::kBalance);
   }
   // The customer's record changes in the same change as the sale, so that neither is on the
   // disk without the other.
@@ -120,7 +123,7 @@ void PayOnCustomerCredit(SaleSession& session) {
   }
   ShowCommittedSummary(session, {total, 0});
   ClearCommittedBasket(session);
-  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
+  if (session.settings.Get(cfg::kSoundsOff) == 0) session.platform.sound.Play(SoundId::kDone);
 }
 
 }  // namespace ventro

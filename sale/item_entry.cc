@@ -44,7 +44,7 @@ bool ReadByBarcode(SaleSession& session, const std::string& code) {
       Refuse(session, kProblem, PathText(inventory.path()));
       return false;
     }
-    if (record.sku1() == code) {
+    if (record.Get(inv::kSku1) == code) {
       inventory.item() = record;
       inventory.set_current_position(*position);
       return true;
@@ -77,21 +77,21 @@ bool ReadByNumber(SaleSession& session, int64_t number) {
 std::optional<double> UnitPrice(SaleSession& session, const InventoryRecord& item, int in_basket,
                                 AddMode mode) {
   const SettingsRecord& settings = session.settings;
-  double price = item.retail_price();
-  if (settings.trade_prices() == kOn) {
-    if (settings.trade_percentage_discount() != kOn) {
-      price = item.trade_price();
+  double price = item.Get(inv::kRetailPrice);
+  if (settings.Get(cfg::kTradePrices) == kOn) {
+    if (settings.Get(cfg::kTradePercentageDiscount) != kOn) {
+      price = item.Get(inv::kTradePrice);
       if (price <= 0) {
         Refuse(session, kProblem, "Trade price option active, no trade price");
         return std::nullopt;
       }
-    } else if (settings.trade_discount_percent() != 0) {
-      price = RoundToCents(price - price * settings.trade_discount_percent() / 100);
+    } else if (settings.Get(cfg::kTradeDiscountPercent) != 0) {
+      price = RoundToCents(price - price * settings.Get(cfg::kTradeDiscountPercent) / 100);
     }
   }
   if (mode == AddMode::kFree) price = 0;
-  if (item.offer() == InventoryRecord::kBuyOneGetOneFree && in_basket % 2 == 1) price = 0;
-  if (item.offer() == InventoryRecord::kBuyTwoGetOneFree && in_basket % 3 == 2) price = 0;
+  if (item.Get(inv::kOffer) == InventoryRecord::kBuyOneGetOneFree && in_basket % 2 == 1) price = 0;
+  if (item.Get(inv::kOffer) == InventoryRecord::kBuyTwoGetOneFree && in_basket % 3 == 2) price = 0;
   return price;
 }
 
@@ -102,12 +102,12 @@ AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool insid
 // would be refused for the same reason.
 AddResult ExpandBundle(SaleSession& session, const InventoryRecord& bundle) {
   for (int k = 1; k <= InventoryRecord::kComponents; ++k) {
-    const std::string text = bundle.component(k);
+    const std::string text = bundle.Component(k);
     if (text.empty()) continue;
     const int64_t number = AtoI64(text);
     if (number <= 0 || number > InventoryRecord::kMaxNumber) continue;
-    const int32_t quantity = bundle.component_quantity(k);
-    const AddMode mode = bundle.component_price_mode(k) == InventoryRecord::kComponentFree
+    const int32_t quantity = bundle.Get(inv::kComponentQuantity, k);
+    const AddMode mode = bundle.Get(inv::kComponentPriceMode, k) == InventoryRecord::kComponentFree
                              ? AddMode::kFree
                              : AddMode::kNormal;
     for (int32_t unit = 0; unit < quantity; ++unit) {
@@ -127,7 +127,7 @@ AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool insid
     Refuse(session, kProblem, "Transaction limit 400 items");
     return AddResult::kFull;
   }
-  const bool by_barcode = settings.sku1_selection() == kOn && number == 0;
+  const bool by_barcode = settings.Get(cfg::kSku1Selection) == kOn && number == 0;
   if (!(by_barcode ? ReadByBarcode(session, session.screen.entry_text)
                    : ReadByNumber(session, number))) {
     return AddResult::kRefused;
@@ -145,14 +145,14 @@ AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool insid
   }
 
   // A damaged record's prices are never summed into a sale.
-  if (!IsSaneAmount(item.retail_price()) || !IsSaneAmount(item.trade_price()) ||
-      !IsSaneAmount(item.cost_price())) {
+  if (!IsSaneAmount(item.Get(inv::kRetailPrice)) || !IsSaneAmount(item.Get(inv::kTradePrice)) ||
+      !IsSaneAmount(item.Get(inv::kCostPrice))) {
     Refuse(session, kProblem, kInvalidEntry);
     return AddResult::kRefused;
   }
-  const int in_basket = CountLinesOf(basket, item.number());
-  if (settings.permit_insufficient_stock() != kOn &&
-      (item.quantity() < 1 || 1 + in_basket > item.quantity())) {
+  const int in_basket = CountLinesOf(basket, item.Get(inv::kNumber));
+  if (settings.Get(cfg::kPermitInsufficientStock) != kOn &&
+      (item.Get(inv::kQuantity) < 1 || 1 + in_basket > item.Get(inv::kQuantity))) {
     Refuse(session, kProblem, "Item out of stock");
     return AddResult::kRefused;
   }
@@ -160,27 +160,30 @@ AddResult AddUnit(SaleSession& session, int64_t number, AddMode mode, bool insid
   if (!price) return AddResult::kRefused;
 
   LineEntry entry;
-  entry.item_number = item.number();
-  entry.description = item.description();
+  entry.item_number = item.Get(inv::kNumber);
+  entry.description = item.Get(inv::kDescription);
   entry.price = *price;
-  entry.cost = item.cost_price();
-  entry.tax_code = item.tax();
-  entry.no_tax_rounding = item.no_tax_rounding() != 0;
+  entry.cost = item.Get(inv::kCostPrice);
+  entry.tax_code = item.Get(inv::kTax);
+  entry.no_tax_rounding = item.Get(inv::kNoTaxRounding) != 0;
   const int index = AppendLine(basket, entry, TaxRulesFrom(settings));
-  sale.list.push_back(AddedLineText(
-      item.number(), TextOf(basket.description[static_cast<size_t>(index)]), item.quantity(),
-      basket.line_total[static_cast<size_t>(index)], settings.cart_description_only() == kOn));
+  sale.list.push_back(
+      AddedLineText(item.Get(inv::kNumber), TextOf(basket.description[static_cast<size_t>(index)]),
+                    item.Get(inv::kQuantity), basket.line_total[static_cast<size_t>(index)],
+                    settings.Get(cfg::kCartDescriptionOnly) == kOn));
   sale.selected_line = static_cast<int>(sale.list.size()) - 1;
   RefreshTotals(session);
 
-  if (item.age_warning() >= 2 && mode != AddMode::kRepeat) {
-    session.ui().Message("Age alert", StringPrintf("%d", item.age_warning()), Icon::kWarning);
+  if (item.Get(inv::kAgeWarning) >= 2 && mode != AddMode::kRepeat) {
+    session.ui().Message("Age alert", StringPrintf("%d", item.Get(inv::kAgeWarning)),
+                         Icon::kWarning);
   }
-  if (settings.reorder_alerts() == kOn && CountLinesOf(basket, item.number()) == 1 &&
-      item.reorder_quantity() >= 1 && item.reorder_quantity() >= item.quantity()) {
+  if (settings.Get(cfg::kReorderAlerts) == kOn &&
+      CountLinesOf(basket, item.Get(inv::kNumber)) == 1 && item.Get(inv::kReorderQuantity) >= 1 &&
+      item.Get(inv::kReorderQuantity) >= item.Get(inv::kQuantity)) {
     session.ui().Message("Reorder alert", "Item stock level", Icon::kInformation);
   }
-  if (settings.pole_in_use() != 0 && !sale.repeat_running) PoleShowLastItem(session);
+  if (settings.Get(cfg::kPoleInUse) != 0 && !sale.repeat_running) PoleShowLastItem(session);
   return AddResult::kAdded;
 }
 
@@ -212,15 +215,15 @@ std::vector<std::string> FindItemsByDescription(SaleSession& session, std::strin
     }
     const uint64_t offset = static_cast<uint64_t>(position) * InventoryRecord::kSize;
     if (file->ReadAt(offset, item.data(), InventoryRecord::kSize) != InventoryRecord::kSize) break;
-    const std::string description = item.description();
+    const std::string description = item.Get(inv::kDescription);
     bool same = description.size() >= wanted.size();
     for (size_t k = 2; same && k < wanted.size(); ++k) {
       same = matches(wanted[k], static_cast<uint8_t>(description[k]));
     }
     if (!same) continue;
-    found.push_back(StringPrintf("%lld, %s (%d) %s", static_cast<long long>(item.number()),
-                                 description.c_str(), item.quantity(),
-                                 FormatAmount(item.retail_price()).c_str()));
+    found.push_back(StringPrintf("%lld, %s (%d) %s", static_cast<long long>(item.Get(inv::kNumber)),
+                                 description.c_str(), item.Get(inv::kQuantity),
+                                 FormatAmount(item.Get(inv::kRetailPrice)).c_str()));
   }
   return found;
 }

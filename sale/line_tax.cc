@@ -3,8 +3,8 @@
 #include <string>
 
 #include "base/format.h"
-#include "records/inventory_record.h"
-#include "store/settings_record.h"
+#include "formats/inventory_record.h"
+#include "formats/settings_record.h"
 
 namespace ventro {
 namespace {
@@ -17,13 +17,13 @@ double TaxOn(double amount, int64_t rate) { return static_cast<double>(rate) * a
 
 TaxRules TaxRulesFrom(const SettingsRecord& settings) {
   TaxRules rules;
-  rules.tax1_active = settings.tax1_active() == kOn;
-  rules.tax1_rate = settings.tax1_rate();
-  rules.tax2_active = settings.tax2_active() == kOn;
-  rules.tax2_rate = settings.tax2_rate();
-  rules.tax2_compound = settings.tax2_compound() == kOn;
-  rules.threshold_only = settings.tax1_threshold_only() == kOn;
-  rules.threshold = settings.tax1_threshold();
+  rules.tax1_active = settings.Get(cfg::kTax1Active) == kOn;
+  rules.tax1_rate = settings.Get(cfg::kTax1Rate);
+  rules.tax2_active = settings.Get(cfg::kTax2Active) == kOn;
+  rules.tax2_rate = settings.Get(cfg::kTax2Rate);
+  rules.tax2_compound = settings.Get(cfg::kTax2Compound) == kOn;
+  rules.threshold_only = settings.Get(cfg::kTax1ThresholdOnly) == kOn;
+  rules.threshold = settings.Get(cfg::kTax1Threshold);
   return rules;
 }
 
@@ -61,9 +61,10 @@ LineTax ComputeLineTax(const TaxRules& rules, int tax_code, double price, double
 }
 
 double RetailPriceWithTax(const InventoryRecord& item, const TaxRules& rules, bool without_tax) {
-  const double price = item.retail_price();
-  if (without_tax || item.tax() == kTaxCodeNone) return price;
-  LineTax tax = ComputeLineTax(rules, item.tax(), price, 0, item.no_tax_rounding() != 0);
+  const double price = item.Get(inv::kRetailPrice);
+  if (without_tax || item.Get(inv::kTax) == kTaxCodeNone) return price;
+  LineTax tax =
+      ComputeLineTax(rules, item.Get(inv::kTax), price, 0, item.Get(inv::kNoTaxRounding) != 0);
   return price + tax.tax1 + tax.tax2;
 }
 

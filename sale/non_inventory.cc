@@ -22,11 +22,11 @@ Dialog BuildDialog(const SettingsRecord& settings) {
   dialog.Add(TextField("description", "Description", "", kDescriptionMaxLength));
   std::vector<std::string> presets;
   for (int k = 1; k <= SettingsRecord::kPresetCount; ++k) {
-    presets.push_back(settings.non_inventory_preset(k));
+    presets.push_back(settings.Get(cfg::kNonInventoryPreset, k));
   }
   dialog.Add(ChoiceField("category", "Category", presets, -1));
   dialog.Add(TextField("price", "Price", "", kPriceMaxLength));
-  dialog.Add(CheckField("taxable", "Taxable", settings.non_inventory_taxable() != 0));
+  dialog.Add(CheckField("taxable", "Taxable", settings.Get(cfg::kNonInventoryTaxable) != 0));
   for (const char* price : kPresetPrices) dialog.actions.push_back(price);
   dialog.on_change = [](Dialog& d, const std::string& key) {
     for (const char* price : kPresetPrices) {
@@ -74,7 +74,7 @@ void SellNonInventoryItem(SaleSession& session) {
       NonInventoryLineText(TextOf(sale.basket.description[i]), sale.basket.line_total[i]));
   sale.selected_line = static_cast<int>(sale.list.size()) - 1;
   RefreshTotals(session);
-  if (session.settings.pole_in_use() != 0) PoleShowLastItem(session);
+  if (session.settings.Get(cfg::kPoleInUse) != 0) PoleShowLastItem(session);
 }
 
 }  // namespace ventro

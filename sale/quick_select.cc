@@ -20,11 +20,12 @@ size_t PageSize(const SaleSession& session) {
 
 QuickSelectSlot SlotFor(const InventoryRecord& item) {
   QuickSelectSlot slot;
-  slot.item_number = item.number();
-  SetText(slot.description, item.description());
-  SetText(slot.picture, item.own_picture() == 1
-                            ? StringPrintf("m%lld.bmp", static_cast<long long>(item.number()))
-                            : StringPrintf("STOCK%d.bmp", item.stock_picture()));
+  slot.item_number = item.Get(inv::kNumber);
+  SetText(slot.description, item.Get(inv::kDescription));
+  SetText(slot.picture,
+          item.Get(inv::kOwnPicture) == 1
+              ? StringPrintf("m%lld.bmp", static_cast<long long>(item.Get(inv::kNumber)))
+              : StringPrintf("STOCK%d.bmp", item.Get(inv::kStockPicture)));
   return slot;
 }
 
@@ -39,7 +40,7 @@ std::optional<std::vector<QuickSelectSlot>> Collect(SaleSession& session, ptrdif
     return std::nullopt;
   }
   const std::vector<IndexEntry>& entries = session.inventory.index().entries();
-  const int category = session.settings.current_category();
+  const int category = session.settings.Get(cfg::kCurrentCategory);
   std::vector<QuickSelectSlot> found;
   InventoryRecord item;
   for (ptrdiff_t k = from;
@@ -51,8 +52,8 @@ std::optional<std::vector<QuickSelectSlot>> Collect(SaleSession& session, ptrdif
       session.ui().Message("Problem", "Not able to read inventory.dat", Icon::kError);
       return std::nullopt;
     }
-    if (category != kAllCategoriesButton && item.display_category() != category) continue;
-    if (item.omit_quick_select() != 0) continue;
+    if (category != kAllCategoriesButton && item.Get(inv::kDisplayCategory) != category) continue;
+    if (item.Get(inv::kOmitQuickSelect) != 0) continue;
     found.push_back(SlotFor(item));
   }
   return found;
@@ -77,7 +78,7 @@ bool FillQuickSelect(SaleSession& session) {
 
 void ChooseQuickSelectCategory(SaleSession& session, int category) {
   if (category < 0 || category > kAllCategoriesButton) return;
-  session.settings.set_current_category(category);
+  session.settings.Set(cfg::kCurrentCategory, category);
   FillQuickSelect(session);
 }
 

@@ -4,6 +4,7 @@
 // their own.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "operators/label_table.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -13,7 +14,6 @@
 #include "sale/screen_state.h"
 #include "store/data_paths.h"
 #include "store/master_file.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

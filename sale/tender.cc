@@ -22,7 +22,7 @@ DialogField ReadOnly(std::string key, std::string label, std::string text) {
 }
 
 bool CashBackBarred(const SaleSession& session) {
-  return session.screen.restricted && session.settings.cashback_controlled() == 2;
+  return session.screen.restricted && session.settings.Get(cfg::kCashbackControlled) == 2;
 }
 
 // "Payment" or "Payment plus cashback": the cash back (0 for none), or nothing when the card
@@ -115,17 +115,17 @@ std::string SaleDateText(SaleSession& session, const LocalTime& now) {
 void StampBasket(SaleSession& session) {
   const LocalTime now = session.Now();
   Basket& basket = session.sale.basket;
-  basket.transaction_number = session.settings.next_transaction();
+  basket.transaction_number = session.settings.Get(cfg::kNextTransaction);
   SetText(basket.texts.sale_time, StringPrintf("%02d:%02d", now.hour, now.minute));
   SetText(basket.texts.sale_date, SaleDateText(session, now));
-  basket.clerk_number = static_cast<int32_t>(session.settings.signed_on_clerk());
+  basket.clerk_number = static_cast<int32_t>(session.settings.Get(cfg::kSignedOnClerk));
 }
 
 void ShowCommittedSummary(SaleSession& session, const Tendered& tendered) {
   ShowPaymentOnTillDevices(session.platform, session.settings, tendered);
   const PrintingContext printing = session.printing();
   // With the summary box turned off the configured document is printed at once instead.
-  if (session.settings.no_summary_box() == 1) {
+  if (session.settings.Get(cfg::kNoSummaryBox) == 1) {
     PrintAutomaticDocument(printing, session.sale, tendered);
     PrintKitchenAfterCommit(printing, session.sale);
     return;
@@ -160,7 +160,7 @@ bool CompletePayment(SaleSession& session, std::string_view payment_type,
   if (!RecordTransaction(session)) return false;
   ShowCommittedSummary(session, tendered);
   ClearCommittedBasket(session);
-  if (session.settings.sounds_off() == 0) session.platform.sound.Play(SoundId::kDone);
+  if (session.settings.Get(cfg::kSoundsOff) == 0) session.platform.sound.Play(SoundId::kDone);
   return true;
 }
 
@@ -195,14 +195,15 @@ void PayCard(SaleSession& session) {
     cash_back = *asked;
   }
   SettingsRecord& settings = session.settings;
-  const double running_cash_back = settings.cashback_total();
-  settings.set_cashback_total(running_cash_back + cash_back);
+  const double running_cash_back = settings.Get(cfg::kCashbackTotal);
+  settings.Set(cfg::kCashbackTotal, running_cash_back + cash_back);
   Basket& basket = session.sale.basket;
   const double total = basket.totals.grand_total;
   ClearPaymentAmounts(basket);
   basket.totals.eft_amount = total;
   basket.totals.cash_back = cash_back;
-  if (!CompletePayment(session, "EFT", {total, 0})) settings.set_cashback_total(running_cash_back);
+  if (!CompletePayment(session, "EFT", {total, 0}))
+    settings.Set(cfg::kCashbackTotal, running_cash_back);
 }
 
 void PaySplit(SaleSession& session) {
@@ -233,7 +234,7 @@ void RecordPettyCash(SaleSession& session) {
     ui.Message(kProblem, "Negative amount", Icon::kWarning);
   }
   SettingsRecord& settings = session.settings;
-  settings.set_petty_cash_total(settings.petty_cash_total() + RoundToCents(AtoF(text)));
+  settings.Set(cfg::kPettyCashTotal, settings.Get(cfg::kPettyCashTotal) + RoundToCents(AtoF(text)));
   // Saved at once: the running total is the only record of the payment.
   if (!SaveSettingsFile(session.files(), session.paths.settings, settings)) {
     ui.Message("Fatal error", "Unable to update the configuration file", Icon::kError);

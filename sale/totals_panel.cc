@@ -10,10 +10,13 @@ std::vector<PanelFigure> PaintTotalsPanel(const SettingsRecord& settings, const 
   const BasketTotals& totals = basket.totals;
   std::vector<PanelFigure> panel;
   panel.push_back({"lines", StringPrintf("%d", basket.line_count), PanelColour::kStatus});
-  panel.push_back({"transaction", StringPrintf("Transaction: %d", settings.next_transaction()),
+  panel.push_back({"transaction",
+                   StringPrintf("Transaction: %d", settings.Get(cfg::kNextTransaction)),
                    PanelColour::kStatus});
-  if (settings.trade_prices() == 2) panel.push_back({"trade", "Trade", PanelColour::kStatus});
-  if (settings.sku1_selection() == 2) panel.push_back({"barcode", "Barcode", PanelColour::kStatus});
+  if (settings.Get(cfg::kTradePrices) == 2)
+    panel.push_back({"trade", "Trade", PanelColour::kStatus});
+  if (settings.Get(cfg::kSku1Selection) == 2)
+    panel.push_back({"barcode", "Barcode", PanelColour::kStatus});
   if (basket.line_count == 0) return panel;
 
   auto grey = [&panel](const char* name, double amount) {
@@ -29,19 +32,20 @@ std::vector<PanelFigure> PaintTotalsPanel(const SettingsRecord& settings, const 
         {"discount", "(" + FormatAmount(totals.discount_total) + ")", PanelColour::kGrey});
   }
   panel.push_back({"grand", FormatAmount(totals.grand_total), PanelColour::kDark});
-  const double rate = settings.second_currency_rate();
-  if (settings.display_second_currency() == 2 && rate > 0) {
-    panel.push_back({"second_currency",
-                     settings.second_currency_symbol() + FormatAmount(totals.grand_total * rate),
-                     PanelColour::kDark});
+  const double rate = settings.Get(cfg::kSecondCurrencyRate);
+  if (settings.Get(cfg::kDisplaySecondCurrency) == 2 && rate > 0) {
+    panel.push_back(
+        {"second_currency",
+         settings.Get(cfg::kSecondCurrencySymbol) + FormatAmount(totals.grand_total * rate),
+         PanelColour::kDark});
   }
   return panel;
 }
 
 void RefreshTotals(SaleSession& session) {
   session.window.ScreenChanged();
-  if (session.settings.pole_in_use() != 0) PoleShowTotals(session);
-  if (session.settings.sounds_off() == 0 && !session.sale.repeat_running) {
+  if (session.settings.Get(cfg::kPoleInUse) != 0) PoleShowTotals(session);
+  if (session.settings.Get(cfg::kSoundsOff) == 0 && !session.sale.repeat_running) {
     session.platform.sound.Play(SoundId::kDone);
   }
 }

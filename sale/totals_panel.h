@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/settings_record.h"
 #include "sale/basket.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

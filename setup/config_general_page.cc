@@ -36,8 +36,8 @@ std::string CategoryKey(int c) { return StringPrintf("category%d", c + 1); }
 std::vector<std::string> CategoryCodes(const SettingsRecord& settings, bool with_all) {
   std::vector<std::string> codes;
   for (int c = 0; c < SettingsRecord::kCategoryCount; ++c)
-    codes.push_back(settings.category_code(c));
-  if (with_all) codes.push_back(settings.category_code(SettingsRecord::kAllCategories));
+    codes.push_back(settings.CategoryCode(c));
+  if (with_all) codes.push_back(settings.CategoryCode(SettingsRecord::kAllCategories));
   return codes;
 }
 
@@ -74,7 +74,7 @@ int DaysInMonth(int month, int year) {
 // The first year the history-from list offers: the first-run year, or this year when the
 // stored one is unusable; at most kMaxHistoryYears years back.
 int FirstHistoryYear(const SettingsRecord& settings, const LocalTime& today) {
-  int first = settings.first_run_date().year;
+  int first = settings.Get(cfg::kFirstRunDate).year;
   if (first < 1 || first > today.year) first = today.year;
   return std::max(first, today.year - kMaxHistoryYears + 1);
 }
@@ -93,31 +93,31 @@ DialogField Check(const char* key, const char* label, bool checked, const char* 
 
 void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d) {
   d.Add(NumberField("inventory_start", "Inventory next available start point",
-                    ShownStartPoint(s.last_inventory_number()), kStartPointLength));
+                    ShownStartPoint(s.Get(cfg::kLastInventoryNumber)), kStartPointLength));
   d.Add(NumberField("customer_start", "Customer next available start point ",
-                    ShownStartPoint(s.last_customer_number()), kStartPointLength));
+                    ShownStartPoint(s.Get(cfg::kLastCustomerNumber)), kStartPointLength));
 
-  int start = s.start_category();
+  int start = s.Get(cfg::kStartCategory);
   d.Add(ChoiceField("display_category", "Default display button category", CategoryCodes(s, true),
                     start >= 1 && start <= SettingsRecord::kCategoryCount + 1 ? start - 1 : -1));
   d.Add(ChoiceField("new_category", "Default new inventory category", CategoryCodes(s, false),
-                    ShownNewCategory(s.default_new_category())));
+                    ShownNewCategory(s.Get(cfg::kDefaultNewCategory))));
 
   d.Add(TextField("till_total", "Default start of day till total",
-                  FormatAmount(s.default_till_total()), kAmountLength));
-  d.Add(TextField("tax1_name", "Tax 1 description", s.tax_name(1), kTaxNameLength));
-  d.Add(TextField("tax2_name", "Tax 2 description", s.tax_name(2), kTaxNameLength));
+                  FormatAmount(s.Get(cfg::kDefaultTillTotal)), kAmountLength));
+  d.Add(TextField("tax1_name", "Tax 1 description", s.Get(cfg::kTaxName, 1), kTaxNameLength));
+  d.Add(TextField("tax2_name", "Tax 2 description", s.Get(cfg::kTaxName, 2), kTaxNameLength));
   d.Add(NoteField("tax_name_note", "To 5 characters"));
-  int tax_code = s.default_tax_code();
+  int tax_code = s.Get(cfg::kDefaultTaxCode);
   d.Add(ChoiceField("tax_code", "Default inventory tax code", TaxCodes(),
                     tax_code >= 0 && tax_code < kTaxCodeCount ? tax_code : -1));
-  int rate = s.discount_button_rate();
+  int rate = s.Get(cfg::kDiscountButtonRate);
   d.Add(ChoiceField("discount_rate", "Default rate for discount button",
                     NumberList(0, kMaxDiscountRate),
                     rate >= 0 && rate <= kMaxDiscountRate ? rate : -1));
 
   for (int c = 0; c < SettingsRecord::kCategoryCount; ++c) {
-    DialogField code = TextField(CategoryKey(c), StringPrintf("%d", c + 1), s.category_code(c),
+    DialogField code = TextField(CategoryKey(c), StringPrintf("%d", c + 1), s.CategoryCode(c),
                                  kCategoryCodeLength);
     code.group = "Categories (3 characters)";
     d.Add(std::move(code));
@@ -125,7 +125,7 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
 
   const LocalTime& today = context.today;
   int first_year = FirstHistoryYear(s, today);
-  Date from = s.history_from();
+  Date from = s.Get(cfg::kHistoryFrom);
   DialogField day = ChoiceField("history_day", "Day", NumberList(1, 31),
                                 from.day >= 1 && from.day <= 31 ? from.day - 1 : -1);
   DialogField month = ChoiceField("history_month", "Month", NumberList(1, 12),
@@ -141,49 +141,50 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
   d.Add(Check("summary_box",
               "Display summary box after each transaction (with receipt and invoice print "
               "buttons).",
-              s.no_summary_box() == 0));
+              s.Get(cfg::kNoSummaryBox) == 0));
   d.Add(Check("customer_list",
               "Display customer searches as a list rather than individual matches.",
-              s.customer_search_list() != 0));
+              s.Get(cfg::kCustomerSearchList) != 0));
   d.Add(Check("inventory_list",
               "Display inventory description searches as a list rather than individual "
               "matches.",
-              s.inventory_search_list() != 0));
+              s.Get(cfg::kInventorySearchList) != 0));
   d.Add(Check("permit_insufficient", "Permit transaction if stock level is insufficient.",
-              s.permit_insufficient_stock() != 0));
+              s.Get(cfg::kPermitInsufficientStock) != 0));
   d.Add(Check("omit_monthly", "Omit monthly till totals from overview printout",
-              s.omit_monthly_till_totals() != 0));
-  d.Add(
-      TextField("currency_symbol", "Currency symbol", s.currency_symbol(), kCurrencySymbolLength));
+              s.Get(cfg::kOmitMonthlyTillTotals) != 0));
+  d.Add(TextField("currency_symbol", "Currency symbol", s.Get(cfg::kCurrencySymbol),
+                  kCurrencySymbolLength));
 
-  d.Add(Check("second_currency", "Display second currency", s.display_second_currency() != 0,
+  d.Add(Check("second_currency", "Display second currency", s.Get(cfg::kDisplaySecondCurrency) != 0,
               "Second currency"));
-  DialogField symbol = TextField("second_symbol", "Currency symbol", s.second_currency_symbol(),
-                                 kCurrencySymbolLength);
+  DialogField symbol = TextField("second_symbol", "Currency symbol",
+                                 s.Get(cfg::kSecondCurrencySymbol), kCurrencySymbolLength);
   symbol.group = "Second currency";
   d.Add(std::move(symbol));
   DialogField conversion = TextField("second_rate", "Conversion rate",
-                                     ShownRate(s.second_currency_rate()), kAmountLength);
+                                     ShownRate(s.Get(cfg::kSecondCurrencyRate)), kAmountLength);
   conversion.group = "Second currency";
   d.Add(std::move(conversion));
 
   d.Add(Check("description_only",
               "Display cart items with just description (default is barcode and description).",
-              s.cart_description_only() != 0));
+              s.Get(cfg::kCartDescriptionOnly) != 0));
   d.Add(Check("sku1_selection",
               "Use SKU 1 for cart item selection (default is the number field). Ensure unique.",
-              s.sku1_selection() != 0));
+              s.Get(cfg::kSku1Selection) != 0));
   d.Add(Check("trade_percentage", "Use percentage discount for trade sales",
-              s.trade_percentage_discount() != 0));
+              s.Get(cfg::kTradePercentageDiscount) != 0));
   d.Add(TextField("trade_discount", "Discount (say 5 or 5.62)",
-                  FormatAmount(s.trade_discount_percent()), kAmountLength));
+                  FormatAmount(s.Get(cfg::kTradeDiscountPercent)), kAmountLength));
   d.Add(Check("discount_on_total", "Apply discounts on total amount not nett",
-              s.discount_on_total() != 0));
-  d.Add(Check("reorder_alerts", "Display reorder alerts during sale", s.reorder_alerts() != 0));
+              s.Get(cfg::kDiscountOnTotal) != 0));
+  d.Add(Check("reorder_alerts", "Display reorder alerts during sale",
+              s.Get(cfg::kReorderAlerts) != 0));
   d.Add(Check("no_inventory_offer", "Do not offer on new inventory box",
-              s.no_new_inventory_offer() != 0));
+              s.Get(cfg::kNoNewInventoryOffer) != 0));
   d.Add(Check("no_customer_offer", "Do not offer on new customer box",
-              s.no_new_customer_offer() != 0));
+              s.Get(cfg::kNoNewCustomerOffer) != 0));
 }
 
 void ApplyHistoryFrom(const ConfigSheetContext& context, const Dialog& d, SettingsRecord& s) {
@@ -200,57 +201,57 @@ void ApplyHistoryFrom(const ConfigSheetContext& context, const Dialog& d, Settin
   if (std::tie(from.year, from.month, from.day) > std::tie(today.year, today.month, today.day)) {
     return;
   }
-  s.set_history_from(from);
+  s.Set(cfg::kHistoryFrom, from);
 }
 
 void Apply(const ConfigSheetContext& context, const Dialog& d, SettingsRecord& s) {
   int64_t last = 0;
-  if (ReadStartPoint(d, "inventory_start", last)) s.set_last_inventory_number(last);
-  if (ReadStartPoint(d, "customer_start", last)) s.set_last_customer_number(last);
+  if (ReadStartPoint(d, "inventory_start", last)) s.Set(cfg::kLastInventoryNumber, last);
+  if (ReadStartPoint(d, "customer_start", last)) s.Set(cfg::kLastCustomerNumber, last);
 
   int start = FieldChoice(d, "display_category", SettingsRecord::kCategoryCount + 1);
-  if (start >= 0) s.set_start_category(start + 1);
+  if (start >= 0) s.Set(cfg::kStartCategory, start + 1);
   int fresh = FieldChoice(d, "new_category", SettingsRecord::kCategoryCount);
-  if (fresh >= 0) s.set_default_new_category(fresh + 1);
+  if (fresh >= 0) s.Set(cfg::kDefaultNewCategory, fresh + 1);
 
   double till = AtoF(FieldText(d, "till_total"));
-  if (till >= 0) s.set_default_till_total(till);
-  s.set_tax_name(1, FieldText(d, "tax1_name"));
-  s.set_tax_name(2, FieldText(d, "tax2_name"));
+  if (till >= 0) s.Set(cfg::kDefaultTillTotal, till);
+  s.Set(cfg::kTaxName, 1, FieldText(d, "tax1_name"));
+  s.Set(cfg::kTaxName, 2, FieldText(d, "tax2_name"));
   int tax_code = FieldChoice(d, "tax_code", kTaxCodeCount);
-  if (tax_code >= 0) s.set_default_tax_code(tax_code);
+  if (tax_code >= 0) s.Set(cfg::kDefaultTaxCode, tax_code);
   int rate = FieldChoice(d, "discount_rate", kMaxDiscountRate + 1);
-  if (rate >= 0) s.set_discount_button_rate(rate);
+  if (rate >= 0) s.Set(cfg::kDiscountButtonRate, rate);
 
   for (int c = 0; c < SettingsRecord::kCategoryCount; ++c) {
     std::string code = FieldText(d, CategoryKey(c));
-    if (code.size() >= kCategoryCodeLength) s.set_category_code(c, code.substr(0, 3));
+    if (code.size() >= kCategoryCodeLength) s.SetCategoryCode(c, code.substr(0, 3));
   }
   ApplyHistoryFrom(context, d, s);
 
   auto checked = [&d](const char* key) { return d.Field(key).checked; };
-  s.set_no_summary_box(checked("summary_box") ? 0 : 1);
-  s.set_customer_search_list(checked("customer_list") ? 1 : 0);
-  s.set_inventory_search_list(checked("inventory_list") ? 1 : 0);
-  s.set_permit_insufficient_stock(OnOff(checked("permit_insufficient")));
-  s.set_omit_monthly_till_totals(OnOff(checked("omit_monthly")));
-  s.set_currency_symbol(FieldText(d, "currency_symbol"));
+  s.Set(cfg::kNoSummaryBox, checked("summary_box") ? 0 : 1);
+  s.Set(cfg::kCustomerSearchList, checked("customer_list") ? 1 : 0);
+  s.Set(cfg::kInventorySearchList, checked("inventory_list") ? 1 : 0);
+  s.Set(cfg::kPermitInsufficientStock, OnOff(checked("permit_insufficient")));
+  s.Set(cfg::kOmitMonthlyTillTotals, OnOff(checked("omit_monthly")));
+  s.Set(cfg::kCurrencySymbol, FieldText(d, "currency_symbol"));
 
-  s.set_display_second_currency(OnOff(checked("second_currency")));
+  s.Set(cfg::kDisplaySecondCurrency, OnOff(checked("second_currency")));
   if (checked("second_currency")) {
-    s.set_second_currency_symbol(FieldText(d, "second_symbol"));
-    s.set_second_currency_rate(AtoF(FieldText(d, "second_rate")));
+    s.Set(cfg::kSecondCurrencySymbol, FieldText(d, "second_symbol"));
+    s.Set(cfg::kSecondCurrencyRate, AtoF(FieldText(d, "second_rate")));
   }
 
-  s.set_cart_description_only(OnOff(checked("description_only")));
-  s.set_sku1_selection(OnOff(checked("sku1_selection")));
-  s.set_trade_percentage_discount(OnOff(checked("trade_percentage")));
+  s.Set(cfg::kCartDescriptionOnly, OnOff(checked("description_only")));
+  s.Set(cfg::kSku1Selection, OnOff(checked("sku1_selection")));
+  s.Set(cfg::kTradePercentageDiscount, OnOff(checked("trade_percentage")));
   double discount = AtoF(FieldText(d, "trade_discount"));
-  if (discount >= 0 && discount <= 100) s.set_trade_discount_percent(discount);
-  s.set_discount_on_total(OnOff(checked("discount_on_total")));
-  s.set_reorder_alerts(OnOff(checked("reorder_alerts")));
-  s.set_no_new_inventory_offer(checked("no_inventory_offer") ? 1 : 0);
-  s.set_no_new_customer_offer(checked("no_customer_offer") ? 1 : 0);
+  if (discount >= 0 && discount <= 100) s.Set(cfg::kTradeDiscountPercent, discount);
+  s.Set(cfg::kDiscountOnTotal, OnOff(checked("discount_on_total")));
+  s.Set(cfg::kReorderAlerts, OnOff(checked("reorder_alerts")));
+  s.Set(cfg::kNoNewInventoryOffer, checked("no_inventory_offer") ? 1 : 0);
+  s.Set(cfg::kNoNewCustomerOffer, checked("no_customer_offer") ? 1 : 0);
 }
 
 }  // namespace

@@ -15,12 +15,12 @@ Dialog BuildDialog(const SettingsRecord& s) {
   d.name = "Non inventory settings";
   d.title = "Non inventory settings";
   for (int k = 1; k <= SettingsRecord::kPresetCount; ++k) {
-    d.Add(TextField(PresetKey(k), StringPrintf("Preset %d", k), s.non_inventory_preset(k),
+    d.Add(TextField(PresetKey(k), StringPrintf("Preset %d", k), s.Get(cfg::kNonInventoryPreset, k),
                     SettingsRecord::kPresetMaxLength));
   }
   d.Add(NoteField("preset_note", "Each preset may contain 12 characters"));
   d.Add(CheckField("taxable", "Non inventory sale default is taxable",
-                   s.non_inventory_taxable() != 0));
+                   s.Get(cfg::kNonInventoryTaxable) != 0));
   return d;
 }
 
@@ -30,9 +30,9 @@ void RunNonInventorySettings(Ui& ui, SettingsRecord& settings) {
   Dialog d = BuildDialog(settings);
   if (!ui.RunDialog(d) || !d.Pressed("OK")) return;
   for (int k = 1; k <= SettingsRecord::kPresetCount; ++k) {
-    settings.set_non_inventory_preset(k, FieldText(d, PresetKey(k)));
+    settings.Set(cfg::kNonInventoryPreset, k, FieldText(d, PresetKey(k)));
   }
-  settings.set_non_inventory_taxable(OnOff(d.Field("taxable").checked));
+  settings.Set(cfg::kNonInventoryTaxable, OnOff(d.Field("taxable").checked));
 }
 
 }  // namespace ventro

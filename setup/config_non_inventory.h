@@ -1,8 +1,8 @@
 // The "Non inventory settings" dialog (menu Utilities).
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

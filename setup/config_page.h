@@ -7,11 +7,11 @@
 #include <functional>
 #include <string>
 
+#include "formats/settings_record.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -58,26 +58,27 @@ std::string DeviceText(const ConfigSheetContext& context, int port_index) {
 }
 
 void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d) {
-  d.Add(CheckField("pole_use", "Use", s.pole_in_use() != 0));
-  int port = Shown(s.pole_port(), kSerialPortCount);
+  d.Add(CheckField("pole_use", "Use", s.Get(cfg::kPoleInUse) != 0));
+  int port = Shown(s.Get(cfg::kPolePort), kSerialPortCount);
   d.Add(ChoiceField("pole_port", "Port", PolePorts(), port));
   DialogField device = TextField("pole_device", "Device", DeviceText(context, port), 0);
   device.kind = FieldKind::kReadOnly;
   d.Add(std::move(device));
   d.Add(NoteField("pole_port_note", PortMappingNote()));
   d.Add(ChoiceField("baud_rate", "Baud rate", BaudRates(),
-                    Shown(s.pole_baud_rate(), BaudRates().size())));
-  d.Add(ChoiceField("parity", "Parity", Parities(), Shown(s.pole_parity(), Parities().size())));
+                    Shown(s.Get(cfg::kPoleBaudRate), BaudRates().size())));
+  d.Add(ChoiceField("parity", "Parity", Parities(),
+                    Shown(s.Get(cfg::kPoleParity), Parities().size())));
   d.Add(ChoiceField("data_bits", "Data bits", DataBits(),
-                    Shown(s.pole_data_bits(), DataBits().size())));
+                    Shown(s.Get(cfg::kPoleDataBits), DataBits().size())));
   d.Add(ChoiceField("stop_bits", "Stop bits", StopBitChoices(),
-                    Shown(s.pole_stop_bits(), StopBitChoices().size())));
-  d.Add(NumberField("columns1", "Columns in line 1", StringPrintf("%d", s.pole_columns_line1()),
-                    kColumnsLength));
-  d.Add(NumberField("columns2", "Columns in line 2", StringPrintf("%d", s.pole_columns_line2()),
-                    kColumnsLength));
+                    Shown(s.Get(cfg::kPoleStopBits), StopBitChoices().size())));
+  d.Add(NumberField("columns1", "Columns in line 1",
+                    StringPrintf("%d", s.Get(cfg::kPoleColumnsLine1)), kColumnsLength));
+  d.Add(NumberField("columns2", "Columns in line 2",
+                    StringPrintf("%d", s.Get(cfg::kPoleColumnsLine2)), kColumnsLength));
   for (const PoleText& text : kTexts) {
-    d.Add(TextField(text.key, text.label, s.pole_string(text.which), kPoleTextLength));
+    d.Add(TextField(text.key, text.label, s.Get(cfg::kPoleString, text.which), kPoleTextLength));
   }
   d.Add(NoteField("esc_pos_note",
                   "The settings for a standard ESC POS display are:\n Clear display: 27,64\n Set "
@@ -90,28 +91,27 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
   d.actions.push_back("Preview");
 }
 
-void ApplyChoice(const Dialog& d, const std::string& key, size_t count,
-                 void (SettingsRecord::*set)(int32_t), SettingsRecord& s) {
+void ApplyChoice(const Dialog& d, const std::string& key, size_t count, cfg::I32 field,
+                 SettingsRecord& s) {
   int choice = FieldChoice(d, key, static_cast<int>(count));
-  if (choice >= 0) (s.*set)(choice);
+  if (choice >= 0) s.Set(field, choice);
 }
 
-void ApplyColumns(const Dialog& d, const std::string& key, void (SettingsRecord::*set)(int32_t),
-                  SettingsRecord& s) {
+void ApplyColumns(const Dialog& d, const std::string& key, cfg::I32 field, SettingsRecord& s) {
   int64_t columns = AtoI64(FieldText(d, key));
-  if (columns >= 0 && columns <= kMaxColumns) (s.*set)(static_cast<int32_t>(columns));
+  if (columns >= 0 && columns <= kMaxColumns) s.Set(field, static_cast<int32_t>(columns));
 }
 
 void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
-  s.set_pole_in_use(d.Field("pole_use").checked ? kOn : 0);
-  ApplyChoice(d, "pole_port", kSerialPortCount, &SettingsRecord::set_pole_port, s);
-  ApplyChoice(d, "baud_rate", BaudRates().size(), &SettingsRecord::set_pole_baud_rate, s);
-  ApplyChoice(d, "parity", Parities().size(), &SettingsRecord::set_pole_parity, s);
-  ApplyChoice(d, "data_bits", DataBits().size(), &SettingsRecord::set_pole_data_bits, s);
-  ApplyChoice(d, "stop_bits", StopBitChoices().size(), &SettingsRecord::set_pole_stop_bits, s);
-  ApplyColumns(d, "columns1", &SettingsRecord::set_pole_columns_line1, s);
-  ApplyColumns(d, "columns2", &SettingsRecord::set_pole_columns_line2, s);
-  for (const PoleText& text : kTexts) s.set_pole_string(text.which, FieldText(d, text.key));
+  s.Set(cfg::kPoleInUse, d.Field("pole_use").checked ? kOn : 0);
+  ApplyChoice(d, "pole_port", kSerialPortCount, cfg::kPolePort, s);
+  ApplyChoice(d, "baud_rate", BaudRates().size(), cfg::kPoleBaudRate, s);
+  ApplyChoice(d, "parity", Parities().size(), cfg::kPoleParity, s);
+  ApplyChoice(d, "data_bits", DataBits().size(), cfg::kPoleDataBits, s);
+  ApplyChoice(d, "stop_bits", StopBitChoices().size(), cfg::kPoleStopBits, s);
+  ApplyColumns(d, "columns1", cfg::kPoleColumnsLine1, s);
+  ApplyColumns(d, "columns2", cfg::kPoleColumnsLine2, s);
+  for (const PoleText& text : kTexts) s.Set(cfg::kPoleString, text.which, FieldText(d, text.key));
 }
 
 void OnChange(const ConfigSheetContext& context, Dialog& d, const std::string& key,

@@ -23,7 +23,7 @@ Dialog BuildDialog(const SettingsRecord& s) {
   d.title = "Print heading";
   int k = 1;
   for (const Line& line : kLines) {
-    d.Add(TextField(line.key, line.label, s.heading_line(k++),
+    d.Add(TextField(line.key, line.label, s.Get(cfg::kHeadingLine, k++),
                     SettingsRecord::kHeadingLineMaxLength));
   }
   d.Add(NoteField("line_note", "Each line may contain 40 characters"));
@@ -40,7 +40,7 @@ void RunPrintHeading(Ui& ui, SettingsRecord& settings) {
     ui.Message("Problem", "Site name may not be empty.", Icon::kWarning);
   }
   int k = 1;
-  for (const Line& line : kLines) settings.set_heading_line(k++, FieldText(d, line.key));
+  for (const Line& line : kLines) settings.Set(cfg::kHeadingLine, k++, FieldText(d, line.key));
 }
 
 }  // namespace ventro

@@ -1,8 +1,8 @@
 // The "Print heading" dialog (menu Utilities, "Store print heading").
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

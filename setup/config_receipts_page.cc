@@ -30,7 +30,8 @@ std::vector<std::string> PrinterRows(const ConfigSheetContext& context, const Se
       context.ui.Message("Problem", "Unable to get printers", Icon::kWarning);
     }
   }
-  for (const std::string& stored : {s.receipt_printer_name(), s.kitchen_printer_name()}) {
+  for (const std::string& stored :
+       {s.Get(cfg::kReceiptPrinterName), s.Get(cfg::kKitchenPrinterName)}) {
     if (!stored.empty() && std::find(rows.begin() + 1, rows.end(), stored) == rows.end()) {
       rows.push_back(stored);
     }
@@ -49,41 +50,42 @@ int Choice(int32_t stored, int count) { return stored >= 0 && stored < count ? s
 void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d) {
   const std::vector<std::string> rows = PrinterRows(context, s);
   d.Add(ChoiceField("receipt_printer", "Receipt printer", rows,
-                    RowOf(rows, s.receipt_printer_name())));
+                    RowOf(rows, s.Get(cfg::kReceiptPrinterName))));
   d.Add(ChoiceField("kitchen_printer", "Kitchen printer", rows,
-                    RowOf(rows, s.kitchen_printer_name())));
+                    RowOf(rows, s.Get(cfg::kKitchenPrinterName))));
   d.Add(
       ChoiceField("auto_receipt", "Auto receipt",
                   {"None", "Till receipt", "Standard invoice", "Custom invoice", "Custom receipt"},
-                  Choice(s.auto_receipt(), kAutoReceiptCount)));
+                  Choice(s.Get(cfg::kAutoReceipt), kAutoReceiptCount)));
   d.Add(ChoiceField("copies", "Copies", {"1 copy", "2", "3"},
-                    Choice(s.receipt_copies(), kCopiesCount)));
-  d.Add(CheckField("omit_confirm", "Omit print confirm", s.print_confirm() == 0));
+                    Choice(s.Get(cfg::kReceiptCopies), kCopiesCount)));
+  d.Add(CheckField("omit_confirm", "Omit print confirm", s.Get(cfg::kPrintConfirm) == 0));
   d.Add(CheckField("limit_description", "Limit item description to 20 characters",
-                   s.receipt_description_limit() != 0));
+                   s.Get(cfg::kReceiptDescriptionLimit) != 0));
   d.Add(CheckField("kitchen_receipt", "Auto print additional receipt to kitchen printer",
-                   s.kitchen_receipt() != 0));
+                   s.Get(cfg::kKitchenReceipt) != 0));
   d.Add(ChoiceField("font_size", "Receipt font size",
                     {"Printer default", "9 point", "10 point", "11 point", "12 point"},
-                    Choice(s.receipt_font_size(), kFontSizeCount)));
+                    Choice(s.Get(cfg::kReceiptFontSize), kFontSizeCount)));
   d.Add(CheckField("items_centred",
                    "Justify the items centred (default is description on left, price on right)",
-                   s.receipt_items_centred() != 0));
+                   s.Get(cfg::kReceiptItemsCentred) != 0));
   d.Add(CheckField("logo",
                    "Include logo (requires receipt.bmp in VENTRO folder). Printed to half page "
                    "width.",
-                   s.receipt_logo() != 0));
-  d.Add(CheckField("logo_page_width", "Print to page width", s.receipt_logo_page_width() != 0));
-  d.Add(CheckField("barcode", "Include barcode", s.receipt_barcode() != 0));
-  d.Add(TextField("footer", "Footer text (up to 252 characters).", s.receipt_footer(),
+                   s.Get(cfg::kReceiptLogo) != 0));
+  d.Add(
+      CheckField("logo_page_width", "Print to page width", s.Get(cfg::kReceiptLogoPageWidth) != 0));
+  d.Add(CheckField("barcode", "Include barcode", s.Get(cfg::kReceiptBarcode) != 0));
+  d.Add(TextField("footer", "Footer text (up to 252 characters).", s.Get(cfg::kReceiptFooter),
                   kFooterLength));
   d.Add(CheckField("exclusive",
                    "Receipt items exclusive of tax with subtotal (default inclusive, no "
                    "subtotal).",
-                   s.receipt_exclusive_subtotal() != 0));
-  d.Add(CheckField("word_wrap", "Wordwrap", s.receipt_word_wrap() != 0));
+                   s.Get(cfg::kReceiptExclusiveSubtotal) != 0));
+  d.Add(CheckField("word_wrap", "Wordwrap", s.Get(cfg::kReceiptWordWrap) != 0));
   d.Add(CheckField("single_line", "Items show detail and quantity on a single line with heading",
-                   s.receipt_item_layout() == 0));
+                   s.Get(cfg::kReceiptItemLayout) == 0));
 }
 
 void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
@@ -91,32 +93,32 @@ void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
   const int rows = static_cast<int>(receipt.options.size());
   const int receipt_row = FieldChoice(d, "receipt_printer", rows);
   if (receipt_row >= 0) {
-    s.set_receipt_printer_index(receipt_row);
-    s.set_receipt_printer_name(receipt_row == 0 ? "" : receipt.options[receipt_row]);
+    s.Set(cfg::kReceiptPrinterIndex, receipt_row);
+    s.Set(cfg::kReceiptPrinterName, receipt_row == 0 ? "" : receipt.options[receipt_row]);
   }
   const int kitchen_row = FieldChoice(d, "kitchen_printer", rows);
   if (kitchen_row >= 0) {
-    s.set_kitchen_printer_index(kitchen_row);
-    s.set_kitchen_printer_name(kitchen_row == 0 ? ""
-                                                : d.Field("kitchen_printer").options[kitchen_row]);
+    s.Set(cfg::kKitchenPrinterIndex, kitchen_row);
+    s.Set(cfg::kKitchenPrinterName,
+          kitchen_row == 0 ? "" : d.Field("kitchen_printer").options[kitchen_row]);
   }
   const int auto_receipt = FieldChoice(d, "auto_receipt", kAutoReceiptCount);
-  if (auto_receipt >= 0) s.set_auto_receipt(auto_receipt);
+  if (auto_receipt >= 0) s.Set(cfg::kAutoReceipt, auto_receipt);
   const int copies = FieldChoice(d, "copies", kCopiesCount);
-  if (copies >= 0) s.set_receipt_copies(copies);
-  s.set_print_confirm(d.Field("omit_confirm").checked ? 0 : 1);
-  s.set_receipt_description_limit(d.Field("limit_description").checked ? kOn : 0);
-  s.set_kitchen_receipt(d.Field("kitchen_receipt").checked ? kOn : 0);
+  if (copies >= 0) s.Set(cfg::kReceiptCopies, copies);
+  s.Set(cfg::kPrintConfirm, d.Field("omit_confirm").checked ? 0 : 1);
+  s.Set(cfg::kReceiptDescriptionLimit, d.Field("limit_description").checked ? kOn : 0);
+  s.Set(cfg::kKitchenReceipt, d.Field("kitchen_receipt").checked ? kOn : 0);
   const int font_size = FieldChoice(d, "font_size", kFontSizeCount);
-  if (font_size >= 0) s.set_receipt_font_size(font_size);
-  s.set_receipt_items_centred(d.Field("items_centred").checked ? kOn : 0);
-  s.set_receipt_logo(d.Field("logo").checked ? kOn : 0);
-  s.set_receipt_logo_page_width(d.Field("logo_page_width").checked ? kOn : 0);
-  s.set_receipt_barcode(d.Field("barcode").checked ? kOn : 0);
-  s.set_receipt_footer(FieldText(d, "footer"));
-  s.set_receipt_exclusive_subtotal(d.Field("exclusive").checked ? kOn : 0);
-  s.set_receipt_word_wrap(d.Field("word_wrap").checked ? kOn : 0);
-  s.set_receipt_item_layout(d.Field("single_line").checked ? 0 : kTwoLineLayout);
+  if (font_size >= 0) s.Set(cfg::kReceiptFontSize, font_size);
+  s.Set(cfg::kReceiptItemsCentred, d.Field("items_centred").checked ? kOn : 0);
+  s.Set(cfg::kReceiptLogo, d.Field("logo").checked ? kOn : 0);
+  s.Set(cfg::kReceiptLogoPageWidth, d.Field("logo_page_width").checked ? kOn : 0);
+  s.Set(cfg::kReceiptBarcode, d.Field("barcode").checked ? kOn : 0);
+  s.Set(cfg::kReceiptFooter, FieldText(d, "footer"));
+  s.Set(cfg::kReceiptExclusiveSubtotal, d.Field("exclusive").checked ? kOn : 0);
+  s.Set(cfg::kReceiptWordWrap, d.Field("word_wrap").checked ? kOn : 0);
+  s.Set(cfg::kReceiptItemLayout, d.Field("single_line").checked ? 0 : kTwoLineLayout);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // The "Configuration" property sheet (menu Utilities, "Configuration").
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

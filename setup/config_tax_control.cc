@@ -20,13 +20,14 @@ Dialog BuildDialog(const SettingsRecord& s) {
   Dialog d;
   d.name = "TAX CONTROL";
   d.title = "TAX CONTROL";
-  d.Add(CheckField("tax1", "Tax 1", s.tax1_active() != 0));
-  d.Add(NumberField("tax1_rate", "Tax 1 rate", ShownRate(s.tax1_rate()), kRateLength));
-  d.Add(CheckField("tax2", "Tax 2", s.tax2_active() != 0));
-  d.Add(NumberField("tax2_rate", "Tax 2 rate", ShownRate(s.tax2_rate()), kRateLength));
-  d.Add(CheckField("compound", "On total + tax 1", s.tax2_compound() != 0));
-  d.Add(CheckField("threshold_only", "Only apply to amounts over", s.tax1_threshold_only() != 0));
-  d.Add(TextField("threshold", "Amount", FormatAmount(s.tax1_threshold()), kAmountLength));
+  d.Add(CheckField("tax1", "Tax 1", s.Get(cfg::kTax1Active) != 0));
+  d.Add(NumberField("tax1_rate", "Tax 1 rate", ShownRate(s.Get(cfg::kTax1Rate)), kRateLength));
+  d.Add(CheckField("tax2", "Tax 2", s.Get(cfg::kTax2Active) != 0));
+  d.Add(NumberField("tax2_rate", "Tax 2 rate", ShownRate(s.Get(cfg::kTax2Rate)), kRateLength));
+  d.Add(CheckField("compound", "On total + tax 1", s.Get(cfg::kTax2Compound) != 0));
+  d.Add(CheckField("threshold_only", "Only apply to amounts over",
+                   s.Get(cfg::kTax1ThresholdOnly) != 0));
+  d.Add(TextField("threshold", "Amount", FormatAmount(s.Get(cfg::kTax1Threshold)), kAmountLength));
   d.Add(NoteField("rate_note", "The rate is entered as a value from 0 to 9999"));
   d.Add(NoteField("example_note", "For example, 10% is entered as 1000"));
   return d;
@@ -46,15 +47,15 @@ void RunTaxControl(Ui& ui, SettingsRecord& settings) {
   Dialog d = BuildDialog(settings);
   if (!ui.RunDialog(d) || !d.Pressed("OK")) return;
 
-  settings.set_tax1_active(OnOff(d.Field("tax1").checked));
-  settings.set_tax2_active(OnOff(d.Field("tax2").checked));
-  settings.set_tax2_compound(OnOff(d.Field("compound").checked));
-  settings.set_tax1_threshold_only(OnOff(d.Field("threshold_only").checked));
+  settings.Set(cfg::kTax1Active, OnOff(d.Field("tax1").checked));
+  settings.Set(cfg::kTax2Active, OnOff(d.Field("tax2").checked));
+  settings.Set(cfg::kTax2Compound, OnOff(d.Field("compound").checked));
+  settings.Set(cfg::kTax1ThresholdOnly, OnOff(d.Field("threshold_only").checked));
   double threshold = AtoF(FieldText(d, "threshold"));
-  if (threshold >= 0) settings.set_tax1_threshold(threshold);
+  if (threshold >= 0) settings.Set(cfg::kTax1Threshold, threshold);
   int64_t rate = 0;
-  if (ReadRate(d, "tax1_rate", rate)) settings.set_tax1_rate(rate);
-  if (ReadRate(d, "tax2_rate", rate)) settings.set_tax2_rate(rate);
+  if (ReadRate(d, "tax1_rate", rate)) settings.Set(cfg::kTax1Rate, rate);
+  if (ReadRate(d, "tax2_rate", rate)) settings.Set(cfg::kTax2Rate, rate);
 }
 
 }  // namespace ventro

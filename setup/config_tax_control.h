@@ -1,8 +1,8 @@
 // The "TAX CONTROL" dialog (menu Utilities, "Tax setup").
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/ui.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

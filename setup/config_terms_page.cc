@@ -27,12 +27,12 @@ int Shown(int64_t stored) {
 void Build(const ConfigSheetContext&, const SettingsRecord& s, Dialog& d) {
   for (int band = 1; band <= SettingsRecord::kTermsBandCount; ++band) {
     std::string group = StringPrintf("Band %d", band);
-    DialogField discount =
-        ChoiceField(DiscountKey(band), "Discount", Discounts(), Shown(s.terms_discount(band)));
+    DialogField discount = ChoiceField(DiscountKey(band), "Discount", Discounts(),
+                                       Shown(s.Get(cfg::kTermsDiscount, band)));
     discount.group = group;
     d.Add(std::move(discount));
     DialogField period =
-        ChoiceField(PeriodKey(band), "Period", Periods(), Shown(s.terms_credit(band)));
+        ChoiceField(PeriodKey(band), "Period", Periods(), Shown(s.Get(cfg::kTermsCredit, band)));
     period.group = group;
     d.Add(std::move(period));
   }
@@ -43,9 +43,9 @@ void Build(const ConfigSheetContext&, const SettingsRecord& s, Dialog& d) {
 void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
   for (int band = 1; band <= SettingsRecord::kTermsBandCount; ++band) {
     int discount = FieldChoice(d, DiscountKey(band), kChoiceCount);
-    if (discount >= 0) s.set_terms_discount(band, discount + 1);
+    if (discount >= 0) s.Set(cfg::kTermsDiscount, band, discount + 1);
     int period = FieldChoice(d, PeriodKey(band), kChoiceCount);
-    if (period >= 0) s.set_terms_credit(band, period + 1);
+    if (period >= 0) s.Set(cfg::kTermsCredit, band, period + 1);
   }
 }
 

@@ -48,8 +48,8 @@ bool ReadNumber(const Dialog& d, const std::string& key, int64_t low, int64_t hi
 
 void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d) {
   d.Add(ChoiceField("drawer_connection", "Drawer connection", Connections(),
-                    s.drawer_connection() == 0 ? 0 : 1));
-  int64_t port = s.drawer_port();
+                    s.Get(cfg::kDrawerConnection) == 0 ? 0 : 1));
+  int64_t port = s.Get(cfg::kDrawerPort);
   int shown_port = port >= 0 && port < kPortCount ? static_cast<int>(port) : -1;
   d.Add(ChoiceField("drawer_port", "Port", DrawerPorts(), shown_port));
   DialogField device = TextField("drawer_device", "Device", DeviceText(context, shown_port), 0);
@@ -57,12 +57,14 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
   d.Add(std::move(device));
   d.Add(NoteField("drawer_port_note", PortMappingNote()));
   d.Add(NumberField("open_character", "Open character (0-255)",
-                    StringPrintf("%lld", static_cast<long long>(s.drawer_open_character())), 3));
+                    StringPrintf("%lld", static_cast<long long>(s.Get(cfg::kDrawerOpenCharacter))),
+                    3));
   d.Add(NumberField("repeat", "Repeat (1-10)",
-                    StringPrintf("%lld", static_cast<long long>(s.drawer_repeat())), 2));
-  d.Add(TextField("printer_sequence", "Printer control sequence", s.drawer_sequence(),
+                    StringPrintf("%lld", static_cast<long long>(s.Get(cfg::kDrawerRepeat))), 2));
+  d.Add(TextField("printer_sequence", "Printer control sequence", s.Get(cfg::kDrawerSequence),
                   kSequenceLength));
-  d.Add(CheckField("open_automatically", "Open automatically", s.open_drawer_after_commit() > 0));
+  d.Add(CheckField("open_automatically", "Open automatically",
+                   s.Get(cfg::kOpenDrawerAfterCommit) > 0));
   DialogField table = NoteField("printer_sequences", Joined(PrinterControlSequences()));
   table.group = "Printer control sequences";
   d.Add(std::move(table));
@@ -78,16 +80,16 @@ void Build(const ConfigSheetContext& context, const SettingsRecord& s, Dialog& d
 
 void Apply(const ConfigSheetContext&, const Dialog& d, SettingsRecord& s) {
   int connection = FieldChoice(d, "drawer_connection", kConnectionCount);
-  if (connection >= 0) s.set_drawer_connection(connection == 0 ? 0 : kPrinterConnection);
+  if (connection >= 0) s.Set(cfg::kDrawerConnection, connection == 0 ? 0 : kPrinterConnection);
   int port = FieldChoice(d, "drawer_port", kPortCount);
-  if (port >= 0) s.set_drawer_port(port);
+  if (port >= 0) s.Set(cfg::kDrawerPort, port);
   int64_t value = 0;
   if (ReadNumber(d, "open_character", 0, kMaxOpenCharacter, value)) {
-    s.set_drawer_open_character(value);
+    s.Set(cfg::kDrawerOpenCharacter, value);
   }
-  if (ReadNumber(d, "repeat", kMinRepeat, kMaxRepeat, value)) s.set_drawer_repeat(value);
-  s.set_drawer_sequence(FieldText(d, "printer_sequence"));
-  s.set_open_drawer_after_commit(d.Field("open_automatically").checked ? 1 : 0);
+  if (ReadNumber(d, "repeat", kMinRepeat, kMaxRepeat, value)) s.Set(cfg::kDrawerRepeat, value);
+  s.Set(cfg::kDrawerSequence, FieldText(d, "printer_sequence"));
+  s.Set(cfg::kOpenDrawerAfterCommit, d.Field("open_automatically").checked ? 1 : 0);
 }
 
 void OnChange(const ConfigSheetContext& context, Dialog& d, const std::string& key,

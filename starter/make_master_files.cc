@@ -35,9 +35,9 @@
 #include <vector>
 
 #include "base/cp1252.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
 #include "platform/files.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
 
 namespace ventro {
 namespace {
@@ -284,36 +284,36 @@ bool MakeInventory(Files& files, const Path& csv, const Path& out) {
     Pending item{&row, InventoryRecord(), ParseComponents(row)};
     InventoryRecord& r = item.record;
     bool bundle = !item.components.empty();
-    r.set_number(row.Integer("number", 1, InventoryRecord::kMaxNumber));
+    r.Set(inv::kNumber, row.Integer("number", 1, InventoryRecord::kMaxNumber));
     std::string description = row.Text("description", 38);
     if (description.size() < 2) row.Fail("description", "shorter than 2 characters");
-    r.set_description(description);
+    r.Set(inv::kDescription, description);
     int category = CategoryIndex(row.Raw("category"));
     if (category < 0) row.Fail("category", "unknown code " + row.Raw("category"));
-    r.set_display_category(category);
+    r.Set(inv::kDisplayCategory, category);
     std::string sku1 = row.Text("sku1", 38);
     if (sku1.size() == 13 && Digits(sku1) && !ValidEan13(sku1)) {
       row.Fail("sku1", "wrong EAN-13 check digit in " + sku1);
     }
-    r.set_sku1(sku1);
+    r.Set(inv::kSku1, sku1);
     std::string added = row.Text("date_added", 10);
     if (!ValidDateText(added)) row.Fail("date_added", "not DD/MM/YYYY: " + added);
-    r.set_date_added(added);
-    r.set_stock_picture(row.Int32("stock_picture", 1, 24));
+    r.Set(inv::kDateAdded, added);
+    r.Set(inv::kStockPicture, row.Int32("stock_picture", 1, 24));
     int32_t age = row.Int32("age_warning", 0, 30);
     if (age == 1) row.Fail("age_warning", "a minimum age is 2 to 30");
-    r.set_age_warning(age);
+    r.Set(inv::kAgeWarning, age);
     int32_t offer = row.Int32("offer", 0, 4);
     if (offer != InventoryRecord::kNoOffer && offer != InventoryRecord::kBuyOneGetOneFree &&
         offer != InventoryRecord::kBuyTwoGetOneFree) {
       row.Fail("offer", "must be 0, 2 or 4");
     }
-    r.set_retail_price(row.Amount("retail_price"));
-    r.set_cost_price(row.Amount("cost_price"));
-    r.set_trade_price(row.Amount("trade_price"));
-    r.set_quantity(row.Int32("quantity", 0, 1'000'000));
-    r.set_reorder_quantity(row.Int32("reorder_quantity", 0, 1'000'000));
-    r.set_tax(row.Int32("tax", 0, 3));
+    r.Set(inv::kRetailPrice, row.Amount("retail_price"));
+    r.Set(inv::kCostPrice, row.Amount("cost_price"));
+    r.Set(inv::kTradePrice, row.Amount("trade_price"));
+    r.Set(inv::kQuantity, row.Int32("quantity", 0, 1'000'000));
+    r.Set(inv::kReorderQuantity, row.Int32("reorder_quantity", 0, 1'000'000));
+    r.Set(inv::kTax, row.Int32("tax", 0, 3));
     if (bundle) {
       // A bundle carries no price, stock, tax or offer of its own: its components do.
       for (const char* column :
@@ -321,23 +321,24 @@ bool MakeInventory(Files& files, const Path& csv, const Path& out) {
         if (!row.Raw(column).empty()) row.Fail(column, "must be empty for a bundle");
       }
       if (offer != 0 || age != 0) row.Fail("offer", "a bundle has no offer or age warning");
-      r.set_kind(InventoryRecord::kBundleKind);
+      r.Set(inv::kKind, InventoryRecord::kBundleKind);
       for (size_t k = 0; k < item.components.size(); ++k) {
         const Component& component = item.components[k];
         int place = static_cast<int>(k) + 1;
-        r.set_component(place, std::to_string(component.number));
-        r.set_component_price_mode(place, component.free ? InventoryRecord::kComponentFree : 0);
-        r.set_component_quantity(place, component.quantity);
+        r.SetComponent(place, std::to_string(component.number));
+        r.Set(inv::kComponentPriceMode, place,
+              component.free ? InventoryRecord::kComponentFree : 0);
+        r.Set(inv::kComponentQuantity, place, component.quantity);
       }
     } else {
-      r.set_offer(offer);
-      if (r.retail_price() <= 0 || r.cost_price() <= 0) {
+      r.Set(inv::kOffer, offer);
+      if (r.Get(inv::kRetailPrice) <= 0 || r.Get(inv::kCostPrice) <= 0) {
         row.Fail("retail_price", "an item needs a retail and a cost price above 0");
       }
     }
     r.InitialiseAddedItem();
-    if (is_bundle.count(r.number())) row.Fail("number", "used twice");
-    is_bundle[r.number()] = bundle;
+    if (is_bundle.count(r.Get(inv::kNumber))) row.Fail("number", "used twice");
+    is_bundle[r.Get(inv::kNumber)] = bundle;
     items.push_back(std::move(item));
   }
   for (Pending& item : items) {
@@ -369,35 +370,36 @@ bool MakeCustomers(Files& files, const Path& csv, const Path& out) {
   for (Row& row : *rows) {
     CustomerRecord r;
     r.InitialiseAddedCustomer();
-    r.set_number(row.Integer("number", 1, CustomerRecord::kMaxNumber));
-    if (!numbers.insert(r.number()).second) row.Fail("number", "used twice");
+    r.Set(cust::kNumber, row.Integer("number", 1, CustomerRecord::kMaxNumber));
+    if (!numbers.insert(r.Get(cust::kNumber)).second) row.Fail("number", "used twice");
     std::string name = row.Text("name", 29);
     if (name.size() < 2) row.Fail("name", "shorter than 2 characters");
-    r.set_name(name);
-    r.set_road(row.Text("road", 29));
-    r.set_area(row.Text("area", 29));
-    r.set_town(row.Text("town", 19));
-    r.set_postcode(row.Text("postcode", 9));
-    r.set_telephone(row.Text("telephone", 19));
-    r.set_email(row.Text("email", 39));
-    r.set_terms(row.Int32("terms", 1, 8));
-    r.set_credit_limit(row.Amount("credit_limit"));
-    r.set_balance(row.Amount("balance"));
-    r.set_group(1);
-    r.set_tax(1);
+    r.Set(cust::kName, name);
+    r.Set(cust::kRoad, row.Text("road", 29));
+    r.Set(cust::kArea, row.Text("area", 29));
+    r.Set(cust::kTown, row.Text("town", 19));
+    r.Set(cust::kPostcode, row.Text("postcode", 9));
+    r.Set(cust::kTelephone, row.Text("telephone", 19));
+    r.Set(cust::kEmail, row.Text("email", 39));
+    r.Set(cust::kTerms, row.Int32("terms", 1, 8));
+    r.Set(cust::kCreditLimit, row.Amount("credit_limit"));
+    r.Set(cust::kBalance, row.Amount("balance"));
+    r.Set(cust::kGroup, 1);
+    r.Set(cust::kTax, 1);
     std::string last_used = row.Text("last_used", 15);
-    r.set_transactions(row.Int32("transactions", 0, 1'000'000));
-    r.set_total_purchases(row.Amount("total_purchases"));
+    r.Set(cust::kTransactions, row.Int32("transactions", 0, 1'000'000));
+    r.Set(cust::kTotalPurchases, row.Amount("total_purchases"));
     if (last_used == "NEW") {
-      if (r.transactions() != 0 || r.total_purchases() != 0 || r.balance() != 0) {
+      if (r.Get(cust::kTransactions) != 0 || r.Get(cust::kTotalPurchases) != 0 ||
+          r.Get(cust::kBalance) != 0) {
         row.Fail("last_used", "a customer who has not bought has no sales or balance");
       }
     } else if (!ValidStampText(last_used)) {
       row.Fail("last_used", "not NEW or hh:mmDD/MM/YYYY: " + last_used);
-    } else if (r.transactions() < 1) {
+    } else if (r.Get(cust::kTransactions) < 1) {
       row.Fail("transactions", "a customer who has bought has at least one sale");
     }
-    r.set_last_used(last_used);
+    r.Set(cust::kLastUsed, last_used);
     ok = ok && row.ok();
     bytes.append(reinterpret_cast<const char*>(r.data()), CustomerRecord::kSize);
   }

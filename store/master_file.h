@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "base/status.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
+#include "formats/supplier_record.h"
 #include "platform/files.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
-#include "records/supplier_record.h"
 #include "store/number_index.h"
 
 namespace ventro {

@@ -2,8 +2,8 @@
 // messages when loading or saving fails.
 #pragma once
 
+#include "formats/settings_record.h"
 #include "platform/files.h"
-#include "store/settings_record.h"
 
 namespace ventro {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "formats/supplier_record.h"
 #include "platform/ui.h"
-#include "records/supplier_record.h"
 
 namespace ventro {
 

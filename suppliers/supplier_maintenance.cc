@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/format.h"
+#include "formats/supplier_record.h"
 #include "platform/tell.h"
-#include "records/supplier_record.h"
 #include "suppliers/supplier_form.h"
 
 namespace ventro {
@@ -65,9 +65,9 @@ void FindSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
 void AddSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
   suppliers.ClearBuffer();
   SupplierRecord& record = suppliers.supplier();
-  record.set_number(ProposedSupplierNumber(suppliers));
+  record.Set(supp::kNumber, ProposedSupplierNumber(suppliers));
   if (!RunSupplierForm(ui, record, SupplierFormMode::kNew, "New supplier")) return;
-  if (record.number() < 1 || record.number() > SupplierRecord::kMaxNumber) {
+  if (record.Get(supp::kNumber) < 1 || record.Get(supp::kNumber) > SupplierRecord::kMaxNumber) {
     ui.Message(kProblem, "Number outside range.", Icon::kError);
     return;
   }
@@ -85,7 +85,7 @@ void AmendSupplier(Ui& ui, Files& files, MasterFile& suppliers) {
   if (!Tell(ui, suppliers.Read(files, *position))) return;
   SupplierRecord& record = suppliers.supplier();
   if (!RunSupplierForm(ui, record, SupplierFormMode::kAmend, "Amend supplier")) return;
-  if (record.number() != *number) {
+  if (record.Get(supp::kNumber) != *number) {
     ui.Message(kProblem, "Not possible to change number", Icon::kError);
     return;
   }

@@ -17,11 +17,11 @@ using test::ShownMessage;
 
 class BarcodeTest : public BasketTest {
  protected:
-  BarcodeTest() { v->settings.set_sku1_selection(2); }
+  BarcodeTest() { v->settings.Set(cfg::kSku1Selection, 2); }
 
   static InventoryRecord Coded(int64_t number, const std::string& code) {
     InventoryRecord item = Item(number, "ITEM " + std::to_string(number), 1.00, 50);
-    item.set_sku1(code);
+    item.Set(inv::kSku1, code);
     return item;
   }
 
@@ -41,8 +41,8 @@ class BarcodeTest : public BasketTest {
   // Amends item `number` the way maintenance does: new texts, prefix, write-back.
   void Amend(int64_t number, const std::string& code, const std::string& description) {
     ASSERT_TRUE(v->inventory.LookUp(p.files, number).ok());
-    v->inventory.item().set_sku1(code);
-    v->inventory.item().set_description(description);
+    v->inventory.item().Set(inv::kSku1, code);
+    v->inventory.item().Set(inv::kDescription, description);
     v->inventory.UpdatePrefix(v->inventory.current_position(), v->inventory.buffer());
     ASSERT_TRUE(v->inventory.WriteBack(p.files).ok());
   }
@@ -115,7 +115,7 @@ TEST_F(BarcodeTest, TheIndexFollowsEveryChangeLikeAFileScan) {
       case 3:
         if (!numbers.empty()) {  // a stock write-back, as a sale's commit does
           ASSERT_TRUE(v->inventory.LookUp(p.files, numbers[pick(numbers.size())]).ok());
-          v->inventory.item().set_quantity(v->inventory.item().quantity() - 1);
+          v->inventory.item().Set(inv::kQuantity, v->inventory.item().Get(inv::kQuantity) - 1);
           ASSERT_TRUE(v->inventory.WriteBack(p.files).ok());
         }
         break;

@@ -83,7 +83,7 @@ TEST_F(BasketCommandsTest, RepeatAddsTheLastItemAsOftenAsTyped) {
 }
 
 TEST_F(BasketCommandsTest, RepeatNeverPassesFourHundredLines) {
-  v->settings.set_permit_insufficient_stock(2);
+  v->settings.Set(cfg::kPermitInsufficientStock, 2);
   for (int k = 0; k < 398; ++k) Add(1);
   v->screen.entry_text = "3";
   RepeatLastLine(session());
@@ -125,8 +125,8 @@ TEST_F(BasketCommandsTest, SwitchingAwayAndBackRestoresTheBasketExactly) {
 }
 
 TEST_F(BasketCommandsTest, ANonInventorySaleIsTaxedLikeAnyLineWhenTaxable) {
-  v->settings.set_non_inventory_preset(2, "FLOWERS");
-  v->settings.set_non_inventory_taxable(2);
+  v->settings.Set(cfg::kNonInventoryPreset, 2, "FLOWERS");
+  v->settings.Set(cfg::kNonInventoryTaxable, 2);
   p.ui.dialog_answers.push_back([](Dialog& d) {
     EXPECT_TRUE(d.Field("taxable").checked);
     d.Field("category").choice = 1;
@@ -159,16 +159,16 @@ class QuickSelectTest : public ::testing::Test {
  protected:
   QuickSelectTest()
       : v(std::make_unique<Ventro>(p.platform, host, StartOptions{dir.path(), dir.path()})) {
-    v->settings.set_next_transaction(1);
+    v->settings.Set(cfg::kNextTransaction, 1);
     v->screen.quick_select_count = 14;
     std::vector<InventoryRecord> items;
     // Items 1 to 40 in category 3, every fourth one in category 5; slot order is not number
     // order, so the page follows the index.
     for (int64_t n = 40; n >= 1; --n) {
       InventoryRecord item = test::TestItem(n, "ITEM " + std::to_string(n), 1.00, 9);
-      item.set_display_category(n % 4 == 0 ? 5 : 3);
-      if (n == 2) item.set_omit_quick_select(2);
-      if (n == 3) item.set_own_picture(1);
+      item.Set(inv::kDisplayCategory, n % 4 == 0 ? 5 : 3);
+      if (n == 2) item.Set(inv::kOmitQuickSelect, 2);
+      if (n == 3) item.Set(inv::kOwnPicture, 1);
       items.push_back(item);
     }
     EXPECT_TRUE(p.files.WriteWhole(dir.path() / "inventory.dat", test::InventoryBytes(items)));
@@ -189,7 +189,7 @@ class QuickSelectTest : public ::testing::Test {
 
 TEST_F(QuickSelectTest, CategoriesFillThePageInNumberOrderAndPageBothWays) {
   DispatchCommand(*v, 2503);
-  EXPECT_EQ(v->settings.current_category(), 3);
+  EXPECT_EQ(v->settings.Get(cfg::kCurrentCategory), 3);
   EXPECT_EQ(Page(), (std::vector<int64_t>{1, 3, 5, 6, 7, 9, 10, 11, 13, 14, 15, 17, 18, 19}));
   EXPECT_EQ(TextOf(v->sale.quick_select[1].picture), "m3.bmp");
   EXPECT_EQ(TextOf(v->sale.quick_select[2].picture), "STOCK1.bmp");

@@ -53,7 +53,7 @@ TEST_F(BasketTest, StockRefusesTheUnitBeyondTheQuantityInStock) {
   EXPECT_EQ(basket().line_count, 2);
   EXPECT_DOUBLE_EQ(basket().totals.grand_total, 4.00);
 
-  v->settings.set_permit_insufficient_stock(2);
+  v->settings.Set(cfg::kPermitInsufficientStock, 2);
   EXPECT_EQ(Add(1), AddResult::kAdded);
   EXPECT_EQ(Add(2), AddResult::kAdded);
   EXPECT_EQ(basket().line_count, 4);
@@ -62,9 +62,9 @@ TEST_F(BasketTest, StockRefusesTheUnitBeyondTheQuantityInStock) {
 TEST_F(BasketTest, OffersPriceEverySecondOrThirdUnitAtNothing) {
   SetTax(2000, 0);
   InventoryRecord bogof = Item(1, "BOGOF", 5.00, 50, kTaxCodeBoth);
-  bogof.set_offer(InventoryRecord::kBuyOneGetOneFree);
+  bogof.Set(inv::kOffer, InventoryRecord::kBuyOneGetOneFree);
   InventoryRecord b2g1 = Item(2, "B2G1", 3.00, 50, kTaxCodeBoth);
-  b2g1.set_offer(InventoryRecord::kBuyTwoGetOneFree);
+  b2g1.Set(inv::kOffer, InventoryRecord::kBuyTwoGetOneFree);
   WriteInventory({bogof, b2g1});
 
   for (int k = 0; k < 6; ++k) Add(1);
@@ -83,18 +83,18 @@ TEST_F(BasketTest, OffersPriceEverySecondOrThirdUnitAtNothing) {
 
 TEST_F(BasketTest, TradePricesUseTheTradePriceOrTheTradeDiscount) {
   InventoryRecord priced = Item(1, "PRICED", 10.00, 50);
-  priced.set_trade_price(7.50);
+  priced.Set(inv::kTradePrice, 7.50);
   WriteInventory({priced, Item(2, "NO TRADE", 4.00, 50)});
 
   ToggleTradePrices(session());
-  EXPECT_EQ(v->settings.trade_prices(), 2);
+  EXPECT_EQ(v->settings.Get(cfg::kTradePrices), 2);
   Add(1);
   EXPECT_EQ(Add(2), AddResult::kRefused);
   EXPECT_EQ(p.ui.MessageTexts(),
             std::vector<std::string>{"Trade price option active, no trade price"});
 
-  v->settings.set_trade_percentage_discount(2);
-  v->settings.set_trade_discount_percent(12.5);
+  v->settings.Set(cfg::kTradePercentageDiscount, 2);
+  v->settings.Set(cfg::kTradeDiscountPercent, 12.5);
   Add(1);  // 10.00 less 12.5% = 8.75
   Add(2);  // 4.00 less 12.5% = 3.50
   EXPECT_EQ(LineTotals(), (std::vector<double>{7.50, 8.75, 3.50}));
@@ -106,8 +106,8 @@ TEST_F(BasketTest, TradePricesUseTheTradePriceOrTheTradeDiscount) {
 
 TEST_F(BasketTest, ThresholdChargesTax1OnTheWholeAmountOnTheLineThatCrossesIt) {
   SetTax(1000, 0);
-  v->settings.set_tax1_threshold_only(2);
-  v->settings.set_tax1_threshold(100.00);
+  v->settings.Set(cfg::kTax1ThresholdOnly, 2);
+  v->settings.Set(cfg::kTax1Threshold, 100.00);
   WriteInventory(
       {Item(1, "FIFTY", 50.00, 9, kTaxCodeBoth), Item(2, "FORTY", 40.00, 9, kTaxCodeBoth),
        Item(3, "TWENTY", 20.00, 9, kTaxCodeBoth), Item(4, "FIVE", 5.00, 9, kTaxCodeBoth)});
@@ -122,15 +122,15 @@ TEST_F(BasketTest, ThresholdChargesTax1OnTheWholeAmountOnTheLineThatCrossesIt) {
 }
 
 TEST_F(BasketTest, AgeAndReorderAlertsInformAndKeepTheLine) {
-  v->settings.set_permit_insufficient_stock(2);
+  v->settings.Set(cfg::kPermitInsufficientStock, 2);
   InventoryRecord wine = Item(1, "WINE", 6.00, 3);
-  wine.set_age_warning(18);
-  wine.set_reorder_quantity(3);  // at the reorder level already
+  wine.Set(inv::kAgeWarning, 18);
+  wine.Set(inv::kReorderQuantity, 3);  // at the reorder level already
   WriteInventory({wine});
 
   Add(1);
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Age alert", "18"}}));
-  v->settings.set_reorder_alerts(2);
+  v->settings.Set(cfg::kReorderAlerts, 2);
   ClearBasket(session());
   p.ui.messages.clear();
   Add(1);
@@ -144,22 +144,22 @@ TEST_F(BasketTest, AgeAndReorderAlertsInformAndKeepTheLine) {
 
 TEST_F(BasketTest, ABundleAddsItsComponentsAndNeverItself) {
   InventoryRecord bundle = Item(10, "GIFT SET", 0, 0);
-  bundle.set_kind(InventoryRecord::kBundleKind);
-  bundle.set_component(1, "1");
-  bundle.set_component_quantity(1, 2);
-  bundle.set_component(3, "2");
-  bundle.set_component_quantity(3, 1);
-  bundle.set_component_price_mode(3, InventoryRecord::kComponentFree);
-  bundle.set_component(4, "77");  // no longer on file
-  bundle.set_component_quantity(4, 3);
-  bundle.set_component(5, "1");
-  bundle.set_component_quantity(5, 0);  // no units
+  bundle.Set(inv::kKind, InventoryRecord::kBundleKind);
+  bundle.SetComponent(1, "1");
+  bundle.Set(inv::kComponentQuantity, 1, 2);
+  bundle.SetComponent(3, "2");
+  bundle.Set(inv::kComponentQuantity, 3, 1);
+  bundle.Set(inv::kComponentPriceMode, 3, InventoryRecord::kComponentFree);
+  bundle.SetComponent(4, "77");  // no longer on file
+  bundle.Set(inv::kComponentQuantity, 4, 3);
+  bundle.SetComponent(5, "1");
+  bundle.Set(inv::kComponentQuantity, 5, 0);  // no units
   InventoryRecord inner = Item(11, "BUNDLE IN A BUNDLE", 0, 0);
-  inner.set_kind(InventoryRecord::kBundleKind);
+  inner.Set(inv::kKind, InventoryRecord::kBundleKind);
   InventoryRecord outer = bundle;
-  outer.set_number(12);
-  outer.set_component(6, "11");
-  outer.set_component_quantity(6, 1);
+  outer.Set(inv::kNumber, 12);
+  outer.SetComponent(6, "11");
+  outer.Set(inv::kComponentQuantity, 6, 1);
   WriteInventory({Item(1, "MUG", 4.00, 9), Item(2, "TEA", 2.50, 9), bundle, inner, outer});
 
   EXPECT_EQ(Add(10), AddResult::kAdded);
@@ -179,7 +179,7 @@ TEST_F(BasketTest, ABundleAddsItsComponentsAndNeverItself) {
 }
 
 TEST_F(BasketTest, TheBasketHoldsAtMost400Lines) {
-  v->settings.set_permit_insufficient_stock(2);
+  v->settings.Set(cfg::kPermitInsufficientStock, 2);
   WriteInventory({Item(1, "PEN", 0.50, 1000)});
   for (int k = 0; k < kMaxBasketLines; ++k) ASSERT_EQ(Add(1), AddResult::kAdded);
   EXPECT_EQ(Add(1), AddResult::kFull);

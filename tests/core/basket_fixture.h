@@ -17,13 +17,13 @@ namespace ventro::test {
 inline InventoryRecord TestItem(int64_t number, const std::string& description, double retail,
                                 int32_t stock, int32_t tax = 0) {
   InventoryRecord item;
-  item.set_number(number);
-  item.set_description(description);
-  item.set_retail_price(retail);
-  item.set_cost_price(retail / 2);
-  item.set_quantity(stock);
-  item.set_tax(tax);
-  item.set_stock_picture(1);
+  item.Set(inv::kNumber, number);
+  item.Set(inv::kDescription, description);
+  item.Set(inv::kRetailPrice, retail);
+  item.Set(inv::kCostPrice, retail / 2);
+  item.Set(inv::kQuantity, stock);
+  item.Set(inv::kTax, tax);
+  item.Set(inv::kStockPicture, 1);
   return item;
 }
 
@@ -40,7 +40,7 @@ class BasketTest : public ::testing::Test {
  protected:
   BasketTest() {
     v = std::make_unique<TestSale>(p.platform, dir.path());
-    v->settings.set_next_transaction(1);
+    v->settings.Set(cfg::kNextTransaction, 1);
   }
 
   static InventoryRecord Item(int64_t number, const std::string& description, double retail,
@@ -67,10 +67,10 @@ class BasketTest : public ::testing::Test {
   }
 
   void SetTax(int64_t rate1, int64_t rate2) {
-    v->settings.set_tax1_active(rate1 > 0 ? 2 : 0);
-    v->settings.set_tax1_rate(rate1);
-    v->settings.set_tax2_active(rate2 > 0 ? 2 : 0);
-    v->settings.set_tax2_rate(rate2);
+    v->settings.Set(cfg::kTax1Active, rate1 > 0 ? 2 : 0);
+    v->settings.Set(cfg::kTax1Rate, rate1);
+    v->settings.Set(cfg::kTax2Active, rate2 > 0 ? 2 : 0);
+    v->settings.Set(cfg::kTax2Rate, rate2);
   }
 
   const Basket& basket() const { return v->sale.basket; }

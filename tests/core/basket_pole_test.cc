@@ -14,11 +14,11 @@ class BasketPoleTest : public test::BasketTest {
   void SetUp() override {
     ASSERT_TRUE(pty.ok());
     SettingsRecord& settings = v->settings;
-    settings.set_pole_in_use(2);
-    settings.set_pole_port(2);  // COM3
-    settings.set_pole_string(PoleString::kPassiveText, "WELCOME");
-    settings.set_pole_string(PoleString::kClearDisplay, "27,64");
-    settings.set_pole_string(PoleString::kCursorLine1, "11");
+    settings.Set(cfg::kPoleInUse, 2);
+    settings.Set(cfg::kPolePort, 2);  // COM3
+    settings.Set(cfg::kPoleString, PoleString::kPassiveText, "WELCOME");
+    settings.Set(cfg::kPoleString, PoleString::kClearDisplay, "27,64");
+    settings.Set(cfg::kPoleString, PoleString::kCursorLine1, "11");
     p.ports.MapPort("COM3", pty.path());
     WriteInventory({Item(5, "WHOLE MILK 2", 1.50, 10)});
   }

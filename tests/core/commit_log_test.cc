@@ -100,7 +100,7 @@ TEST_F(CommitTest, AThreeLineSaleWritesEveryRecordToTheByte) {
 }
 
 TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
-  v().settings.set_takings_total(100.00);
+  v().settings.Set(cfg::kTakingsTotal, 100.00);
   ThreeLines();
   Pay("Cash");
   ASSERT_TRUE(CommitTransaction(session()));
@@ -115,13 +115,13 @@ TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
   EXPECT_EQ(GetAt<int32_t>(gadget, 714), 1);
 
   const SettingsRecord& settings = v().settings;
-  EXPECT_EQ(settings.next_transaction(), 2);
-  EXPECT_DOUBLE_EQ(settings.takings_total(), 120.40);
-  EXPECT_EQ(settings.category_sold_a(3), 1);
-  EXPECT_EQ(settings.category_sold_b(3), 1);
-  EXPECT_EQ(settings.category_sold_a(0), 1);
-  EXPECT_DOUBLE_EQ(settings.category_sales_value(3), 12.00);
-  EXPECT_DOUBLE_EQ(settings.category_sales_value(0), 5.40);
+  EXPECT_EQ(settings.Get(cfg::kNextTransaction), 2);
+  EXPECT_DOUBLE_EQ(settings.Get(cfg::kTakingsTotal), 120.40);
+  EXPECT_EQ(settings.CategorySoldA(3), 1);
+  EXPECT_EQ(settings.CategorySoldB(3), 1);
+  EXPECT_EQ(settings.CategorySoldA(0), 1);
+  EXPECT_DOUBLE_EQ(settings.Get(cfg::kCategorySalesValue, 3), 12.00);
+  EXPECT_DOUBLE_EQ(settings.Get(cfg::kCategorySalesValue, 0), 5.40);
   SettingsRecord saved;
   ASSERT_EQ(LoadSettingsFile(p.files, Data("vt.cfg"), saved), SettingsLoad::kOk);
   EXPECT_EQ(saved.view(), settings.view());
@@ -137,7 +137,7 @@ TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscounts
   basket().customer_number = 7;
   SetText(basket().texts.customer_name, "A SMITH");
   ASSERT_TRUE(CommitTransaction(session()));
-  EXPECT_DOUBLE_EQ(v().settings.takings_total(), 0);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kTakingsTotal), 0);
 
   AddLine(101, "WIDGET", 10.00, 2.00);
   Pay("Split");
@@ -145,7 +145,7 @@ TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscounts
   basket().totals.eft_amount = 7.00;
   basket().totals.discount_total = 1.25;
   ASSERT_TRUE(CommitTransaction(session()));
-  EXPECT_DOUBLE_EQ(v().settings.takings_total(), 12.00);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kTakingsTotal), 12.00);
 
   EXPECT_EQ(Read("2026/12/6.txt"),
             "\r\n09:30 06/12/2026 Sale: 1, Total: 12.00\r\n101  WIDGET\r\n"
@@ -199,7 +199,7 @@ TEST_F(CommitTest, ABasketWithAnUnknownItemWritesNothingAndKeepsItsNumber) {
   EXPECT_FALSE(Exists("2026/base.dat"));
   EXPECT_FALSE(Exists("2026/12/6.txt"));
   EXPECT_EQ(Read("inventory.dat"), inventory);
-  EXPECT_EQ(v().settings.next_transaction(), 1);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 1);
   EXPECT_FALSE(Exists("vt.cfg"));
   EXPECT_EQ(basket().line_count, 2);
   EXPECT_EQ(v().sale.list.size(), 2u);
@@ -214,7 +214,7 @@ TEST_F(CommitTest, AMissingInventoryFileStopsTheCommitBeforeAnyLog) {
   EXPECT_EQ(p.ui.messages[0].title, "Fatal error");
   EXPECT_EQ(p.ui.messages[0].text, "Data file: inventory.dat, not present.");
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
-  EXPECT_EQ(v().settings.next_transaction(), 1);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 1);
 }
 
 TEST_F(CommitTest, ATrailingPartialRecordIsCutBeforeTheAppend) {
@@ -264,8 +264,8 @@ TEST_F(CommitTest, AFailedWriteTakesBackEverythingTheCommitWrote) {
   EXPECT_EQ(Read("2026/12/6/saleslog.dat"), sales);
   EXPECT_EQ(Read("2026/base.dat"), year);
   EXPECT_EQ(Read("inventory.dat"), inventory);
-  EXPECT_EQ(v().settings.next_transaction(), 2);
-  EXPECT_EQ(v().settings.category_sold_a(3), 1);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 2);
+  EXPECT_EQ(v().settings.CategorySoldA(3), 1);
   EXPECT_EQ(basket().line_count, 1);
 
   p.files.failing = {"inventory.dat"};
@@ -284,7 +284,7 @@ TEST_F(CommitTest, ASettingsFileThatCannotBeSavedRefusesTheSaleWithItsNumber) {
     Pay("Cash");
     EXPECT_FALSE(CommitTransaction(session()));
     EXPECT_EQ(p.ui.messages.back(), (test::ShownMessage{"Problem", "Not able to write to vt.cfg"}));
-    EXPECT_EQ(v().settings.next_transaction(), 1);
+    EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 1);
     EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
     EXPECT_EQ(Read("inventory.dat"), inventory);
     EXPECT_FALSE(Exists("journal.dat"));

@@ -170,14 +170,16 @@ class CrashPointTest : public test::SaleTest {
       sold[GetAt<int64_t>(items, at + 24)] += 1;
     }
     for (const auto& [number, missing] : lines_of) EXPECT_EQ(missing, 0) << number;
-    for (int64_t number : logged) EXPECT_GT(run.settings.next_transaction(), number);
-    EXPECT_DOUBLE_EQ(run.settings.takings_total(), takings);
+    for (int64_t number : logged) EXPECT_GT(run.settings.Get(cfg::kNextTransaction), number);
+    EXPECT_DOUBLE_EQ(run.settings.Get(cfg::kTakingsTotal), takings);
     for (int64_t slot : {0, 1}) {
       InventoryRecord record;
       std::string bytes = InventorySlot(slot);
       std::memcpy(record.data(), bytes.data(), InventoryRecord::kSize);
-      EXPECT_EQ(record.quantity(), kStock - sold[record.number()]) << record.number();
-      EXPECT_EQ(record.total_sold(), sold[record.number()]) << record.number();
+      EXPECT_EQ(record.Get(inv::kQuantity), kStock - sold[record.Get(inv::kNumber)])
+          << record.Get(inv::kNumber);
+      EXPECT_EQ(record.Get(inv::kTotalSold), sold[record.Get(inv::kNumber)])
+          << record.Get(inv::kNumber);
     }
   }
 

@@ -253,7 +253,7 @@ class CupsRaw : public ::testing::Test {
 
 TEST_F(CupsRaw, DrawerThroughTheReceiptPrinterArrivesAsOneRawJob) {
   // First run: drawer through the receipt printer with "27,112,0,25,250".
-  settings.set_receipt_printer_name("receipt");
+  settings.Set(cfg::kReceiptPrinterName, "receipt");
   ASSERT_TRUE(OpenTillDrawer(platform, settings));
   EXPECT_TRUE(p.ui.messages.empty());
   EXPECT_EQ(listener.WaitFor(1, 60s), std::vector<std::string>{"\x1b\x70\x00\x19\xfa"s});
@@ -270,7 +270,7 @@ TEST_F(CupsRaw, AnEmptyNameMeansTheDefaultPrinterAndNamesAreListed) {
 }
 
 TEST_F(CupsRaw, APrinterTheSystemDoesNotKnowIsReported) {
-  settings.set_receipt_printer_name("no such printer");
+  settings.Set(cfg::kReceiptPrinterName, "no such printer");
   EXPECT_FALSE(OpenTillDrawer(platform, settings));
   EXPECT_EQ(p.ui.messages,
             (std::vector<ShownMessage>{{"Problem", "Unable to open printer for till drawer"}}));

@@ -36,7 +36,7 @@ class CustomerLookupTest : public test::SaleTest {
 
 TEST_F(CustomerLookupTest, ByNumber) {
   EXPECT_EQ(LookUp("8"), 3);
-  EXPECT_EQ(v().customers.customer().name(), "B JONES");
+  EXPECT_EQ(v().customers.customer().Get(cust::kName), "B JONES");
   EXPECT_EQ(LookUp("77"), std::nullopt);
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Finished", "No match found"}}));
 }
@@ -46,7 +46,7 @@ TEST_F(CustomerLookupTest, ByNameOneMatchAtATimeInFileOrder) {
   View("OK");
   EXPECT_EQ(LookUp("a"), 1);
   EXPECT_EQ(shown, (std::vector<std::string>{"ALAN KEY", "A SMITH"}));
-  EXPECT_EQ(v().customers.customer().number(), 7);
+  EXPECT_EQ(v().customers.customer().Get(cust::kNumber), 7);
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"804", "804"}));
   EXPECT_TRUE(p.ui.messages.empty());
 }
@@ -70,7 +70,7 @@ TEST_F(CustomerLookupTest, TheWildcardMatchesAnyCharacterAndTheScanEndsWithNoMat
 }
 
 TEST_F(CustomerLookupTest, TheListModeOffersEveryMatchByNumber) {
-  v().settings.set_customer_search_list(1);
+  v().settings.Set(cfg::kCustomerSearchList, 1);
   Dialog list;
   p.ui.dialog_answers.push_back([&list](Dialog& d) {
     list = d;
@@ -83,7 +83,7 @@ TEST_F(CustomerLookupTest, TheListModeOffersEveryMatchByNumber) {
   EXPECT_EQ(list.Field("choice").options,
             (std::vector<std::string>{"7 A SMITH,  1 HIGH ST", "9 ANNE BROWN,  3 MILL LN",
                                       "12 ALAN KEY,  4 HILL TOP"}));
-  EXPECT_EQ(v().customers.customer().name(), "ALAN KEY");
+  EXPECT_EQ(v().customers.customer().Get(cust::kName), "ALAN KEY");
 
   p.ui.dialog_answers.push_back(Press("OK"));  // no line selected
   EXPECT_EQ(LookUp("A"), std::nullopt);

@@ -29,8 +29,8 @@ class TillPages : public ::testing::Test {
 
 TEST_F(TillPages, PagesFollowTheGeneralOnesAndShowWherePortsLead) {
   p.ports.MapPort("COM3", "/dev/ttyUSB0");
-  settings.set_drawer_port(8);
-  settings.set_pole_port(1);
+  settings.Set(cfg::kDrawerPort, 8);
+  settings.Set(cfg::kPolePort, 1);
   Dialog shown;
   RunSheet([&](Dialog& d) {
     EXPECT_EQ(d.Field("pole_device").text, p.ports.DeviceOf("COM2"));
@@ -55,7 +55,7 @@ TEST_F(TillPages, PagesFollowTheGeneralOnesAndShowWherePortsLead) {
   EXPECT_EQ(table.substr(0, table.find('\n')), "Citizen 230: 27,112,0,50,250");
   EXPECT_EQ(table.substr(table.rfind('\n') + 1), "Samsung SRP 270: 27,112,0,60,240");
   // Cancelled: nothing stored.
-  EXPECT_EQ(settings.pole_port(), 1);
+  EXPECT_EQ(settings.Get(cfg::kPolePort), 1);
 }
 
 TEST_F(TillPages, TillPageStoresTheDrawerAndKeepsNumbersOutOfRange) {
@@ -70,12 +70,12 @@ TEST_F(TillPages, TillPageStoresTheDrawerAndKeepsNumbersOutOfRange) {
     d.Field("open_automatically").checked = true;
     return true;
   });
-  EXPECT_EQ(settings.drawer_connection(), 0);
-  EXPECT_EQ(settings.drawer_port(), 9);
-  EXPECT_EQ(settings.drawer_open_character(), 255);
-  EXPECT_EQ(settings.drawer_repeat(), 10);
-  EXPECT_EQ(settings.drawer_sequence(), "27,112,48,55,121");
-  EXPECT_EQ(settings.open_drawer_after_commit(), 1);
+  EXPECT_EQ(settings.Get(cfg::kDrawerConnection), 0);
+  EXPECT_EQ(settings.Get(cfg::kDrawerPort), 9);
+  EXPECT_EQ(settings.Get(cfg::kDrawerOpenCharacter), 255);
+  EXPECT_EQ(settings.Get(cfg::kDrawerRepeat), 10);
+  EXPECT_EQ(settings.Get(cfg::kDrawerSequence), "27,112,48,55,121");
+  EXPECT_EQ(settings.Get(cfg::kOpenDrawerAfterCommit), 1);
 
   RunSheet([](Dialog& d) {
     d.Field("drawer_connection").choice = 1;
@@ -84,10 +84,10 @@ TEST_F(TillPages, TillPageStoresTheDrawerAndKeepsNumbersOutOfRange) {
     d.Field("open_automatically").checked = false;
     return true;
   });
-  EXPECT_EQ(settings.drawer_connection(), 2);
-  EXPECT_EQ(settings.drawer_open_character(), 255);
-  EXPECT_EQ(settings.drawer_repeat(), 10);
-  EXPECT_EQ(settings.open_drawer_after_commit(), 0);
+  EXPECT_EQ(settings.Get(cfg::kDrawerConnection), 2);
+  EXPECT_EQ(settings.Get(cfg::kDrawerOpenCharacter), 255);
+  EXPECT_EQ(settings.Get(cfg::kDrawerRepeat), 10);
+  EXPECT_EQ(settings.Get(cfg::kOpenDrawerAfterCommit), 0);
   EXPECT_TRUE(p.ui.messages.empty());
 }
 
@@ -107,14 +107,14 @@ TEST_F(TillPages, PolePageStoresTheLineAndTheCodes) {
     for (const auto& [key, which] : texts) d.Field(key).text = key;
     return true;
   });
-  EXPECT_EQ(settings.pole_in_use(), 2);
-  EXPECT_EQ(settings.pole_port(), 7);
-  EXPECT_EQ(settings.pole_baud_rate(), 12);
-  EXPECT_EQ(settings.pole_parity(), 1);
-  EXPECT_EQ(settings.pole_data_bits(), 4);
-  EXPECT_EQ(settings.pole_stop_bits(), 2);
-  EXPECT_EQ(settings.pole_columns_line1(), 20);
-  for (const auto& [key, which] : texts) EXPECT_EQ(settings.pole_string(which), key);
+  EXPECT_EQ(settings.Get(cfg::kPoleInUse), 2);
+  EXPECT_EQ(settings.Get(cfg::kPolePort), 7);
+  EXPECT_EQ(settings.Get(cfg::kPoleBaudRate), 12);
+  EXPECT_EQ(settings.Get(cfg::kPoleParity), 1);
+  EXPECT_EQ(settings.Get(cfg::kPoleDataBits), 4);
+  EXPECT_EQ(settings.Get(cfg::kPoleStopBits), 2);
+  EXPECT_EQ(settings.Get(cfg::kPoleColumnsLine1), 20);
+  for (const auto& [key, which] : texts) EXPECT_EQ(settings.Get(cfg::kPoleString, which), key);
 }
 
 TEST_F(TillPages, PreviewStoresThePageAndShowsThePassiveText) {
@@ -133,8 +133,8 @@ TEST_F(TillPages, PreviewStoresThePageAndShowsThePassiveText) {
     return false;
   });
   // Preview stored the page; Cancel keeps what was stored.
-  EXPECT_EQ(settings.pole_in_use(), 2);
-  EXPECT_EQ(settings.pole_string(PoleString::kPassiveText), "OPEN");
+  EXPECT_EQ(settings.Get(cfg::kPoleInUse), 2);
+  EXPECT_EQ(settings.Get(cfg::kPoleString, PoleString::kPassiveText), "OPEN");
   EXPECT_TRUE(p.ui.messages.empty());
 }
 

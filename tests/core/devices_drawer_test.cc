@@ -40,8 +40,8 @@ class Drawer : public ::testing::Test {
     settings.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0});
   }
   void DirectOn(int64_t port_index, const std::string& port_name) {
-    settings.set_drawer_connection(0);
-    settings.set_drawer_port(port_index);
+    settings.Set(cfg::kDrawerConnection, 0);
+    settings.Set(cfg::kDrawerPort, port_index);
     p.ports.MapPort(port_name, pty.path());
   }
 
@@ -52,14 +52,14 @@ class Drawer : public ::testing::Test {
 
 TEST_F(Drawer, DirectConnectionRepeatsTheOpenCharacterInOneWrite) {
   DirectOn(8, "LPT1");
-  settings.set_drawer_repeat(3);
-  settings.set_drawer_open_character(7);
+  settings.Set(cfg::kDrawerRepeat, 3);
+  settings.Set(cfg::kDrawerOpenCharacter, 7);
   EXPECT_TRUE(OpenTillDrawer(p.platform, settings));
   EXPECT_EQ(pty.Read(), "\x07\x07\x07");
 
   DirectOn(3, "COM4");
-  settings.set_drawer_repeat(1);
-  settings.set_drawer_open_character(256 + 27);
+  settings.Set(cfg::kDrawerRepeat, 1);
+  settings.Set(cfg::kDrawerOpenCharacter, 256 + 27);
   EXPECT_TRUE(OpenTillDrawer(p.platform, settings));
   EXPECT_EQ(pty.Read(), "\x1b");
   EXPECT_TRUE(p.ui.messages.empty());
@@ -67,9 +67,9 @@ TEST_F(Drawer, DirectConnectionRepeatsTheOpenCharacterInOneWrite) {
 }
 
 TEST_F(Drawer, DirectPortThatCannotBeOpenedIsReportedAsTheTillDrawer) {
-  settings.set_drawer_connection(0);
-  settings.set_drawer_port(9);  // LPT2, mapped nowhere
-  settings.set_drawer_repeat(2);
+  settings.Set(cfg::kDrawerConnection, 0);
+  settings.Set(cfg::kDrawerPort, 9);  // LPT2, mapped nowhere
+  settings.Set(cfg::kDrawerRepeat, 2);
   EXPECT_FALSE(OpenTillDrawer(p.platform, settings));
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Till drawer", "Unable to open port"}}));
   EXPECT_TRUE(p.raw_printer.jobs.empty());
@@ -77,7 +77,7 @@ TEST_F(Drawer, DirectPortThatCannotBeOpenedIsReportedAsTheTillDrawer) {
 
 TEST_F(Drawer, ReceiptPrinterConnectionSendsTheSequenceAsOneRawJob) {
   // First run connects the drawer through the receipt printer with "27,112,0,25,250".
-  settings.set_receipt_printer_name("TM-T88");
+  settings.Set(cfg::kReceiptPrinterName, "TM-T88");
   EXPECT_TRUE(OpenTillDrawer(p.platform, settings));
   ASSERT_EQ(p.raw_printer.jobs.size(), 1u);
   EXPECT_EQ(p.raw_printer.jobs[0].printer, "TM-T88");
@@ -86,12 +86,12 @@ TEST_F(Drawer, ReceiptPrinterConnectionSendsTheSequenceAsOneRawJob) {
   EXPECT_TRUE(p.ui.messages.empty());
 
   // No sequence: nothing at all.
-  settings.set_drawer_sequence("");
+  settings.Set(cfg::kDrawerSequence, "");
   EXPECT_TRUE(OpenTillDrawer(p.platform, settings));
   EXPECT_EQ(p.raw_printer.jobs.size(), 1u);
   EXPECT_TRUE(p.ui.messages.empty());
 
-  settings.set_drawer_sequence("7");
+  settings.Set(cfg::kDrawerSequence, "7");
   p.raw_printer.reachable = false;
   EXPECT_FALSE(OpenTillDrawer(p.platform, settings));
   EXPECT_EQ(p.ui.messages,
@@ -101,24 +101,24 @@ TEST_F(Drawer, ReceiptPrinterConnectionSendsTheSequenceAsOneRawJob) {
 TEST_F(Drawer, AfterCommitOnlyWhenOpenAutomaticallyIsSet) {
   EXPECT_TRUE(OpenDrawerAfterCommit(p.platform, settings));
   EXPECT_TRUE(p.raw_printer.jobs.empty());
-  settings.set_open_drawer_after_commit(1);
+  settings.Set(cfg::kOpenDrawerAfterCommit, 1);
   EXPECT_TRUE(OpenDrawerAfterCommit(p.platform, settings));
   ASSERT_EQ(p.raw_printer.jobs.size(), 1u);
   EXPECT_EQ(p.raw_printer.jobs[0].printer, "");  // no receipt printer named: the default
 }
 
 TEST_F(Drawer, CutterSendsItsSequenceToItsPort) {
-  settings.set_cutter_port(1);
+  settings.Set(cfg::kCutterPort, 1);
   p.ports.MapPort("COM2", pty.path());
   EXPECT_TRUE(SendCutterSequence(p.platform, settings));  // empty: nothing
   EXPECT_EQ(pty.ReadNothing(), "");
 
-  settings.set_cutter_sequence("27,112,0,25,250");
+  settings.Set(cfg::kCutterSequence, "27,112,0,25,250");
   EXPECT_TRUE(SendCutterSequence(p.platform, settings));
   EXPECT_EQ(pty.Read(), "\x1b\x70\x00\x19\xfa"s);
   EXPECT_TRUE(p.ui.messages.empty());
 
-  settings.set_cutter_port(0);  // COM1, mapped nowhere
+  settings.Set(cfg::kCutterPort, 0);  // COM1, mapped nowhere
   EXPECT_FALSE(SendCutterSequence(p.platform, settings));
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open port"}}));
 }
@@ -128,7 +128,7 @@ TEST_F(Drawer, OpenDrawerCommandLogsTheTillOpenedOnlyWhenTheDrawerOpened) {
   test::RecordingHost host;
   Ventro ventro(p.platform, host, StartOptions{dir.path(), dir.path()});
   ventro.settings.ApplyFirstRunDefaults(p.clock.now);
-  ventro.settings.set_signed_on_clerk(1);
+  ventro.settings.Set(cfg::kSignedOnClerk, 1);
   Path log = DayTextLogPath(dir.path(), p.clock.now);
 
   p.raw_printer.reachable = false;

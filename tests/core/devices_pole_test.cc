@@ -18,13 +18,13 @@ class Pole : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(pty.ok());
     settings.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0});
-    settings.set_pole_in_use(2);
-    settings.set_pole_port(2);  // COM3
+    settings.Set(cfg::kPoleInUse, 2);
+    settings.Set(cfg::kPolePort, 2);  // COM3
     p.ports.MapPort("COM3", pty.path());
     // A standard ESC/POS display.
-    settings.set_pole_string(PoleString::kClearDisplay, "27,64");
-    settings.set_pole_string(PoleString::kCursorLine1, "11");
-    settings.set_pole_string(PoleString::kCursorLine2, "11,10");
+    settings.Set(cfg::kPoleString, PoleString::kClearDisplay, "27,64");
+    settings.Set(cfg::kPoleString, PoleString::kCursorLine1, "11");
+    settings.Set(cfg::kPoleString, PoleString::kCursorLine2, "11,10");
   }
   void Unplug() { p.ports.MapPort("COM3", "/nonexistent/ttyUSB0"); }
 
@@ -48,21 +48,21 @@ TEST_F(Pole, TotalPassiveTextAndTheCodesThatAreLeftEmpty) {
   EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 12.5));
   EXPECT_EQ(pty.Read(), "\x1b\x40\x0bTotal: 12.50");
 
-  settings.set_pole_string(PoleString::kCursorLine1, "");
-  settings.set_pole_string(PoleString::kPassiveText, "WELCOME TO THE SHOP");
+  settings.Set(cfg::kPoleString, PoleString::kCursorLine1, "");
+  settings.Set(cfg::kPoleString, PoleString::kPassiveText, "WELCOME TO THE SHOP");
   EXPECT_TRUE(ShowPolePassiveText(p.platform, settings));
   EXPECT_EQ(pty.Read(), "\x1b\x40WELCOME TO THE SHOP");
 
-  settings.set_pole_string(PoleString::kClearDisplay, "");
-  settings.set_pole_string(PoleString::kCursorLine1, "27,91,72");
+  settings.Set(cfg::kPoleString, PoleString::kClearDisplay, "");
+  settings.Set(cfg::kPoleString, PoleString::kCursorLine1, "27,91,72");
   EXPECT_TRUE(InitialisePoleDisplay(p.platform, settings));
   EXPECT_EQ(pty.Read(), "\x1b[HWELCOME TO THE SHOP");
   EXPECT_TRUE(p.ui.messages.empty());
 }
 
 TEST_F(Pole, TenderAndChangeUseBothLinesFramedByThePrinterCodes) {
-  settings.set_pole_string(PoleString::kPrinterOff, "27,61,2");
-  settings.set_pole_string(PoleString::kPrinterOn, "27,61,1");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOff, "27,61,2");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOn, "27,61,1");
   EXPECT_TRUE(ShowPoleTenderAndChange(p.platform, settings, 20, 7.5));
   std::string expected =
       "\x1b=\x02"
@@ -73,10 +73,10 @@ TEST_F(Pole, TenderAndChangeUseBothLinesFramedByThePrinterCodes) {
 }
 
 TEST_F(Pole, MessagesApplyThePageLineSettings) {
-  settings.set_pole_baud_rate(7);  // 19200
-  settings.set_pole_parity(2);     // odd
-  settings.set_pole_data_bits(4);  // 7
-  settings.set_pole_stop_bits(2);  // 2
+  settings.Set(cfg::kPoleBaudRate, 7);  // 19200
+  settings.Set(cfg::kPoleParity, 2);    // odd
+  settings.Set(cfg::kPoleDataBits, 4);  // 7
+  settings.Set(cfg::kPoleStopBits, 2);  // 2
   EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 1));
   termios line = pty.SlaveSettings();
   EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B19200));
@@ -88,9 +88,9 @@ TEST_F(Pole, MessagesApplyThePageLineSettings) {
 }
 
 TEST_F(Pole, NothingIsTouchedWithThePoleOff) {
-  settings.set_pole_in_use(0);
-  settings.set_pole_string(PoleString::kPrinterOff, "1");
-  settings.set_pole_string(PoleString::kPrinterOn, "2");
+  settings.Set(cfg::kPoleInUse, 0);
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOff, "1");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOn, "2");
   EXPECT_FALSE(ShowPolePassiveText(p.platform, settings));
   EXPECT_FALSE(ShowPoleLastItem(p.platform, settings, "MILK", 1));
   EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 1));
@@ -113,20 +113,20 @@ TEST_F(Pole, AnUnreachablePortIsReportedAndTheNextMessageGoesThrough) {
   // Every opening is tried and reported: the printer-off list, the message, the printer-on
   // list (which is never skipped, so a daisy-chained printer is not left switched off).
   p.ui.messages.clear();
-  settings.set_pole_string(PoleString::kPrinterOff, "1");
-  settings.set_pole_string(PoleString::kPrinterOn, "2");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOff, "1");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOn, "2");
   EXPECT_FALSE(ShowPoleLastItem(p.platform, settings, "MILK", 1));
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>(3, "Unable to open port"));
 
   // A port index beyond COM8 is a port that cannot be opened.
   p.ui.messages.clear();
-  settings.set_pole_port(8);
-  settings.set_pole_string(PoleString::kPrinterOff, "");
-  settings.set_pole_string(PoleString::kPrinterOn, "");
+  settings.Set(cfg::kPolePort, 8);
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOff, "");
+  settings.Set(cfg::kPoleString, PoleString::kPrinterOn, "");
   EXPECT_FALSE(ShowPoleTotal(p.platform, settings, 3));
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Unable to open port"});
 
-  settings.set_pole_port(2);
+  settings.Set(cfg::kPolePort, 2);
   p.ports.MapPort("COM3", pty.path());
   EXPECT_TRUE(ShowPoleTotal(p.platform, settings, 3));
   EXPECT_EQ(pty.Read(), "\x1b\x40\x0bTotal: 3.00");

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/start_up.h"
+#include "formats/supplier_record.h"
 #include "recording_host.h"
-#include "records/supplier_record.h"
 #include "sale/commit.h"
 #include "sale/tender.h"
 #include "store/journal.h"
@@ -24,7 +24,7 @@ class DurableSaleTest : public test::SaleTest {
     WriteInventory({{101, "WIDGET", 3, 5, 1.50}});
     WriteCustomers({{1, "SMITH", "1 HIGH ST"}});
     SupplierRecord deleted;
-    deleted.set_number(-1);
+    deleted.Set(supp::kNumber, -1);
     std::ofstream(Data("suppliers.dat"), std::ios::binary)
         << std::string_view(reinterpret_cast<const char*>(deleted.data()), SupplierRecord::kSize);
     ASSERT_TRUE(SaveSettingsFile(p.files, Data("vt.cfg"), v().settings));
@@ -82,7 +82,7 @@ TEST_F(DurableSaleTest, AReadOnlyFolderSaysItCannotWriteAndKeepsTheBasket) {
   ASSERT_EQ(p.ui.messages.size(), 1u);
   EXPECT_TRUE(p.ui.messages[0].text.starts_with("Not able to write to ")) << p.ui.messages[0].text;
   EXPECT_EQ(basket().line_count, 1);
-  EXPECT_EQ(v().settings.next_transaction(), 2);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 2);
 }
 
 TEST_F(DurableSaleTest, AFullDiskRefusesTheSaleAtTheJournalWithNothingChanged) {
@@ -95,7 +95,7 @@ TEST_F(DurableSaleTest, AFullDiskRefusesTheSaleAtTheJournalWithNothingChanged) {
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Not able to write to journal.dat"});
   EXPECT_EQ(Read("inventory.dat"), inventory);
   EXPECT_EQ(Read("2026/12/6/saleslog.dat"), sales);
-  EXPECT_EQ(v().settings.next_transaction(), 2);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 2);
   EXPECT_FALSE(Exists("journal.dat"));
 }
 
@@ -108,12 +108,12 @@ TEST_F(DurableSaleTest, AnOlderSettingsFileNeverNumbersASaleTwice) {
   std::filesystem::remove(Data("vt.cfg"));
   std::ofstream(Data("vt.cfg"), std::ios::binary) << first_settings;
   ASSERT_EQ(Start(), 1);
-  EXPECT_EQ(next_->settings.next_transaction(), 4);
+  EXPECT_EQ(next_->settings.Get(cfg::kNextTransaction), 4);
 
   // The year index alone counts too (a day whose sales log is gone).
   std::filesystem::remove(Data("2026/12/6/saleslog.dat"));
   ASSERT_EQ(Start(), 1);
-  EXPECT_EQ(next_->settings.next_transaction(), 4);
+  EXPECT_EQ(next_->settings.Get(cfg::kNextTransaction), 4);
 }
 
 TEST_F(DurableSaleTest, ASaleLeftInTheJournalIsCompletedAtTheNextStart) {
@@ -136,7 +136,7 @@ TEST_F(DurableSaleTest, ASaleLeftInTheJournalIsCompletedAtTheNextStart) {
   EXPECT_EQ(Read("vt.cfg"), sold_settings);
   EXPECT_EQ(Read("inventory.dat"), sold_inventory);
   EXPECT_EQ(Read("2026/12/6/saleslog.dat").size(), 1050u);
-  EXPECT_EQ(next_->settings.next_transaction(), 2);
+  EXPECT_EQ(next_->settings.Get(cfg::kNextTransaction), 2);
   EXPECT_FALSE(Exists("journal.dat"));
 }
 

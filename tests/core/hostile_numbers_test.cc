@@ -75,8 +75,8 @@ TEST_F(HostileEntryTest, AStoredPriceOrCostThatIsNotAnAmountIsNeverRungUp) {
   std::vector<InventoryRecord> items = {
       Item(1, "NAN RETAIL", kNaN, 5), Item(2, "INFINITE COST", 2.00, 5),
       Item(3, "HUGE TRADE", 2.00, 5), Item(4, "HUGE RETAIL", 1e13, 5), Item(5, "SOAP", 1.20, 5)};
-  items[1].set_cost_price(kInfinity);
-  items[2].set_trade_price(-1e300);
+  items[1].Set(inv::kCostPrice, kInfinity);
+  items[2].Set(inv::kTradePrice, -1e300);
   WriteInventory(items);
   for (const char* number : {"1", "2", "3", "4"}) Enter(number);
   EXPECT_EQ(p.ui.messages, std::vector<ShownMessage>(4, {"Problem", "Invalid entry"}));

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "records/inventory_record.h"
+#include "formats/inventory_record.h"
 #include "tender_fixture.h"
 
 namespace ventro {

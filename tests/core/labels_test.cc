@@ -89,7 +89,7 @@ TEST(LabelFileTest, FirstStartUsesEnglishAndSavesWholeTable) {
   SettingsRecord settings;  // a first run: language 0
   LabelTable table;
   ASSERT_FALSE(LoadLabelFile(platform.files, path, table));
-  table = LabelTable::Defaults(settings.language());
+  table = LabelTable::Defaults(settings.Get(cfg::kLanguage));
   EXPECT_EQ(table.Label(3), "Total");
 
   ASSERT_TRUE(SaveLabelFile(platform.files, path, table));
@@ -144,7 +144,7 @@ class LanguageDialogTest : public ::testing::Test {
 };
 
 TEST_F(LanguageDialogTest, ShowsDefaultsBesideCurrentLabels) {
-  settings.set_language(kEspanol);
+  settings.Set(cfg::kLanguage, kEspanol);
   table.SetLabel(4, "Money off");
   Dialog shown;
   ui.dialog_answers.push_back([&](Dialog& d) {
@@ -182,7 +182,7 @@ TEST_F(LanguageDialogTest, ChoosingNederlandsStoresDutchLabelsButNotEntryZero) {
     return true;
   });
   RunLanguageDialog(ui, settings, table);
-  EXPECT_EQ(settings.language(), kNederlands);
+  EXPECT_EQ(settings.Get(cfg::kLanguage), kNederlands);
   LabelTable dutch = LabelTable::Defaults(kNederlands);
   for (int k = 1; k <= 35; ++k) EXPECT_EQ(table.Label(k), dutch.Label(k)) << k;
   EXPECT_EQ(table.Label(0), "House style");
@@ -190,7 +190,7 @@ TEST_F(LanguageDialogTest, ChoosingNederlandsStoresDutchLabelsButNotEntryZero) {
 }
 
 TEST_F(LanguageDialogTest, ResetRestoresDefaultsAndEditsAreCut) {
-  settings.set_language(kItaliano);
+  settings.Set(cfg::kLanguage, kItaliano);
   table = LabelTable::Defaults(kItaliano);
   ui.dialog_answers.push_back([](Dialog& d) {
     d.Field("label1").text = "wrong";
@@ -200,7 +200,7 @@ TEST_F(LanguageDialogTest, ResetRestoresDefaultsAndEditsAreCut) {
     return true;
   });
   RunLanguageDialog(ui, settings, table);
-  EXPECT_EQ(settings.language(), kItaliano);
+  EXPECT_EQ(settings.Get(cfg::kLanguage), kItaliano);
   EXPECT_EQ(table.Label(1), "Ricevimento");
   EXPECT_EQ(table.Label(20), std::string(79, 'D'));
   EXPECT_EQ(table.data()[20 * 80 + 79], 0);
@@ -216,12 +216,12 @@ TEST_F(LanguageDialogTest, CancelChangesNothing) {
     return false;
   });
   RunLanguageDialog(ui, settings, table);
-  EXPECT_EQ(settings.language(), kEnglish);
+  EXPECT_EQ(settings.Get(cfg::kLanguage), kEnglish);
   EXPECT_EQ(table, before);
 }
 
 TEST_F(LanguageDialogTest, UnknownStoredLanguageIsKeptWhenNoneIsChosen) {
-  settings.set_language(7);
+  settings.Set(cfg::kLanguage, 7);
   ui.dialog_answers.push_back([](Dialog& d) {
     EXPECT_EQ(d.Field("language").choice, -1);
     EXPECT_EQ(d.Field("default1").text, "");
@@ -229,7 +229,7 @@ TEST_F(LanguageDialogTest, UnknownStoredLanguageIsKeptWhenNoneIsChosen) {
     return true;
   });
   RunLanguageDialog(ui, settings, table);
-  EXPECT_EQ(settings.language(), 7);
+  EXPECT_EQ(settings.Get(cfg::kLanguage), 7);
   EXPECT_EQ(table, LabelTable::Defaults(kEnglish));
 }
 

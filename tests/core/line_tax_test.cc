@@ -2,7 +2,7 @@
 // and tax 2 compounded on tax 1.
 #include <gtest/gtest.h>
 
-#include "records/inventory_record.h"
+#include "formats/inventory_record.h"
 #include "sale/line_tax.h"
 
 namespace ventro {
@@ -51,8 +51,8 @@ TEST(LineTaxTest, ThresholdChargesTax1FromTheLineThatCrossesIt) {
 
   // A label's price compares the threshold with the price alone.
   InventoryRecord item;
-  item.set_retail_price(10.00);
-  item.set_tax(kTaxCodeBoth);
+  item.Set(inv::kRetailPrice, 10.00);
+  item.Set(inv::kTax, kTaxCodeBoth);
   rules.threshold = 10.00;
   EXPECT_DOUBLE_EQ(RetailPriceWithTax(item, rules, false), 10.00);
   rules.threshold = 9.99;

@@ -122,13 +122,13 @@ TEST_F(MasterFileTest, LoadSortsStablyAndFreesRecordsNumberedBelowOne) {
 TEST_F(MasterFileTest, LookUpReadsTheRecordAndReportsMisses) {
   MasterFile customers = Loaded(MasterKind::kCustomer, {{20, "BROWN"}, {10, "ADAMS"}});
   ASSERT_TRUE(customers.LookUp(p_.files, 20).ok());
-  EXPECT_EQ(customers.customer().name(), "BROWN");
+  EXPECT_EQ(customers.customer().Get(cust::kName), "BROWN");
   EXPECT_EQ(customers.current_position(), 0);
   Status miss = customers.LookUp(p_.files, 15);
   EXPECT_EQ(Told(miss), (ShownMessage{"Finished", "No match found"}));
   EXPECT_EQ(miss.severity(), Severity::kInformation);
   EXPECT_EQ(Told(customers.LookUp(p_.files, -1)), (ShownMessage{"Finished", "No match found"}));
-  EXPECT_EQ(customers.customer().name(), "BROWN");
+  EXPECT_EQ(customers.customer().Get(cust::kName), "BROWN");
 
   std::filesystem::remove(customers.path());
   EXPECT_EQ(Told(customers.LookUp(p_.files, 10)),
@@ -138,18 +138,18 @@ TEST_F(MasterFileTest, LookUpReadsTheRecordAndReportsMisses) {
 TEST_F(MasterFileTest, WriteBackGoesToTheSlotOfTheBufferNumber) {
   MasterFile inventory = Loaded(MasterKind::kInventory, {{7, "OLD"}, {8, "EIGHT"}});
   ASSERT_TRUE(inventory.LookUp(p_.files, 8).ok());
-  inventory.item().set_quantity(12);
+  inventory.item().Set(inv::kQuantity, 12);
   ASSERT_TRUE(inventory.WriteBack(p_.files).ok());
   MasterFile reread(MasterKind::kInventory);
   ASSERT_EQ(reread.Load(p_.files, dir_.path()), LoadStatus::kOk);
   ASSERT_TRUE(reread.LookUp(p_.files, 8).ok());
-  EXPECT_EQ(reread.item().quantity(), 12);
+  EXPECT_EQ(reread.item().Get(inv::kQuantity), 12);
 
-  inventory.item().set_number(9);
+  inventory.item().Set(inv::kNumber, 9);
   EXPECT_EQ(Told(inventory.WriteBack(p_.files)), (ShownMessage{"Problem", "Invalid number."}));
-  inventory.item().set_number(0);
+  inventory.item().Set(inv::kNumber, 0);
   EXPECT_EQ(Told(inventory.WriteBack(p_.files)), (ShownMessage{"Problem", "Invalid number."}));
-  inventory.item().set_number(8);
+  inventory.item().Set(inv::kNumber, 8);
   p_.files.failing.insert("inventory.dat");
   EXPECT_EQ(Told(inventory.WriteBack(p_.files)),
             (ShownMessage{"Problem", inventory.path().string()}));

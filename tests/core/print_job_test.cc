@@ -49,7 +49,7 @@ class PrintJobTest : public test::SaleTest {
 
 TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
   // Without "Omit print confirm" and without a receipt printer, the dialog asks.
-  v().settings.set_print_confirm(1);
+  v().settings.Set(cfg::kPrintConfirm, 1);
   p.ui.dialog_answers.push_back([](Dialog& d) {
     EXPECT_EQ(d.name, "Print");
     EXPECT_EQ(d.Field("printer").options,
@@ -71,15 +71,15 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
 
   // A named receipt printer is used at once; "Omit print confirm" uses the default printer.
   p.printer.documents.clear();
-  v().settings.set_receipt_printer_name("Receipt");
+  v().settings.Set(cfg::kReceiptPrinterName, "Receipt");
   PrintSummaryReceipt();
-  v().settings.set_receipt_printer_name("");
-  v().settings.set_print_confirm(0);
+  v().settings.Set(cfg::kReceiptPrinterName, "");
+  v().settings.Set(cfg::kPrintConfirm, 0);
   PrintSummaryReceipt();
   // The kitchen ticket never asks: its printer, or the default one.
-  v().settings.set_print_confirm(1);
+  v().settings.Set(cfg::kPrintConfirm, 1);
   PrintKitchenTicket(printing(), basket(), v().sale.basket_number);
-  v().settings.set_kitchen_printer_name("Kitchen");
+  v().settings.Set(cfg::kKitchenPrinterName, "Kitchen");
   PrintKitchenTicket(printing(), basket(), v().sale.basket_number);
   EXPECT_EQ(Printed(),
             (std::vector<std::string>{"receipt Receipt", "receipt", "kitchen", "kitchen Kitchen"}));
@@ -87,7 +87,7 @@ TEST_F(PrintJobTest, NamedPrinterDefaultPrinterAndThePrintDialog) {
 }
 
 TEST_F(PrintJobTest, PdfFileSavesOneCopyWhereTheUserChoseOrNothingWhenCancelled) {
-  v().settings.set_print_confirm(1);
+  v().settings.Set(cfg::kPrintConfirm, 1);
   auto choose_pdf = [](Dialog& d) {
     d.Field("printer").choice = static_cast<int>(d.Field("printer").options.size()) - 1;
     d.Field("copies").text = "3";
@@ -125,10 +125,10 @@ TEST_F(PrintJobTest, PrinterFailuresAreShown) {
 }
 
 TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted) {
-  v().settings.set_open_drawer_after_commit(1);
-  v().settings.set_auto_receipt(1);    // till receipt
-  v().settings.set_receipt_copies(1);  // 2 copies: the box presses its button twice
-  v().settings.set_kitchen_receipt(2);
+  v().settings.Set(cfg::kOpenDrawerAfterCommit, 1);
+  v().settings.Set(cfg::kAutoReceipt, 1);    // till receipt
+  v().settings.Set(cfg::kReceiptCopies, 1);  // 2 copies: the box presses its button twice
+  v().settings.Set(cfg::kKitchenReceipt, 2);
   p.ui.dialog_answers.push_back([this](Dialog& d) {
     EXPECT_EQ(d.name, "TENBOX");
     EXPECT_EQ(d.actions, (std::vector<std::string>{"&Standard receipt", "&Custom receipt"}));
@@ -145,7 +145,7 @@ TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted)
   EXPECT_TRUE(DocumentShows(0, "Payment: Cheque"));
   EXPECT_TRUE(DocumentShows(4, "Table: 1"));
   EXPECT_EQ(p.raw_printer.jobs.at(0).bytes, std::string("\x1b\x70\x00\x19\xfa", 5));
-  EXPECT_EQ(v().settings.next_transaction(), 2);  // then committed
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 2);  // then committed
   EXPECT_TRUE(basket().empty());
 }
 
@@ -153,11 +153,11 @@ TEST_F(PrintJobTest, WithoutTheSummaryBoxTheAutoReceiptPrintsItsCopiesAndTheCutt
   test::PseudoTerminal cutter;
   ASSERT_TRUE(cutter.ok());
   p.ports.MapPort("COM2", cutter.path());
-  v().settings.set_no_summary_box(1);
-  v().settings.set_auto_receipt(4);  // custom receipt
-  v().settings.set_receipt_copies(1);
-  v().settings.set_cutter_sequence("27,105");
-  v().settings.set_cutter_port(1);
+  v().settings.Set(cfg::kNoSummaryBox, 1);
+  v().settings.Set(cfg::kAutoReceipt, 4);  // custom receipt
+  v().settings.Set(cfg::kReceiptCopies, 1);
+  v().settings.Set(cfg::kCutterSequence, "27,105");
+  v().settings.Set(cfg::kCutterPort, 1);
   PayCheque(session());
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{});
   EXPECT_EQ(Printed(), (std::vector<std::string>{"custom-receipt", "custom-receipt"}));
@@ -165,7 +165,7 @@ TEST_F(PrintJobTest, WithoutTheSummaryBoxTheAutoReceiptPrintsItsCopiesAndTheCutt
 
   // "None" prints nothing.
   p.printer.documents.clear();
-  v().settings.set_auto_receipt(0);
+  v().settings.Set(cfg::kAutoReceipt, 0);
   AddLine(101, "WIDGET", 10.25, 2.05);
   PayCheque(session());
   EXPECT_EQ(Printed(), std::vector<std::string>{});
@@ -182,7 +182,7 @@ TEST_F(PrintJobTest, KitchenCommandNeedsItems) {
 
 TEST_F(PrintJobTest, ReceiptsPageListsThePrintersAndKeepsOneNoLongerListed) {
   SettingsRecord& s = v().settings;
-  s.set_kitchen_printer_name("Old bar printer");
+  s.Set(cfg::kKitchenPrinterName, "Old bar printer");
   const ConfigPage page = ReceiptsConfigPage();
   const ConfigSheetContext context{p.ui, p.clock.now, &p.platform};
   Dialog d;
@@ -202,15 +202,15 @@ TEST_F(PrintJobTest, ReceiptsPageListsThePrintersAndKeepsOneNoLongerListed) {
   d.Field("font_size").choice = 3;
   d.Field("footer").text = std::string(300, 'F');
   page.apply(context, d, s);
-  EXPECT_EQ(s.receipt_printer_name(), "Receipt");
-  EXPECT_EQ(s.receipt_printer_index(), 1);
-  EXPECT_EQ(s.kitchen_printer_name(), "Old bar printer");
-  EXPECT_EQ(s.auto_receipt(), 4);
-  EXPECT_EQ(s.receipt_copies(), 2);
-  EXPECT_EQ(s.print_confirm(), 1);
-  EXPECT_EQ(s.receipt_item_layout(), 2);
-  EXPECT_EQ(s.receipt_font_size(), 3);
-  EXPECT_EQ(s.receipt_footer(), std::string(252, 'F'));
+  EXPECT_EQ(s.Get(cfg::kReceiptPrinterName), "Receipt");
+  EXPECT_EQ(s.Get(cfg::kReceiptPrinterIndex), 1);
+  EXPECT_EQ(s.Get(cfg::kKitchenPrinterName), "Old bar printer");
+  EXPECT_EQ(s.Get(cfg::kAutoReceipt), 4);
+  EXPECT_EQ(s.Get(cfg::kReceiptCopies), 2);
+  EXPECT_EQ(s.Get(cfg::kPrintConfirm), 1);
+  EXPECT_EQ(s.Get(cfg::kReceiptItemLayout), 2);
+  EXPECT_EQ(s.Get(cfg::kReceiptFontSize), 3);
+  EXPECT_EQ(s.Get(cfg::kReceiptFooter), std::string(252, 'F'));
 
   // A list that cannot be read: only the stored names are offered.
   p.raw_printer.reachable = false;
@@ -244,22 +244,22 @@ TEST_F(PrintJobTest, CustomReceiptDialogStoresTheLayout) {
     return true;
   });
   RunCustomReceiptDialog(p.ui, v().settings, p.ports);
-  EXPECT_EQ(s.custom_receipt_layout(16), 9);
-  EXPECT_EQ(s.custom_receipt_layout(0), 0);
-  EXPECT_EQ(s.custom_receipt_layout(14), 2);
-  EXPECT_EQ(s.custom_receipt_payment_line(), 3);
-  EXPECT_EQ(s.custom_receipt_customer_line(2), 12);
-  EXPECT_EQ(s.custom_receipt_text(1), "THANK YOU");
-  EXPECT_EQ(s.custom_receipt_text_line(1), 10);
-  EXPECT_EQ(s.custom_receipt_excluding_tax(), 2);
-  EXPECT_NE(s.custom_receipt_omit_logo(), 0);
-  EXPECT_EQ(s.custom_receipt_blank_lines(), 4);
-  EXPECT_EQ(s.cutter_sequence(), "27,105");
-  EXPECT_EQ(s.cutter_port(), 8);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptLayout, 16), 9);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptLayout, 0), 0);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptLayout, 14), 2);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptPaymentLine), 3);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptCustomerLine, 2), 12);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptText, 1), "THANK YOU");
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptTextLine, 1), 10);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptExcludingTax), 2);
+  EXPECT_NE(s.Get(cfg::kCustomReceiptOmitLogo), 0);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptBlankLines), 4);
+  EXPECT_EQ(s.Get(cfg::kCutterSequence), "27,105");
+  EXPECT_EQ(s.Get(cfg::kCutterPort), 8);
 
   // Cancel changes nothing.
   RunCustomReceiptDialog(p.ui, v().settings, p.ports);
-  EXPECT_EQ(s.custom_receipt_layout(16), 9);
+  EXPECT_EQ(s.Get(cfg::kCustomReceiptLayout, 16), 9);
 }
 
 }  // namespace

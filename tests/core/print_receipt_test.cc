@@ -23,9 +23,9 @@ class ReceiptLayoutTest : public ::testing::Test {
  protected:
   ReceiptLayoutTest() {
     settings.ApplyFirstRunDefaults(now);
-    settings.set_signed_on_clerk(1);
-    settings.set_heading_line(1, "CORNER SHOP");
-    settings.set_currency_symbol("$");
+    settings.Set(cfg::kSignedOnClerk, 1);
+    settings.Set(cfg::kHeadingLine, 1, "CORNER SHOP");
+    settings.Set(cfg::kCurrencySymbol, "$");
     basket.transaction_number = 7;
     SetText(basket.texts.sale_time, "10:15");
     SetText(basket.texts.sale_date, "Sun 6 Dec 26");
@@ -144,17 +144,17 @@ TEST_F(ReceiptLayoutTest, SingleLineLayoutMergesThreeScansUnderTheHeading) {
 }
 
 TEST_F(ReceiptLayoutTest, TwoLineAndCentredLayouts) {
-  settings.set_receipt_item_layout(2);
+  settings.Set(cfg::kReceiptItemLayout, 2);
   for (int k = 0; k < 3; ++k) Add(101, "WIDGET", 2.5, false);
   Add(102, "A DESCRIPTION LONGER THAN TWENTY", 1.0, false);
-  settings.set_receipt_description_limit(2);
+  settings.Set(cfg::kReceiptDescriptionLimit, 2);
   auto lines = Lines(Draw(DrawTillReceipt));
   EXPECT_EQ(lines[12], (std::vector<std::string>{"WIDGET"}));
   EXPECT_EQ(lines[13], (std::vector<std::string>{"3 @ 2.50", "7.50"}));
   EXPECT_EQ(lines[14], (std::vector<std::string>{"A DESCRIPTION LONGER", "1.00"}));
   EXPECT_EQ(lines[3 + 13], (std::vector<std::string>{"Total: $8.50"}));
 
-  settings.set_receipt_items_centred(2);
+  settings.Set(cfg::kReceiptItemsCentred, 2);
   lines = Lines(Draw(DrawTillReceipt));
   EXPECT_EQ(lines[12], (std::vector<std::string>{"3 WIDGET, 7.50"}));
   EXPECT_EQ(lines[13], (std::vector<std::string>{"A DESCRIPTION LONGER, 1.00"}));
@@ -162,8 +162,8 @@ TEST_F(ReceiptLayoutTest, TwoLineAndCentredLayouts) {
 }
 
 TEST_F(ReceiptLayoutTest, ExclusiveOfTaxSubTotalTaxesAndDiscount) {
-  settings.set_receipt_item_layout(2);
-  settings.set_receipt_exclusive_subtotal(2);
+  settings.Set(cfg::kReceiptItemLayout, 2);
+  settings.Set(cfg::kReceiptExclusiveSubtotal, 2);
   Add(101, "WIDGET", 10.0);
   auto lines = Lines(Draw(DrawTillReceipt));
   EXPECT_EQ(lines[12], (std::vector<std::string>{"WIDGET", "10.00"}));  // price without tax
@@ -225,9 +225,9 @@ TEST_F(ReceiptLayoutTest, PaymentLines) {
 }
 
 TEST_F(ReceiptLayoutTest, WrappedFooterPushesTheBarcodeDown) {
-  settings.set_receipt_item_layout(2);
-  settings.set_receipt_word_wrap(2);
-  settings.set_receipt_barcode(2);
+  settings.Set(cfg::kReceiptItemLayout, 2);
+  settings.Set(cfg::kReceiptWordWrap, 2);
+  settings.Set(cfg::kReceiptBarcode, 2);
   device.text_box_lines = 3;
   Add(101, "WIDGET", 10.0);
   const RecordedDocument& doc = Draw(DrawTillReceipt);
@@ -272,7 +272,7 @@ TEST_F(ReceiptLayoutTest, BarcodeOfTransaction7IsCode39Of0007Centred) {
 }
 
 TEST_F(ReceiptLayoutTest, FontSizeAndAFontThatCannotBeMade) {
-  settings.set_receipt_font_size(2);
+  settings.Set(cfg::kReceiptFontSize, 2);
   Add(101, "WIDGET", 10.0);
   const RecordedDocument& doc = Draw(DrawTillReceipt);
   EXPECT_EQ(doc.fonts, (std::vector<PrintFont>{{"Arial", 10 * 203 / 72, false}}));
@@ -314,12 +314,12 @@ TEST_F(ReceiptLayoutTest, LogoMovesTheTextDownAndABrokenOneIsSkipped) {
 
 TEST_F(ReceiptLayoutTest, CustomReceiptFollowsTheLayout) {
   // First-run layout: store name 1 ... telephone 5, date 7; footer: by line 4, total 2, clerk 8.
-  settings.set_custom_receipt_layout(kElementReceipt, 9);
-  settings.set_custom_receipt_layout(kElementStoreAddress3, 0);  // omitted
-  settings.set_custom_receipt_payment_line(3);
-  settings.set_custom_receipt_mark_exempt(2);
-  settings.set_custom_receipt_blank_lines(2);
-  settings.set_custom_receipt_omit_logo(2);
+  settings.Set(cfg::kCustomReceiptLayout, kElementReceipt, 9);
+  settings.Set(cfg::kCustomReceiptLayout, kElementStoreAddress3, 0);  // omitted
+  settings.Set(cfg::kCustomReceiptPaymentLine, 3);
+  settings.Set(cfg::kCustomReceiptMarkExempt, 2);
+  settings.Set(cfg::kCustomReceiptBlankLines, 2);
+  settings.Set(cfg::kCustomReceiptOmitLogo, 2);
   Add(101, "WIDGET", 10.0);
   Add(102, "BREAD", 1.0, false);
   const RecordedDocument& doc = Draw(DrawCustomReceipt);
@@ -344,7 +344,7 @@ TEST_F(ReceiptLayoutTest, CustomReceiptFollowsTheLayout) {
 }
 
 TEST_F(ReceiptLayoutTest, KitchenTicketShowsTheTableAndTheNote) {
-  settings.set_receipt_item_layout(2);
+  settings.Set(cfg::kReceiptItemLayout, 2);
   Add(101, "SOUP", 4.0, false);
   Add(101, "SOUP", 4.0, false);
   SetText(basket.texts.note, "NO ONIONS");
@@ -360,7 +360,7 @@ TEST_F(ReceiptLayoutTest, KitchenTicketShowsTheTableAndTheNote) {
 }
 
 TEST_F(ReceiptLayoutTest, BalancePaymentReceipt) {
-  settings.set_next_transaction(12);
+  settings.Set(cfg::kNextTransaction, 12);
   RecordedDocument doc;
   test::RecordingCanvas canvas(doc, device);
   DrawBalancePaymentReceipt(canvas, {25, "CH", 42, "ACME LTD"}, settings, locale, now,

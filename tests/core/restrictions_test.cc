@@ -32,7 +32,7 @@ class RestrictionsTest : public ::testing::Test {
       return true;
     });
     DispatchCommand(v, ToInt(Command::kSignOn));
-    ASSERT_EQ(v.settings.signed_on_clerk(), clerk);
+    ASSERT_EQ(v.settings.Get(cfg::kSignedOnClerk), clerk);
   }
   // Runs "PASSWORD CONTROL" answered by `answer` (true for OK).
   void RunUserControl(std::function<bool(Dialog&)> answer) {
@@ -90,7 +90,7 @@ TEST_F(RestrictionsTest, RefusedCommandsAreSilentExceptOperatorSetup) {
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"pasbox"});
 
   // Even with every flag free, "Operator setup" is for the administrator and the manager.
-  v.settings.set_configuration_free(2);
+  v.settings.Set(cfg::kConfigurationFree, 2);
   DispatchCommand(v, ToInt(Command::kOperatorSetup));
   DispatchCommand(v, ToInt(Command::kUserControl));  // user control: does nothing for clerk 3
   EXPECT_EQ(p.ui.messages,
@@ -118,10 +118,10 @@ TEST_F(RestrictionsTest, MenusAreGreyedForARestrictedClerkAndFreedByTheirFlags) 
   EXPECT_FALSE(IsCommandEnabled(v, 3010));
   EXPECT_TRUE(IsTopMenuEnabled(v, "Reports"));
 
-  v.settings.set_configuration_free(2);
-  v.settings.set_amend_inventory_free(2);
-  v.settings.set_controlled_operation(ControlledOp::kActivitySummary, 2);
-  v.settings.set_report_menu_controlled(2);
+  v.settings.Set(cfg::kConfigurationFree, 2);
+  v.settings.Set(cfg::kAmendInventoryFree, 2);
+  v.settings.Set(cfg::kControlledOperation, ControlledOp::kActivitySummary, 2);
+  v.settings.Set(cfg::kReportMenuControlled, 2);
   for (int id : {1053, 1050, 1062, 1078}) EXPECT_TRUE(IsMenuEntryEnabled(v, id)) << id;
   EXPECT_FALSE(IsMenuEntryEnabled(v, 3010));  // no flag frees it
   EXPECT_FALSE(IsTopMenuEnabled(v, "Reports"));
@@ -153,16 +153,16 @@ TEST_F(RestrictionsTest, PermissionFlagsAreStoredInTheSenseOfEachGroup) {
   EXPECT_FALSE(shown.Field("hide_cost_price").checked);
 
   const SettingsRecord& s = v.settings;
-  EXPECT_EQ(s.configuration_free(), 2);
-  EXPECT_EQ(s.controlled_operation(ControlledOp::kTakingsAmendment), 2);
-  EXPECT_EQ(s.controlled_operation(ControlledOp::kFileReset), 0);
-  EXPECT_EQ(s.tax_setup_free(), 2);
-  EXPECT_EQ(s.new_inventory_free(), 0);
-  EXPECT_EQ(s.refunds_controlled(), 2);
-  EXPECT_EQ(s.report_menu_controlled(), 2);
-  EXPECT_EQ(s.discount_button_inhibited(), 2);
-  EXPECT_EQ(s.activity_menu_controlled(), 0);
-  EXPECT_EQ(s.manual_drawer_inhibited(), 0);
+  EXPECT_EQ(s.Get(cfg::kConfigurationFree), 2);
+  EXPECT_EQ(s.Get(cfg::kControlledOperation, ControlledOp::kTakingsAmendment), 2);
+  EXPECT_EQ(s.Get(cfg::kControlledOperation, ControlledOp::kFileReset), 0);
+  EXPECT_EQ(s.Get(cfg::kTaxSetupFree), 2);
+  EXPECT_EQ(s.Get(cfg::kNewInventoryFree), 0);
+  EXPECT_EQ(s.Get(cfg::kRefundsControlled), 2);
+  EXPECT_EQ(s.Get(cfg::kReportMenuControlled), 2);
+  EXPECT_EQ(s.Get(cfg::kDiscountButtonInhibited), 2);
+  EXPECT_EQ(s.Get(cfg::kActivityMenuControlled), 0);
+  EXPECT_EQ(s.Get(cfg::kManualDrawerInhibited), 0);
 
   // "All" then Cancel changes nothing.
   SettingsRecord before = v.settings;
@@ -176,13 +176,13 @@ TEST_F(RestrictionsTest, PermissionFlagsAreStoredInTheSenseOfEachGroup) {
     d.on_change(d, "All");
     return true;
   });
-  EXPECT_EQ(s.configuration_free(), 0);
-  EXPECT_EQ(s.controlled_operation(ControlledOp::kTakingsAmendment), 0);
-  EXPECT_EQ(s.tax_setup_free(), 0);
-  EXPECT_EQ(s.cost_price_hidden(), 2);
-  EXPECT_EQ(s.cashback_controlled(), 2);
-  EXPECT_EQ(s.manual_drawer_inhibited(), 2);
-  EXPECT_EQ(s.weight_button_inhibited(), 2);
+  EXPECT_EQ(s.Get(cfg::kConfigurationFree), 0);
+  EXPECT_EQ(s.Get(cfg::kControlledOperation, ControlledOp::kTakingsAmendment), 0);
+  EXPECT_EQ(s.Get(cfg::kTaxSetupFree), 0);
+  EXPECT_EQ(s.Get(cfg::kCostPriceHidden), 2);
+  EXPECT_EQ(s.Get(cfg::kCashbackControlled), 2);
+  EXPECT_EQ(s.Get(cfg::kManualDrawerInhibited), 2);
+  EXPECT_EQ(s.Get(cfg::kWeightButtonInhibited), 2);
 }
 
 TEST_F(RestrictionsTest, KeysAreRefusedLikeTheirCommands) {

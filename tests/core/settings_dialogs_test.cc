@@ -68,8 +68,8 @@ TEST_F(ConfigDialogs, SheetHoldsTheGeneralAndTermsPagesWithUniqueKeys) {
 }
 
 TEST_F(ConfigDialogs, StartPointsStoreValueLessOneWithinBounds) {
-  settings_.set_last_inventory_number(41);
-  settings_.set_last_customer_number(7);
+  settings_.Set(cfg::kLastInventoryNumber, 41);
+  settings_.Set(cfg::kLastCustomerNumber, 7);
   Dialog shown;
   RunSheet([&](Dialog& d) {
     shown = d;
@@ -79,25 +79,25 @@ TEST_F(ConfigDialogs, StartPointsStoreValueLessOneWithinBounds) {
   EXPECT_EQ(shown.Field("customer_start").text, "8");
 
   SheetText("inventory_start", "0");
-  EXPECT_EQ(settings_.last_inventory_number(), 41);
+  EXPECT_EQ(settings_.Get(cfg::kLastInventoryNumber), 41);
   SheetText("inventory_start", "1001");
-  EXPECT_EQ(settings_.last_inventory_number(), 1000);
+  EXPECT_EQ(settings_.Get(cfg::kLastInventoryNumber), 1000);
   SheetText("inventory_start", "10000000000000000");
-  EXPECT_EQ(settings_.last_inventory_number(), 1000);
+  EXPECT_EQ(settings_.Get(cfg::kLastInventoryNumber), 1000);
   SheetText("inventory_start", "9999999999999999");
-  EXPECT_EQ(settings_.last_inventory_number(), 9999999999999998);
+  EXPECT_EQ(settings_.Get(cfg::kLastInventoryNumber), 9999999999999998);
   // A longer script value is cut to the field's length, which never makes it acceptable.
   SheetText("inventory_start", "100000000000000000000005");
-  EXPECT_EQ(settings_.last_inventory_number(), 9999999999999998);
+  EXPECT_EQ(settings_.Get(cfg::kLastInventoryNumber), 9999999999999998);
   SheetText("customer_start", "-5");
-  EXPECT_EQ(settings_.last_customer_number(), 7);
+  EXPECT_EQ(settings_.Get(cfg::kLastCustomerNumber), 7);
   SheetText("customer_start", "1");
-  EXPECT_EQ(settings_.last_customer_number(), 0);
+  EXPECT_EQ(settings_.Get(cfg::kLastCustomerNumber), 0);
 }
 
 TEST_F(ConfigDialogs, CategoryCodeNeedsThreeCharactersAndKeepsThree) {
   SheetText("category1", "AB");
-  EXPECT_EQ(settings_.category_code(0), "ALC");
+  EXPECT_EQ(settings_.CategoryCode(0), "ALC");
   SheetText("category1", "ABCD");
   EXPECT_EQ(GetFixed(settings_.data() + 9, 3), "ABC");
   SheetText("category18", "XYZ");
@@ -106,15 +106,15 @@ TEST_F(ConfigDialogs, CategoryCodeNeedsThreeCharactersAndKeepsThree) {
 
 TEST_F(ConfigDialogs, HistoryFromIsNeverAfterTodayNorAMissingDay) {
   SheetHistory(7, 12, 2026);  // tomorrow
-  EXPECT_EQ(settings_.history_from().day, 15);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).day, 15);
   SheetHistory(6, 12, 2026);  // today
-  EXPECT_EQ(settings_.history_from().day, 6);
-  EXPECT_EQ(settings_.history_from().month, 12);
-  EXPECT_EQ(settings_.history_from().year, 2026);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).day, 6);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).month, 12);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).year, 2026);
   SheetHistory(31, 4, 2026);  // 31 April does not exist
-  EXPECT_EQ(settings_.history_from().day, 6);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).day, 6);
   SheetHistory(30, 4, 2026);
-  EXPECT_EQ(settings_.history_from().month, 4);
+  EXPECT_EQ(settings_.Get(cfg::kHistoryFrom).month, 4);
 
   Dialog shown;
   RunSheet([&](Dialog& d) {
@@ -158,11 +158,11 @@ TEST_F(ConfigDialogs, CheckBoxesStoreTheirOwnSense) {
     d.Field("no_customer_offer").checked = true;
     return true;
   });
-  EXPECT_EQ(settings_.no_summary_box(), 1);  // inverted: unchecked hides the summary
-  EXPECT_EQ(settings_.customer_search_list(), 1);
-  EXPECT_EQ(settings_.permit_insufficient_stock(), 0);
-  EXPECT_EQ(settings_.omit_monthly_till_totals(), 2);
-  EXPECT_EQ(settings_.no_new_customer_offer(), 1);
+  EXPECT_EQ(settings_.Get(cfg::kNoSummaryBox), 1);  // inverted: unchecked hides the summary
+  EXPECT_EQ(settings_.Get(cfg::kCustomerSearchList), 1);
+  EXPECT_EQ(settings_.Get(cfg::kPermitInsufficientStock), 0);
+  EXPECT_EQ(settings_.Get(cfg::kOmitMonthlyTillTotals), 2);
+  EXPECT_EQ(settings_.Get(cfg::kNoNewCustomerOffer), 1);
 
   RunSheet([](Dialog& d) {
     EXPECT_FALSE(d.Field("summary_box").checked);
@@ -170,23 +170,23 @@ TEST_F(ConfigDialogs, CheckBoxesStoreTheirOwnSense) {
     d.Field("permit_insufficient").checked = true;
     return true;
   });
-  EXPECT_EQ(settings_.no_summary_box(), 0);
-  EXPECT_EQ(settings_.permit_insufficient_stock(), 2);
+  EXPECT_EQ(settings_.Get(cfg::kNoSummaryBox), 0);
+  EXPECT_EQ(settings_.Get(cfg::kPermitInsufficientStock), 2);
 }
 
 TEST_F(ConfigDialogs, AmountsAndTextsAreCheckedAndCut) {
   SheetText("till_total", "-1");
-  EXPECT_EQ(settings_.default_till_total(), 100.0);
+  EXPECT_EQ(settings_.Get(cfg::kDefaultTillTotal), 100.0);
   SheetText("till_total", "0");
-  EXPECT_EQ(settings_.default_till_total(), 0.0);
+  EXPECT_EQ(settings_.Get(cfg::kDefaultTillTotal), 0.0);
   SheetText("trade_discount", "100.5");
-  EXPECT_EQ(settings_.trade_discount_percent(), 0.0);
+  EXPECT_EQ(settings_.Get(cfg::kTradeDiscountPercent), 0.0);
   SheetText("trade_discount", "5.62");
-  EXPECT_EQ(settings_.trade_discount_percent(), 5.62);
+  EXPECT_EQ(settings_.Get(cfg::kTradeDiscountPercent), 5.62);
   SheetText("tax1_name", "GST 12345");
-  EXPECT_EQ(settings_.tax_name(1), "GST 1");
+  EXPECT_EQ(settings_.Get(cfg::kTaxName, 1), "GST 1");
   SheetText("currency_symbol", "EURO");
-  EXPECT_EQ(settings_.currency_symbol(), "EUR");
+  EXPECT_EQ(settings_.Get(cfg::kCurrencySymbol), "EUR");
 }
 
 TEST_F(ConfigDialogs, SecondCurrencyStoresSymbolAndRateOnlyWhenShown) {
@@ -196,9 +196,9 @@ TEST_F(ConfigDialogs, SecondCurrencyStoresSymbolAndRateOnlyWhenShown) {
     d.Field("second_rate").text = "1.25";
     return true;
   });
-  EXPECT_EQ(settings_.display_second_currency(), 0);
-  EXPECT_EQ(settings_.second_currency_symbol(), "");
-  EXPECT_EQ(settings_.second_currency_rate(), 0.0);
+  EXPECT_EQ(settings_.Get(cfg::kDisplaySecondCurrency), 0);
+  EXPECT_EQ(settings_.Get(cfg::kSecondCurrencySymbol), "");
+  EXPECT_EQ(settings_.Get(cfg::kSecondCurrencyRate), 0.0);
 
   RunSheet([](Dialog& d) {
     d.Field("second_currency").checked = true;
@@ -206,28 +206,28 @@ TEST_F(ConfigDialogs, SecondCurrencyStoresSymbolAndRateOnlyWhenShown) {
     d.Field("second_rate").text = "1.0875";
     return true;
   });
-  EXPECT_EQ(settings_.display_second_currency(), 2);
-  EXPECT_EQ(settings_.second_currency_symbol(), "USD");
-  EXPECT_EQ(settings_.second_currency_rate(), 1.0875);
+  EXPECT_EQ(settings_.Get(cfg::kDisplaySecondCurrency), 2);
+  EXPECT_EQ(settings_.Get(cfg::kSecondCurrencySymbol), "USD");
+  EXPECT_EQ(settings_.Get(cfg::kSecondCurrencyRate), 1.0875);
 
   // Shown so that OK without an edit stores the same rate.
   RunSheet([](Dialog& d) {
     EXPECT_EQ(d.Field("second_rate").text, "1.0875");
     return true;
   });
-  EXPECT_EQ(settings_.second_currency_rate(), 1.0875);
+  EXPECT_EQ(settings_.Get(cfg::kSecondCurrencyRate), 1.0875);
 }
 
 TEST_F(ConfigDialogs, ApplyStoresWithoutClosingAndCancelKeepsOnlyWhatWasApplied) {
   RunSheet([this](Dialog& d) {
     d.Field("tax1_name").text = "GST";
     d.on_change(d, "Apply");
-    EXPECT_EQ(settings_.tax_name(1), "GST");
+    EXPECT_EQ(settings_.Get(cfg::kTaxName, 1), "GST");
     d.Field("tax2_name").text = "PST";  // edited after Apply, then cancelled
     return false;
   });
-  EXPECT_EQ(settings_.tax_name(1), "GST");
-  EXPECT_EQ(settings_.tax_name(2), "VAT 2");
+  EXPECT_EQ(settings_.Get(cfg::kTaxName, 1), "GST");
+  EXPECT_EQ(settings_.Get(cfg::kTaxName, 2), "VAT 2");
   EXPECT_EQ(ui_.dialogs_run, std::vector<std::string>{"Configuration"});
 }
 
@@ -263,7 +263,7 @@ TEST_F(ConfigDialogs, TaxControlKeepsRatesWithinRange) {
     d.Field("threshold").text = "250.50";
     return true;
   });
-  settings_.set_tax2_rate(500);
+  settings_.Set(cfg::kTax2Rate, 500);
   RunTaxControl(ui_, settings_);
   EXPECT_EQ(GetI64(settings_.data() + 4576), 2000);
   EXPECT_EQ(GetI64(settings_.data() + 4592), 0);
@@ -281,10 +281,10 @@ TEST_F(ConfigDialogs, TaxControlKeepsRatesWithinRange) {
     return true;
   });
   RunTaxControl(ui_, settings_);
-  EXPECT_EQ(settings_.tax1_active(), 0);
-  EXPECT_EQ(settings_.tax1_rate(), 9999);
-  EXPECT_EQ(settings_.tax2_rate(), 0);
-  EXPECT_EQ(settings_.tax1_threshold(), 250.5);
+  EXPECT_EQ(settings_.Get(cfg::kTax1Active), 0);
+  EXPECT_EQ(settings_.Get(cfg::kTax1Rate), 9999);
+  EXPECT_EQ(settings_.Get(cfg::kTax2Rate), 0);
+  EXPECT_EQ(settings_.Get(cfg::kTax1Threshold), 250.5);
 }
 
 TEST_F(ConfigDialogs, NonInventoryPresetsAreCutToTwelve) {
@@ -297,7 +297,7 @@ TEST_F(ConfigDialogs, NonInventoryPresetsAreCutToTwelve) {
   RunNonInventorySettings(ui_, settings_);
   EXPECT_EQ(GetText(settings_.data() + 2392, 80), "Newspapers a");
   EXPECT_EQ(GetText(settings_.data() + 2632, 80), "Lottery");
-  EXPECT_EQ(settings_.non_inventory_taxable(), 2);
+  EXPECT_EQ(settings_.Get(cfg::kNonInventoryTaxable), 2);
 }
 
 TEST_F(ConfigDialogs, PrintHeadingRefusesAnEmptySiteNameAndShowsTheEntryAgain) {
@@ -320,15 +320,15 @@ TEST_F(ConfigDialogs, PrintHeadingRefusesAnEmptySiteNameAndShowsTheEntryAgain) {
 }
 
 TEST_F(ConfigDialogs, PrintHeadingCancelledAfterARefusalStoresNothing) {
-  settings_.set_heading_line(1, "THE SHOP");
+  settings_.Set(cfg::kHeadingLine, 1, "THE SHOP");
   ui_.dialog_answers.push_back([](Dialog& d) {
     d.Field("site_name").text = "";
     d.Field("road").text = "changed";
     return true;
   });
   RunPrintHeading(ui_, settings_);  // the second showing is cancelled
-  EXPECT_EQ(settings_.heading_line(1), "THE SHOP");
-  EXPECT_EQ(settings_.heading_line(2), "");
+  EXPECT_EQ(settings_.Get(cfg::kHeadingLine, 1), "THE SHOP");
+  EXPECT_EQ(settings_.Get(cfg::kHeadingLine, 2), "");
   EXPECT_EQ(ui_.dialogs_run.size(), 2u);
 }
 

@@ -28,7 +28,7 @@ TEST(SettingsFile, FirstRunRecordSavesWholeAndLoadsBackByteForByte) {
   Path path = dir.path() / "vt.cfg";
   SettingsRecord saved;
   saved.ApplyFirstRunDefaults({2026, 12, 6, 9, 30, 0, 0});
-  saved.set_takings_total(1234.56);
+  saved.Set(cfg::kTakingsTotal, 1234.56);
   ASSERT_TRUE(SaveSettingsFile(files, path, saved));
 
   std::string bytes = ReadBytes(path);
@@ -68,12 +68,12 @@ TEST(SettingsFile, FailedSaveLeavesThePreviousFileWhole) {
   test::FaultyFiles files;
   Path path = dir.path() / "vt.cfg";
   SettingsRecord old_record;
-  old_record.set_next_transaction(41);
+  old_record.Set(cfg::kNextTransaction, 41);
   ASSERT_TRUE(SaveSettingsFile(files, path, old_record));
 
   files.failing.insert("vt.cfg");
   SettingsRecord new_record;
-  new_record.set_next_transaction(42);
+  new_record.Set(cfg::kNextTransaction, 42);
   EXPECT_FALSE(SaveSettingsFile(files, path, new_record));
 
   EXPECT_EQ(ReadBytes(path), std::string(old_record.view()));

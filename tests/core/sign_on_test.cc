@@ -72,7 +72,7 @@ TEST_F(SignOnTest, ANewInstallationSignsClerkOneOnWithAnEmptyPasswordAndLogsIt) 
   EXPECT_EQ(shown.focus, "password");
   EXPECT_EQ(shown.buttons, (std::vector<std::string>{"OK", "Exit"}));
 
-  EXPECT_EQ(v->settings.signed_on_clerk(), 1);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 1);
   EXPECT_FALSE(v->screen.restricted);
   EXPECT_EQ(host.title, "VENTRO    Assoc: 1, Administrator");
   EXPECT_EQ(v->screen.title, host.title);
@@ -100,7 +100,7 @@ TEST_F(SignOnTest, TheNextClerkStartsWithAnEmptyBasket) {
 }
 
 TEST_F(SignOnTest, AWrongPasswordOrAClosedDialogAsksAgainWithoutAMessage) {
-  v->settings.set_clerk_password(1, "1234");
+  v->settings.Set(cfg::kClerkPassword, 1, "1234");
   AnswerLogOn({}, "12345");
   AnswerLogOn({}, "");
   p.ui.dialog_answers.push_back([](Dialog&) { return false; });  // closed with Escape
@@ -108,15 +108,15 @@ TEST_F(SignOnTest, AWrongPasswordOrAClosedDialogAsksAgainWithoutAMessage) {
   SignOn();
   EXPECT_EQ(p.ui.dialogs_run.size(), 4u);
   EXPECT_TRUE(p.ui.messages.empty());
-  EXPECT_EQ(v->settings.signed_on_clerk(), 1);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 1);
   // One log-on, one line pair: the refused attempts leave no trace.
   EXPECT_EQ(DayLog().find("Log on."), DayLog().rfind("Log on."));
 }
 
 TEST_F(SignOnTest, UpAndDownWrapAndSkipUnavailableClerks) {
-  for (int n = 3; n <= 99; ++n) v->settings.set_clerk_availability(n, 2);
-  v->settings.set_clerk_availability(7, 0);
-  v->settings.set_clerk_availability(99, 0);
+  for (int n = 3; n <= 99; ++n) v->settings.Set(cfg::kClerkAvailability, n, 2);
+  v->settings.Set(cfg::kClerkAvailability, 7, 0);
+  v->settings.Set(cfg::kClerkAvailability, 99, 0);
   std::vector<std::string> seen;
   p.ui.dialog_answers.push_back([&](Dialog& d) {
     for (const char* step : {"Up", "Down", "Down", "Down", "Down", "Down", "Up"}) {
@@ -130,21 +130,21 @@ TEST_F(SignOnTest, UpAndDownWrapAndSkipUnavailableClerks) {
   EXPECT_EQ(seen,
             (std::vector<std::string>{"99 Clerk 99", "1 Administrator", "2 Manager", "7 Clerk 7",
                                       "99 Clerk 99", "1 Administrator", "99 Clerk 99"}));
-  EXPECT_EQ(v->settings.signed_on_clerk(), 99);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 99);
   EXPECT_TRUE(v->screen.restricted);
   EXPECT_EQ(host.title, "VENTRO    Assoc: 99, Clerk 99");
 
   // With every other clerk away, Down from the manager comes back to the administrator.
-  v->settings.set_clerk_availability(7, 2);
-  v->settings.set_clerk_availability(99, 2);
+  v->settings.Set(cfg::kClerkAvailability, 7, 2);
+  v->settings.Set(cfg::kClerkAvailability, 99, 2);
   AnswerLogOn({"Down", "Down"});
   SignOn();
-  EXPECT_EQ(v->settings.signed_on_clerk(), 1);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 1);
   EXPECT_FALSE(v->screen.restricted);
 }
 
 TEST_F(SignOnTest, AnUnavailableClerkTypedByNumberIsRefused) {
-  v->settings.set_clerk_availability(5, 2);
+  v->settings.Set(cfg::kClerkAvailability, 5, 2);
   p.ui.dialog_answers.push_back([](Dialog& d) {
     d.Field("clerk").text = "5";
     d.on_change(d, "clerk");
@@ -158,14 +158,14 @@ TEST_F(SignOnTest, AnUnavailableClerkTypedByNumberIsRefused) {
   AnswerLogOn({"Down", "Down", "Down", "Down"});  // 1, 2, 3, 4, (5 skipped) 6
   SignOn();
   EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
-  EXPECT_EQ(v->settings.signed_on_clerk(), 6);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 6);
 }
 
 TEST_F(SignOnTest, ExitEndsTheProgramFromTheLogOnAndShowsNoTip) {
   AnswerLogOn({}, "", "Exit");
   OnSplashClosed(*v);
   EXPECT_TRUE(host.quit);
-  EXPECT_EQ(v->settings.signed_on_clerk(), 0);
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 0);
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"pasbox"});
   EXPECT_EQ(host.title, "VENTRO");
 }
@@ -178,7 +178,7 @@ TEST_F(SignOnTest, TheSplashSignsOnThenShowsTheTipUnlessTipsAreOff) {
   });
   OnSplashClosed(*v);
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"pasbox", "2211"}));
-  EXPECT_NE(v->settings.tips_off(), 0);
+  EXPECT_NE(v->settings.Get(cfg::kTipsOff), 0);
 
   AnswerLogOn({});
   OnSplashClosed(*v);
@@ -195,7 +195,7 @@ TEST_F(SignOnTest, SignOnWaitsWhileASaleStepRunsAndReportsALogThatCannotBeWritte
   AnswerLogOn({});
   SignOn();
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Unable to open log file"}}));
-  EXPECT_EQ(v->settings.signed_on_clerk(), 1);  // the clerk is signed on all the same
+  EXPECT_EQ(v->settings.Get(cfg::kSignedOnClerk), 1);  // the clerk is signed on all the same
 }
 
 // --- Operator setup ---
@@ -214,7 +214,7 @@ TEST_F(SignOnTest, OperatorSetupAsksForAClerkNumberFromOneTo99) {
 TEST_F(SignOnTest, ClerkSetupKeepsTheDialogOpenUntilNameAndPasswordsPass) {
   AnswerLogOn({});
   SignOn();
-  v->settings.set_clerk_password(4, "11");
+  v->settings.Set(cfg::kClerkPassword, 4, "11");
   p.ui.edit_answers = {"4"};
   Dialog shown;
   AnswerClerk([&](Dialog& d) {
@@ -242,22 +242,22 @@ TEST_F(SignOnTest, ClerkSetupKeepsTheDialogOpenUntilNameAndPasswordsPass) {
                                                       {"Problem", "Password too long"},
                                                       {"Problem", "Passwords do not match"},
                                                       {"Clerk", "Amended"}}));
-  EXPECT_EQ(v->settings.clerk_name(4), std::string(29, 'N'));
-  EXPECT_EQ(v->settings.clerk_password(4), "12345678");
+  EXPECT_EQ(v->settings.Get(cfg::kClerkName, 4), std::string(29, 'N'));
+  EXPECT_EQ(v->settings.Get(cfg::kClerkPassword, 4), "12345678");
 }
 
 TEST_F(SignOnTest, AnUnavailableClerkKeepsThePasswordAndAReturningOneTakesTheTypedPair) {
   AnswerLogOn({});
   SignOn();
-  v->settings.set_clerk_password(5, "42");
+  v->settings.Set(cfg::kClerkPassword, 5, "42");
   p.ui.edit_answers = {"5", "5"};
   AnswerClerk([](Dialog& d) {
     d.Field("available").checked = false;
     d.Field("password").text = "9";  // ignored, and so is the mismatch
   });
   DispatchCommand(*v, ToInt(Command::kOperatorSetup));
-  EXPECT_EQ(v->settings.clerk_availability(5), 2);
-  EXPECT_EQ(v->settings.clerk_password(5), "42");
+  EXPECT_EQ(v->settings.Get(cfg::kClerkAvailability, 5), 2);
+  EXPECT_EQ(v->settings.Get(cfg::kClerkPassword, 5), "42");
 
   AnswerClerk([](Dialog& d) {
     d.Field("available").checked = true;
@@ -265,8 +265,8 @@ TEST_F(SignOnTest, AnUnavailableClerkKeepsThePasswordAndAReturningOneTakesTheTyp
     d.Field("reenter").text = "";
   });
   DispatchCommand(*v, ToInt(Command::kOperatorSetup));
-  EXPECT_EQ(v->settings.clerk_availability(5), 0);
-  EXPECT_EQ(v->settings.clerk_password(5), "");
+  EXPECT_EQ(v->settings.Get(cfg::kClerkAvailability, 5), 0);
+  EXPECT_EQ(v->settings.Get(cfg::kClerkPassword, 5), "");
   EXPECT_EQ(p.ui.MessageTexts(), (std::vector<std::string>{"Amended", "Amended"}));
 }
 
@@ -280,15 +280,15 @@ TEST_F(SignOnTest, TheAdministratorCannotBeMadeUnavailableAndCancelChangesNothin
     d.Field("password").text = d.Field("reenter").text = "77";
   });
   DispatchCommand(*v, ToInt(Command::kOperatorSetup));
-  EXPECT_EQ(v->settings.clerk_availability(1), 0);
-  EXPECT_EQ(v->settings.clerk_password(1), "77");
+  EXPECT_EQ(v->settings.Get(cfg::kClerkAvailability, 1), 0);
+  EXPECT_EQ(v->settings.Get(cfg::kClerkPassword, 1), "77");
 
   p.ui.dialog_answers.push_back([](Dialog& d) {
     d.Field("name").text = "Boss";
     return false;
   });
   DispatchCommand(*v, ToInt(Command::kOperatorSetup));
-  EXPECT_EQ(v->settings.clerk_name(2), "Manager");
+  EXPECT_EQ(v->settings.Get(cfg::kClerkName, 2), "Manager");
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Amended"});
 }
 

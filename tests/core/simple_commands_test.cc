@@ -47,7 +47,7 @@ TEST_F(SimpleCommandsTest, PrinterFontSizeStoresLinesWithinTheSliderOrZeroForThe
   });
   EXPECT_EQ(shown.Field("lines").text, "10");  // a stored 0 puts the slider at its end
   EXPECT_TRUE(shown.Field("printer_default").checked);
-  EXPECT_EQ(v.settings.listing_lines_per_page(), 120);
+  EXPECT_EQ(v.settings.Get(cfg::kListingLinesPerPage), 120);
 
   shown = RunWith(3010, [](Dialog& d) {
     d.Field("lines").text = "500";
@@ -55,18 +55,18 @@ TEST_F(SimpleCommandsTest, PrinterFontSizeStoresLinesWithinTheSliderOrZeroForThe
   });
   EXPECT_EQ(shown.Field("lines").text, "120");
   EXPECT_FALSE(shown.Field("printer_default").checked);
-  EXPECT_EQ(v.settings.listing_lines_per_page(), 200);
+  EXPECT_EQ(v.settings.Get(cfg::kListingLinesPerPage), 200);
 
   RunWith(3010, [](Dialog& d) {
     d.Field("printer_default").checked = true;
     return false;  // cancelled
   });
-  EXPECT_EQ(v.settings.listing_lines_per_page(), 200);
+  EXPECT_EQ(v.settings.Get(cfg::kListingLinesPerPage), 200);
   RunWith(3010, [](Dialog& d) {
     d.Field("printer_default").checked = true;
     return true;
   });
-  EXPECT_EQ(v.settings.listing_lines_per_page(), 0);
+  EXPECT_EQ(v.settings.Get(cfg::kListingLinesPerPage), 0);
 }
 
 TEST_F(SimpleCommandsTest, IndentListingsAsksWhenClearAndClearsWhenSet) {
@@ -75,11 +75,11 @@ TEST_F(SimpleCommandsTest, IndentListingsAsksWhenClearAndClearsWhenSet) {
   EXPECT_EQ(p.ui.messages, (std::vector<ShownMessage>{{"Problem", "Outside range"},
                                                       {"Problem", "Outside range"},
                                                       {"Indent set to", "12"}}));
-  EXPECT_EQ(v.settings.listing_indent(), 12);
+  EXPECT_EQ(v.settings.Get(cfg::kListingIndent), 12);
   EXPECT_TRUE(IsMenuEntryChecked(v, 3021));
 
   DispatchCommand(v, ToInt(Command::kIndentListings));  // set: cleared without a prompt
-  EXPECT_EQ(v.settings.listing_indent(), 0);
+  EXPECT_EQ(v.settings.Get(cfg::kListingIndent), 0);
   EXPECT_FALSE(IsMenuEntryChecked(v, 3021));
   EXPECT_EQ(p.ui.dialogs_run.size(), 3u);
 }
@@ -93,7 +93,7 @@ TEST_F(SimpleCommandsTest, SoundsAndButtonTipsToggleWithTheirCheckMarks) {
   EXPECT_FALSE(IsMenuEntryChecked(v, 3017));
   EXPECT_GT(host.screen_changes, 0);  // the tooltips change at once
   DispatchCommand(v, ToInt(Command::kSoundEffects));
-  EXPECT_EQ(v.settings.sounds_off(), 0);
+  EXPECT_EQ(v.settings.Get(cfg::kSoundsOff), 0);
 }
 
 TEST_F(SimpleCommandsTest, HelpOpensThePageBesideTheProgramOrSaysItIsMissing) {
@@ -127,14 +127,14 @@ TEST_F(SimpleCommandsTest, TipOfTheDayMovesOnAndStoresTheStartUpChoice) {
   EXPECT_EQ(shown.title, "TIP OF THE DAY");
   EXPECT_FALSE(shown.Field("no_tips").checked);
   EXPECT_NE(first, second);
-  EXPECT_NE(v.settings.tips_off(), 0);
+  EXPECT_NE(v.settings.Get(cfg::kTipsOff), 0);
 
   shown = RunWith(3045, [](Dialog& d) {
     d.Field("no_tips").checked = false;
     return false;  // closed with Escape: nothing stored
   });
   EXPECT_TRUE(shown.Field("no_tips").checked);
-  EXPECT_NE(v.settings.tips_off(), 0);
+  EXPECT_NE(v.settings.Get(cfg::kTipsOff), 0);
 }
 
 TEST_F(SimpleCommandsTest, CalendarShowsTheMonthWithTodayMarkedAndMovesByMonths) {

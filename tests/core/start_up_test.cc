@@ -87,7 +87,7 @@ TEST_F(StartUpTest, StartAndStopAreStampedAndThePreviousStartIsKept) {
   std::string heading;
   host.during_run = [&](Ventro& v) {
     previous = v.previous_start;
-    heading = v.settings.heading_line(1);
+    heading = v.settings.Get(cfg::kHeadingLine, 1);
     p.clock.Set(2026, 12, 7, 17, 45);
   };
   ASSERT_EQ(Run(), 0);
@@ -212,11 +212,11 @@ TEST_F(StartUpTest, OutOfRangeCountersAndDatesAreMendedAtLoad) {
   Date history, first_run;
   std::string tax1, tax2;
   host.during_run = [&](Ventro& v) {
-    next = v.settings.next_transaction();
-    history = v.settings.history_from();
-    first_run = v.settings.first_run_date();
-    tax1 = v.settings.tax_name(1);
-    tax2 = v.settings.tax_name(2);
+    next = v.settings.Get(cfg::kNextTransaction);
+    history = v.settings.Get(cfg::kHistoryFrom);
+    first_run = v.settings.Get(cfg::kFirstRunDate);
+    tax1 = v.settings.Get(cfg::kTaxName, 1);
+    tax2 = v.settings.Get(cfg::kTaxName, 2);
   };
   ASSERT_EQ(Run(), 0);
   EXPECT_EQ(next, 1);
@@ -269,7 +269,7 @@ TEST_F(StartUpTest, TransactionCountersBelowOneRestartAtOne) {
     PutI32(reinterpret_cast<uint8_t*>(settings.data()) + 4792, stored);
     Write("vt.cfg", settings);
     int32_t next = 0;
-    host.during_run = [&](Ventro& v) { next = v.settings.next_transaction(); };
+    host.during_run = [&](Ventro& v) { next = v.settings.Get(cfg::kNextTransaction); };
     ASSERT_EQ(Run(), 0);
     EXPECT_EQ(next, stored == 200'000'000 ? stored : 1) << stored;
   }
@@ -280,8 +280,8 @@ TEST_F(StartUpTest, StartCategoryAndCurrencySymbolAreSetOnce) {
   int32_t current = -1;
   std::string symbol;
   host.during_run = [&](Ventro& v) {
-    current = v.settings.current_category();
-    symbol = v.settings.currency_symbol();
+    current = v.settings.Get(cfg::kCurrentCategory);
+    symbol = v.settings.Get(cfg::kCurrencySymbol);
   };
   ASSERT_EQ(Run(), 0);
   EXPECT_EQ(current, 14);  // first run: category 14, kept as the start category 15

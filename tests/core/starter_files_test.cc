@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
 #include "platform/files.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
 
 namespace ventro {
 namespace {
@@ -59,7 +59,7 @@ class StarterInventoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     items = ReadRecords<InventoryRecord>(StarterDir() / "inventory.dat");
-    for (const auto& item : items) by_number[item.number()] = &item;
+    for (const auto& item : items) by_number[item.Get(inv::kNumber)] = &item;
   }
   std::vector<InventoryRecord> items;
   std::map<int64_t, const InventoryRecord*> by_number;
@@ -69,27 +69,27 @@ TEST_F(StarterInventoryTest, LiveItemsWithUniqueNumbersAndSoundFields) {
   ASSERT_GE(items.size(), 70u);
   EXPECT_EQ(by_number.size(), items.size()) << "item numbers repeat";
   for (const auto& item : items) {
-    SCOPED_TRACE(item.description());
-    EXPECT_GE(item.number(), 1);
-    EXPECT_LE(item.number(), InventoryRecord::kMaxNumber);
-    EXPECT_GE(item.description().size(), 2u);
-    EXPECT_LE(item.description().size(), 38u);
-    EXPECT_GE(item.stock_picture(), 1);
-    EXPECT_LE(item.stock_picture(), 24);
-    EXPECT_GE(item.display_category(), 0);
-    EXPECT_LE(item.display_category(), 17);
-    std::string added = item.date_added();
+    SCOPED_TRACE(item.Get(inv::kDescription));
+    EXPECT_GE(item.Get(inv::kNumber), 1);
+    EXPECT_LE(item.Get(inv::kNumber), InventoryRecord::kMaxNumber);
+    EXPECT_GE(item.Get(inv::kDescription).size(), 2u);
+    EXPECT_LE(item.Get(inv::kDescription).size(), 38u);
+    EXPECT_GE(item.Get(inv::kStockPicture), 1);
+    EXPECT_LE(item.Get(inv::kStockPicture), 24);
+    EXPECT_GE(item.Get(inv::kDisplayCategory), 0);
+    EXPECT_LE(item.Get(inv::kDisplayCategory), 17);
+    std::string added = item.Get(inv::kDateAdded);
     ASSERT_EQ(added.size(), 10u);
     EXPECT_EQ(added[2], '/');
     EXPECT_EQ(added[5], '/');
-    EXPECT_EQ(item.own_picture(), 0);  // no m<number>.bmp is shipped
-    EXPECT_EQ(item.time_stamp(), "");  // as a newly added item
+    EXPECT_EQ(item.Get(inv::kOwnPicture), 0);  // no m<number>.bmp is shipped
+    EXPECT_EQ(item.Get(inv::kTimeStamp), "");  // as a newly added item
     EXPECT_EQ(item.data()[2073 + 5], ' ');
     if (!item.IsBundle()) {
-      EXPECT_GT(item.retail_price(), 0);
-      EXPECT_GT(item.cost_price(), 0);
-      EXPECT_GE(item.quantity(), 0);
-      EXPECT_EQ(item.component(2), "");
+      EXPECT_GT(item.Get(inv::kRetailPrice), 0);
+      EXPECT_GT(item.Get(inv::kCostPrice), 0);
+      EXPECT_GE(item.Get(inv::kQuantity), 0);
+      EXPECT_EQ(item.Component(2), "");
     }
   }
 }
@@ -98,11 +98,12 @@ TEST_F(StarterInventoryTest, EveryCategoryTaxCodeAndOfferIsUsed) {
   std::set<int32_t> categories, taxes, offers;
   bool age_restricted_alcohol = false;
   for (const auto& item : items) {
-    categories.insert(item.display_category());
+    categories.insert(item.Get(inv::kDisplayCategory));
     if (item.IsBundle()) continue;
-    taxes.insert(item.tax());
-    offers.insert(item.offer());
-    if (item.display_category() == 0 && item.age_warning() == 18) age_restricted_alcohol = true;
+    taxes.insert(item.Get(inv::kTax));
+    offers.insert(item.Get(inv::kOffer));
+    if (item.Get(inv::kDisplayCategory) == 0 && item.Get(inv::kAgeWarning) == 18)
+      age_restricted_alcohol = true;
   }
   EXPECT_EQ(categories.size(), 18u);
   EXPECT_EQ(taxes, (std::set<int32_t>{0, 1, 2, 3}));
@@ -114,9 +115,9 @@ TEST_F(StarterInventoryTest, EveryCategoryTaxCodeAndOfferIsUsed) {
 TEST_F(StarterInventoryTest, BarcodesCarryValidCheckDigits) {
   int barcodes = 0;
   for (const auto& item : items) {
-    std::string sku = item.sku1();
+    std::string sku = item.Get(inv::kSku1);
     if (sku.empty()) continue;
-    EXPECT_TRUE(ValidEan13(sku)) << item.description() << ": " << sku;
+    EXPECT_TRUE(ValidEan13(sku)) << item.Get(inv::kDescription) << ": " << sku;
     ++barcodes;
   }
   EXPECT_GE(barcodes, 10);
@@ -127,21 +128,21 @@ TEST_F(StarterInventoryTest, BundleComponentsAreOrdinaryItemsOfTheFile) {
   for (const auto& bundle : items) {
     if (!bundle.IsBundle()) continue;
     ++bundles;
-    SCOPED_TRACE(bundle.description());
-    EXPECT_EQ(bundle.retail_price(), 0);
-    EXPECT_EQ(bundle.quantity(), 0);
+    SCOPED_TRACE(bundle.Get(inv::kDescription));
+    EXPECT_EQ(bundle.Get(inv::kRetailPrice), 0);
+    EXPECT_EQ(bundle.Get(inv::kQuantity), 0);
     int components = 0;
     for (int k = 1; k <= InventoryRecord::kComponents; ++k) {
-      std::string text = bundle.component(k);
+      std::string text = bundle.Component(k);
       if (text.empty()) continue;
       ++components;
       auto found = by_number.find(std::stoll(text));
       ASSERT_NE(found, by_number.end()) << "component " << text;
       EXPECT_FALSE(found->second->IsBundle());
-      EXPECT_GE(bundle.component_quantity(k), 1);
-      EXPECT_LE(bundle.component_quantity(k), 50);
-      EXPECT_TRUE(bundle.component_price_mode(k) == 0 ||
-                  bundle.component_price_mode(k) == InventoryRecord::kComponentFree);
+      EXPECT_GE(bundle.Get(inv::kComponentQuantity, k), 1);
+      EXPECT_LE(bundle.Get(inv::kComponentQuantity, k), 50);
+      EXPECT_TRUE(bundle.Get(inv::kComponentPriceMode, k) == 0 ||
+                  bundle.Get(inv::kComponentPriceMode, k) == InventoryRecord::kComponentFree);
     }
     EXPECT_GE(components, 2);
   }
@@ -156,22 +157,22 @@ TEST(StarterCustomersTest, AccountsAreWholeAndConsistent) {
   int with_balance = 0;
   int new_customers = 0;
   for (const auto& customer : customers) {
-    SCOPED_TRACE(customer.name());
-    EXPECT_GE(customer.number(), 1);
-    EXPECT_TRUE(numbers.insert(customer.number()).second) << "number repeats";
-    EXPECT_GE(customer.name().size(), 2u);
-    EXPECT_FALSE(customer.telephone().empty());
-    terms.insert(customer.terms());
-    if (customer.balance() != 0) ++with_balance;
-    if (customer.last_used() == "NEW") {
+    SCOPED_TRACE(customer.Get(cust::kName));
+    EXPECT_GE(customer.Get(cust::kNumber), 1);
+    EXPECT_TRUE(numbers.insert(customer.Get(cust::kNumber)).second) << "number repeats";
+    EXPECT_GE(customer.Get(cust::kName).size(), 2u);
+    EXPECT_FALSE(customer.Get(cust::kTelephone).empty());
+    terms.insert(customer.Get(cust::kTerms));
+    if (customer.Get(cust::kBalance) != 0) ++with_balance;
+    if (customer.Get(cust::kLastUsed) == "NEW") {
       ++new_customers;
-      EXPECT_EQ(customer.transactions(), 0);
-      EXPECT_EQ(customer.balance(), 0);
+      EXPECT_EQ(customer.Get(cust::kTransactions), 0);
+      EXPECT_EQ(customer.Get(cust::kBalance), 0);
     } else {
-      EXPECT_EQ(customer.last_used().size(), 15u);  // "hh:mmDD/MM/YYYY"
-      EXPECT_GE(customer.transactions(), 1);
+      EXPECT_EQ(customer.Get(cust::kLastUsed).size(), 15u);  // "hh:mmDD/MM/YYYY"
+      EXPECT_GE(customer.Get(cust::kTransactions), 1);
     }
-    EXPECT_LE(customer.balance(), customer.credit_limit());
+    EXPECT_LE(customer.Get(cust::kBalance), customer.Get(cust::kCreditLimit));
   }
   EXPECT_EQ(with_balance, 1);
   EXPECT_GE(new_customers, 1);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/supplier_record.h"
+#include "formats/supplier_record.h"
 #include "store/master_file.h"
 #include "suppliers/supplier_form.h"
 #include "suppliers/supplier_maintenance.h"
@@ -25,9 +25,9 @@ class SuppliersTest : public ::testing::Test {
     std::string bytes;
     for (int64_t number : numbers) {
       SupplierRecord record;
-      record.set_number(number);
-      record.set_name("S" + std::to_string(number));
-      record.set_town("LEEDS");
+      record.Set(supp::kNumber, number);
+      record.Set(supp::kName, "S" + std::to_string(number));
+      record.Set(supp::kTown, "LEEDS");
       bytes.append(reinterpret_cast<const char*>(record.data()), SupplierRecord::kSize);
     }
     std::ofstream(dir_.path() / "suppliers.dat", std::ios::binary) << bytes;
@@ -80,9 +80,9 @@ TEST_F(SuppliersTest, AddShowsTheProposalAndStoresTheForm) {
   EXPECT_EQ(last_form_.Field("notes").max_length, 198u);
   ASSERT_EQ(suppliers_.FindPosition(3), 2);
   SupplierRecord stored = RecordAt(2);
-  EXPECT_EQ(stored.name(), "NEW SUPPLIER");
-  EXPECT_EQ(stored.credit_limit(), "about 500");
-  EXPECT_EQ(stored.town(), "");  // the buffer was cleared, not left from another supplier
+  EXPECT_EQ(stored.Get(supp::kName), "NEW SUPPLIER");
+  EXPECT_EQ(stored.Get(supp::kCreditLimit), "about 500");
+  EXPECT_EQ(stored.Get(supp::kTown), "");  // the buffer was cleared, not left from another supplier
   EXPECT_TRUE(p_.ui.messages.empty());
 }
 
@@ -113,16 +113,16 @@ TEST_F(SuppliersTest, DeleteKeepsTheTextsAndTheNextAddReusesTheSlot) {
   DeleteSupplier(p_.ui, p_.files, suppliers_);
   EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{{"Delete supplier", "Supplier deleted."}}));
   SupplierRecord deleted = RecordAt(1);
-  EXPECT_EQ(deleted.number(), -1);
-  EXPECT_EQ(deleted.name(), "S6");
+  EXPECT_EQ(deleted.Get(supp::kNumber), -1);
+  EXPECT_EQ(deleted.Get(supp::kName), "S6");
   EXPECT_FALSE(suppliers_.FindPosition(6));
   EXPECT_EQ(suppliers_.deleted_count(), 1);
 
   AnswerForm({{"number", "7"}, {"name", "SEVEN"}});
   AddSupplier(p_.ui, p_.files, suppliers_);
   EXPECT_EQ(FileBytes().size(), 3u * 1094);
-  EXPECT_EQ(RecordAt(1).number(), 7);
-  EXPECT_EQ(RecordAt(1).name(), "SEVEN");
+  EXPECT_EQ(RecordAt(1).Get(supp::kNumber), 7);
+  EXPECT_EQ(RecordAt(1).Get(supp::kName), "SEVEN");
   EXPECT_EQ(suppliers_.deleted_count(), 0);
 
   p_.ui.edit_answers = {"6", "0", std::nullopt};
@@ -148,9 +148,9 @@ TEST_F(SuppliersTest, AmendWritesInPlaceButNeverChangesTheNumber) {
   p_.ui.edit_answers = {"6"};
   AnswerForm({{"name", "RENAMED"}, {"email", std::string(60, 'e')}});
   AmendSupplier(p_.ui, p_.files, suppliers_);
-  EXPECT_EQ(RecordAt(1).name(), "RENAMED");
-  EXPECT_EQ(RecordAt(1).email(), std::string(38, 'e'));  // cut to the form maximum
-  EXPECT_EQ(RecordAt(1).town(), "LEEDS");
+  EXPECT_EQ(RecordAt(1).Get(supp::kName), "RENAMED");
+  EXPECT_EQ(RecordAt(1).Get(supp::kEmail), std::string(38, 'e'));  // cut to the form maximum
+  EXPECT_EQ(RecordAt(1).Get(supp::kTown), "LEEDS");
 
   p_.ui.edit_answers = {"9"};
   AmendSupplier(p_.ui, p_.files, suppliers_);
@@ -165,7 +165,7 @@ TEST_F(SuppliersTest, FindShowsTheRecordReadOnly) {
   EXPECT_EQ(last_form_.title, "Supplier");
   EXPECT_EQ(last_form_.Field("number").text, "4");
   EXPECT_EQ(last_form_.Field("name").kind, FieldKind::kReadOnly);
-  EXPECT_EQ(suppliers_.supplier().name(), "S4");
+  EXPECT_EQ(suppliers_.supplier().Get(supp::kName), "S4");
   FindSupplier(p_.ui, p_.files, suppliers_);
   EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{{"Supplier", "Does not exist"}}));
 }
@@ -183,7 +183,7 @@ TEST_F(SuppliersTest, FailedWritesAreReportedAndTheIndexStays) {
   const ShownMessage failure{"Problem", "Not able to write to suppliers.dat"};
   EXPECT_EQ(p_.ui.messages, (std::vector<ShownMessage>{failure, failure, failure}));
   EXPECT_EQ(suppliers_.index().entries(), entries);
-  EXPECT_EQ(RecordAt(1).number(), 6);
+  EXPECT_EQ(RecordAt(1).Get(supp::kNumber), 6);
 }
 
 }  // namespace

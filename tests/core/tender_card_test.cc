@@ -38,7 +38,7 @@ TEST_F(CardTest, APlainCardPaymentRecordsTheEftAmount) {
   EXPECT_EQ(TextAt(sales, 446, 40), "EFT");
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 152), 12.30);
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 136), 0);
-  EXPECT_DOUBLE_EQ(v().settings.takings_total(), 12.30);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kTakingsTotal), 12.30);
 }
 
 TEST_F(CardTest, CashBackAboveOneHundredIsConfirmedAndRecordedBesideTheEftAmount) {
@@ -49,7 +49,7 @@ TEST_F(CardTest, CashBackAboveOneHundredIsConfirmedAndRecordedBesideTheEftAmount
   PayCard(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Please confirm", "150"}}));
   EXPECT_FALSE(Exists("2026/12/6/saleslog.dat"));
-  EXPECT_DOUBLE_EQ(v().settings.cashback_total(), 0);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kCashbackTotal), 0);
   EXPECT_EQ(basket().line_count, 1);
 
   p.ui.dialog_answers.push_back(Press("Payment plus cashback"));
@@ -60,7 +60,7 @@ TEST_F(CardTest, CashBackAboveOneHundredIsConfirmedAndRecordedBesideTheEftAmount
   std::string sales = Sales();
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 152), 12.30);
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 136), 150.00);
-  EXPECT_DOUBLE_EQ(v().settings.cashback_total(), 150.00);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kCashbackTotal), 150.00);
   EXPECT_EQ(summary.Field("change").text, "CB: 150.00");
   EXPECT_EQ(summary.Field("tendered").text, "12.30");
 }
@@ -86,8 +86,8 @@ TEST_F(CardTest, CancelAnywhereEndsTheCommand) {
 
 TEST_F(CardTest, ARestrictedClerkBarredFromCashBackIsNotAsked) {
   v().screen.restricted = true;
-  v().settings.set_signed_on_clerk(5);
-  v().settings.set_cashback_controlled(2);
+  v().settings.Set(cfg::kSignedOnClerk, 5);
+  v().settings.Set(cfg::kCashbackControlled, 2);
   CloseSummary();
   PayCard(session());
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"TENBOX"});
@@ -103,8 +103,8 @@ TEST_F(CardTest, ARefusedCommitTakesTheCashBackOffTheRunningTotal) {
   CloseSummary();
   PayCard(session());
   EXPECT_EQ(p.ui.MessageTexts(), std::vector<std::string>{"Not able to write to saleslog.dat"});
-  EXPECT_DOUBLE_EQ(v().settings.cashback_total(), 0);
-  EXPECT_EQ(v().settings.next_transaction(), 1);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kCashbackTotal), 0);
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 1);
   EXPECT_EQ(basket().line_count, 1);
 }
 

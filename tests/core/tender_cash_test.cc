@@ -222,12 +222,12 @@ TEST_F(CashTest, ASaleThatCannotBeCommittedIsRefusedBeforeAnyDialog) {
 }
 
 TEST_F(CashTest, PettyCashAddsToItsRunningTotal) {
-  v().settings.set_petty_cash_total(1.50);
+  v().settings.Set(cfg::kPettyCashTotal, 1.50);
   p.ui.edit_answers = {"-2", "2.499"};
   RecordPettyCash(session());
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Problem", "Negative amount"},
                                                             {"Petty cash payment", "Recorded"}}));
-  EXPECT_DOUBLE_EQ(v().settings.petty_cash_total(), 4.00);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kPettyCashTotal), 4.00);
   EXPECT_TRUE(Exists("vt.cfg"));
   EXPECT_FALSE(Exists("2026/12/6.txt"));
   EXPECT_EQ(basket().line_count, 1);

@@ -69,7 +69,7 @@ TEST_F(CreditTest, ATaxExemptCustomerOnAccountIsChargedWithoutTax) {
   EXPECT_EQ(GetAt<int32_t>(customer, 1010), 1);
   EXPECT_EQ(TextAt(customer, 1126, 16), "09:3006/12/2026");
   EXPECT_EQ(GetAt<int32_t>(customer, 1206), 1);
-  EXPECT_DOUBLE_EQ(v().settings.takings_total(), 0);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kTakingsTotal), 0);
 }
 
 TEST_F(CreditTest, PayingCashThroughTheAccountLeavesTheBalanceAndCountsTheTakings) {
@@ -87,7 +87,7 @@ TEST_F(CreditTest, PayingCashThroughTheAccountLeavesTheBalanceAndCountsTheTaking
   std::string customer = CustomerSlot(0);
   EXPECT_DOUBLE_EQ(GetAt<double>(customer, 1158), 100.00);
   EXPECT_DOUBLE_EQ(GetAt<double>(customer, 1094), 12.30);
-  EXPECT_DOUBLE_EQ(v().settings.takings_total(), 12.30);
+  EXPECT_DOUBLE_EQ(v().settings.Get(cfg::kTakingsTotal), 12.30);
   EXPECT_NE(Read("2026/12/6.txt").find("Payment type: Cash\r\nCustomer: 7 A SMITH\r\n"),
             std::string::npos);
 }

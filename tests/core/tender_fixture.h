@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "base/format.h"
-#include "records/customer_record.h"
-#include "records/inventory_record.h"
+#include "formats/customer_record.h"
+#include "formats/inventory_record.h"
 #include "test_platform.h"
 #include "test_sale.h"
 
@@ -62,7 +62,7 @@ class SaleTest : public ::testing::Test {
     p.clock.Set(2026, 12, 6, 9, 30);
     parts = std::make_unique<TestSale>(p.platform, dir.path());
     v().settings.ApplyFirstRunDefaults(p.clock.now);
-    v().settings.set_signed_on_clerk(1);
+    v().settings.Set(cfg::kSignedOnClerk, 1);
   }
 
   TestSale& v() { return *parts; }
@@ -74,11 +74,11 @@ class SaleTest : public ::testing::Test {
     std::string bytes;
     for (const ItemRow& row : rows) {
       InventoryRecord record;
-      record.set_number(row.number);
-      record.set_description(row.description);
-      record.set_display_category(row.category);
-      record.set_quantity(row.stock);
-      record.set_cost_price(row.cost);
+      record.Set(inv::kNumber, row.number);
+      record.Set(inv::kDescription, row.description);
+      record.Set(inv::kDisplayCategory, row.category);
+      record.Set(inv::kQuantity, row.stock);
+      record.Set(inv::kCostPrice, row.cost);
       bytes.append(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
     }
     std::ofstream(dir.path() / "inventory.dat", std::ios::binary) << bytes;
@@ -89,14 +89,14 @@ class SaleTest : public ::testing::Test {
     std::string bytes;
     for (const CustomerRow& row : rows) {
       CustomerRecord record;
-      record.set_number(row.number);
-      record.set_name(row.name);
-      record.set_road(row.road);
-      record.set_town("LEEDS");
-      record.set_telephone("0113 496 0000");
-      record.set_balance(row.balance);
-      record.set_credit_limit(row.credit_limit);
-      record.set_tax(row.tax);
+      record.Set(cust::kNumber, row.number);
+      record.Set(cust::kName, row.name);
+      record.Set(cust::kRoad, row.road);
+      record.Set(cust::kTown, "LEEDS");
+      record.Set(cust::kTelephone, "0113 496 0000");
+      record.Set(cust::kBalance, row.balance);
+      record.Set(cust::kCreditLimit, row.credit_limit);
+      record.Set(cust::kTax, row.tax);
       record.InitialiseAddedCustomer();
       bytes.append(reinterpret_cast<const char*>(record.data()), CustomerRecord::kSize);
     }

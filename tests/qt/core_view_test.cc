@@ -28,7 +28,7 @@ class CoreViewTest : public QObject {
   }
 
   void emptyBasketShowsStatusOnly() {
-    ventro_->settings.set_next_transaction(17);
+    ventro_->settings.Set(cfg::kNextTransaction, 17);
     ScreenView view = ViewOfCore(*ventro_);
     QCOMPARE(view.line_count, QString("0"));
     QCOMPARE(view.transaction, QString("Transaction: 17"));
@@ -49,11 +49,11 @@ class CoreViewTest : public QObject {
     v.sale.basket.totals.net_total = 2.45;
     v.sale.basket.totals.grand_total = 2.77;
     v.sale.basket_number = 3;
-    v.settings.set_tax_name(1, "VAT");
-    v.settings.set_category_code(4, "CAR");
-    v.settings.set_current_category(4);
-    v.settings.set_trade_prices(2);
-    v.settings.set_button_tips_off(2);
+    v.settings.Set(cfg::kTaxName, 1, "VAT");
+    v.settings.SetCategoryCode(4, "CAR");
+    v.settings.Set(cfg::kCurrentCategory, 4);
+    v.settings.Set(cfg::kTradePrices, 2);
+    v.settings.Set(cfg::kButtonTipsOff, 2);
     v.screen.entry_mode = kEntryModeDiscount;
 
     ScreenView view = ViewOfCore(v);
