@@ -2,7 +2,6 @@
 
 #include "qt/button_pictures.h"
 #include "qt/glyphs.h"
-#include "qt/place_buttons.h"
 
 namespace ventro {
 namespace {
@@ -22,35 +21,23 @@ TileButton::Picture Face(bool current) {
 
 CategoryBar::CategoryBar(QWidget* parent, const std::function<void(int)>& command) {
   for (int index = 0; index < kCategoryButtonCount; ++index) {
-    const int id = kCategoryButtonFirst + index;
-    auto* button = new TileButton(id, Face(false), parent);
-    QObject::connect(button, &QAbstractButton::clicked, parent, [command, id] { command(id); });
-    buttons_.push_back(button);
+    add(new TileButton(kCategoryButtonFirst + index, Face(false), parent), parent, command);
   }
 }
-
-void CategoryBar::place(const SaleScreenLayout& layout) { PlaceButtons(buttons_, layout); }
 
 void CategoryBar::show(const QStringList& codes, int current) {
   for (int index = 0; index < kCategoryButtonCount; ++index) {
     const QString code =
         index == kCategoryButtonCount - 1 ? QStringLiteral("ALL") : codes.value(index).left(3);
-    TileButton* button = buttons_[index];
+    TileButton* button = buttons()[index];
     if (button->label() != code) button->setLabel(code, kCodeText, kCodePressed, 13);
   }
   if (current == current_) return;
-  if (current_ >= 0 && current_ < kCategoryButtonCount) buttons_[current_]->setPicture(Face(false));
-  if (current >= 0 && current < kCategoryButtonCount) buttons_[current]->setPicture(Face(true));
+  if (current_ >= 0 && current_ < kCategoryButtonCount) {
+    buttons()[current_]->setPicture(Face(false));
+  }
+  if (current >= 0 && current < kCategoryButtonCount) buttons()[current]->setPicture(Face(true));
   current_ = current;
-}
-
-void CategoryBar::setEnabledBy(const std::function<bool(int)>& is_built) {
-  EnableButtons(buttons_, is_built);
-}
-
-TileButton* CategoryBar::button(int id) const {
-  const int index = id - kCategoryButtonFirst;
-  return index >= 0 && index < kCategoryButtonCount ? buttons_[index] : nullptr;
 }
 
 }  // namespace ventro

@@ -26,6 +26,7 @@ inline const QColor kGrey(150, 156, 164);
 inline const QColor kLightGreen(196, 232, 184);
 }  // namespace art
 
+// A new glyph goes last, with its drawing in glyph_pictures.cc.
 enum class Glyph {
   kBasketAdd,
   kBanknote,

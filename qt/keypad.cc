@@ -1,7 +1,6 @@
 #include "qt/keypad.h"
 
 #include "qt/button_pictures.h"
-#include "qt/place_buttons.h"
 
 namespace ventro {
 namespace {
@@ -16,26 +15,15 @@ QString KeyText(int index) {
 
 }  // namespace
 
-Keypad::Keypad(QWidget* parent, const std::function<void(int)>& command) {
+ButtonGroup<TileButton> MakeKeypad(QWidget* parent, const std::function<void(int)>& command) {
+  auto face = [](QSize size, bool pressed) { return PlainTile(size, kKeyFace, pressed); };
+  ButtonGroup<TileButton> keypad;
   for (int index = 0; index < kKeypadCount; ++index) {
-    const int id = kKeypadFirst + index;
-    auto* button = new TileButton(
-        id, [](QSize size, bool pressed) { return PlainTile(size, kKeyFace, pressed); }, parent);
-    button->setLabel(KeyText(index), kKeyText, kKeyText, index < 10 ? 24 : 18);
-    QObject::connect(button, &QAbstractButton::clicked, parent, [command, id] { command(id); });
-    buttons_.push_back(button);
+    TileButton* key =
+        keypad.add(new TileButton(kKeypadFirst + index, face, parent), parent, command);
+    key->setLabel(KeyText(index), kKeyText, kKeyText, index < 10 ? 24 : 18);
   }
-}
-
-void Keypad::place(const SaleScreenLayout& layout) { PlaceButtons(buttons_, layout); }
-
-void Keypad::setEnabledBy(const std::function<bool(int)>& is_built) {
-  EnableButtons(buttons_, is_built);
-}
-
-TileButton* Keypad::button(int id) const {
-  const int index = id - kKeypadFirst;
-  return index >= 0 && index < kKeypadCount ? buttons_[index] : nullptr;
+  return keypad;
 }
 
 }  // namespace ventro

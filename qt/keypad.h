@@ -3,23 +3,13 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 
-#include "app/screen_layout.h"
+#include "qt/button_group.h"
 #include "qt/tile_button.h"
 
 namespace ventro {
 
-class Keypad {
- public:
-  Keypad(QWidget* parent, const std::function<void(int)>& command);
-
-  void place(const SaleScreenLayout& layout);
-  void setEnabledBy(const std::function<bool(int)>& is_built);
-  TileButton* button(int id) const;
-
- private:
-  std::vector<TileButton*> buttons_;
-};
+// Creates the keypad's buttons as children of `parent`; `command` receives a pressed key's number.
+ButtonGroup<TileButton> MakeKeypad(QWidget* parent, const std::function<void(int)>& command);
 
 }  // namespace ventro

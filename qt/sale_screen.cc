@@ -70,10 +70,10 @@ SaleScreen::SaleScreen(Handlers handlers, QWidget* parent)
   status_ = new BasketStatus(this);
   totals_ = new TotalsPanel(this);
   screen_buttons_ = std::make_unique<ScreenButtons>(this, command);
-  keypad_ = std::make_unique<Keypad>(this, command);
+  keypad_ = MakeKeypad(this, command);
   categories_ = std::make_unique<CategoryBar>(this, command);
   quick_select_ = std::make_unique<QuickSelectPanel>(this, command);
-  shortcuts_ = std::make_unique<ShortcutPanel>(this, command);
+  shortcuts_ = MakeShortcutPanel(this, command);
   setFocusProxy(entry_);
 }
 
@@ -81,19 +81,19 @@ SaleScreen::~SaleScreen() = default;
 
 QWidget* SaleScreen::button(int id) const {
   if (QWidget* found = screen_buttons_->button(id)) return found;
-  if (QWidget* found = keypad_->button(id)) return found;
+  if (QWidget* found = keypad_.button(id)) return found;
   if (QWidget* found = categories_->button(id)) return found;
   if (QWidget* found = quick_select_->button(id)) return found;
-  return shortcuts_->button(id);
+  return shortcuts_.button(id);
 }
 
 void SaleScreen::setEnabledBy(const std::function<bool(int)>& is_built) {
   toolbar_->setEnabledBy(is_built);
   screen_buttons_->setEnabledBy(is_built);
-  keypad_->setEnabledBy(is_built);
+  keypad_.setEnabledBy(is_built);
   categories_->setEnabledBy(is_built);
   quick_select_->setEnabledBy(is_built);
-  shortcuts_->setEnabledBy(is_built);
+  shortcuts_.setEnabledBy(is_built);
 }
 
 void SaleScreen::refresh(const ScreenView& view) {
@@ -133,10 +133,10 @@ void SaleScreen::applyLayout() {
   status_->setGeometry(RectOf(layout_.basket_status));
   totals_->setGeometry(RectOf(layout_.totals));
   screen_buttons_->place(layout_);
-  keypad_->place(layout_);
+  keypad_.place(layout_);
   categories_->place(layout_);
   quick_select_->place(layout_);
-  shortcuts_->place(layout_);
+  shortcuts_.place(layout_);
   if (layout_.quick_select_count != old_count && handlers_.quick_select_count_changed) {
     handlers_.quick_select_count_changed(layout_.quick_select_count);
   }

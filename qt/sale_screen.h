@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "app/screen_layout.h"
+#include "qt/button_group.h"
 #include "qt/screen_view.h"
 
 class QListWidget;
@@ -20,11 +21,10 @@ namespace ventro {
 class BasketStatus;
 class CategoryBar;
 class EntryBox;
-class Keypad;
 class QuickSelectPanel;
 class SaleToolbar;
 class ScreenButtons;
-class ShortcutPanel;
+class TileButton;
 class TotalsPanel;
 
 // Height of the toolbar band at the top of the client area.
@@ -80,10 +80,10 @@ class SaleScreen : public QWidget {
   BasketStatus* status_;
   TotalsPanel* totals_;
   std::unique_ptr<ScreenButtons> screen_buttons_;
-  std::unique_ptr<Keypad> keypad_;
+  ButtonGroup<TileButton> keypad_;
   std::unique_ptr<CategoryBar> categories_;
   std::unique_ptr<QuickSelectPanel> quick_select_;
-  std::unique_ptr<ShortcutPanel> shortcuts_;
+  ButtonGroup<TileButton> shortcuts_;
   bool refreshing_ = false;  // list signals raised by refresh() are not the user's
 };
 

@@ -2,7 +2,6 @@
 
 #include "qt/button_pictures.h"
 #include "qt/glyphs.h"
-#include "qt/place_buttons.h"
 
 namespace ventro {
 namespace {
@@ -48,19 +47,14 @@ ScreenButtons::ScreenButtons(QWidget* parent, const std::function<void(int)>& co
       return CaptionedPicture(size, entry.color, entry.glyph, QString::fromLatin1(entry.caption),
                               pressed);
     };
-    auto* button = new TileButton(entry.id, picture, parent);
+    TileButton* button = add(new TileButton(entry.id, picture, parent), parent, command);
     button->setToolTip(QString::fromLatin1(entry.tooltip));
-    QObject::connect(button, &QAbstractButton::clicked, parent,
-                     [command, id = entry.id] { command(id); });
-    buttons_.push_back(button);
   }
 }
 
-void ScreenButtons::place(const SaleScreenLayout& layout) { PlaceButtons(buttons_, layout); }
-
 void ScreenButtons::setTipsShown(bool shown) {
-  for (size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i]->setToolTip(shown ? QString::fromLatin1(kEntries[i].tooltip) : QString());
+  for (size_t i = 0; i < buttons().size(); ++i) {
+    buttons()[i]->setToolTip(shown ? QString::fromLatin1(kEntries[i].tooltip) : QString());
   }
 }
 
@@ -70,17 +64,6 @@ void ScreenButtons::setBasketNumber(int number) {
     table->setLabel(QString::number(number), art::kOutline, art::kOutline, 20,
                     Qt::AlignTop | Qt::AlignRight);
   }
-}
-
-void ScreenButtons::setEnabledBy(const std::function<bool(int)>& is_built) {
-  EnableButtons(buttons_, is_built);
-}
-
-TileButton* ScreenButtons::button(int id) const {
-  for (TileButton* button : buttons_) {
-    if (button->id() == id) return button;
-  }
-  return nullptr;
 }
 
 }  // namespace ventro

@@ -4,23 +4,14 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 
-#include "app/screen_layout.h"
+#include "qt/button_group.h"
 #include "qt/tile_button.h"
 
 namespace ventro {
 
-class ShortcutPanel {
- public:
-  ShortcutPanel(QWidget* parent, const std::function<void(int)>& command);
-
-  void place(const SaleScreenLayout& layout);
-  void setEnabledBy(const std::function<bool(int)>& is_built);
-  TileButton* button(int id) const;
-
- private:
-  std::vector<TileButton*> buttons_;
-};
+// Creates the panel's buttons as children of `parent`; `command` receives a pressed button's
+// number.
+ButtonGroup<TileButton> MakeShortcutPanel(QWidget* parent, const std::function<void(int)>& command);
 
 }  // namespace ventro

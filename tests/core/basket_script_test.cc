@@ -1,38 +1,22 @@
 // Ringing up through ventro-script on the starter data: typed numbers, Enter, a repeat, a
 // scanned code and the parked baskets, read back with `dump basket`.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "test_platform.h"
+#include "script_run.h"
 
 namespace ventro {
 namespace {
-
-// Clerk 1 signs on (new installation: empty password) and closes the tip of the day.
-constexpr char kSignOn[] = "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n";
 
 class BasketScriptTest : public ::testing::Test {
  protected:
   // Runs `script` and gives its transcript; the run must end normally.
   std::string Run(const std::string& script) {
-    Path script_path = dir.path() / "script.txt";
-    std::ofstream(script_path) << kSignOn << script;
-    std::string command = "XDG_DATA_HOME='" + dir.path().string() + "' '" + VENTRO_SCRIPT_BINARY +
-                          "' --clock \"2026-12-06 09:30\" '" + script_path.string() + "' 2>&1";
-    std::string transcript;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return transcript;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) transcript.append(buffer, n);
-    int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << transcript;
-    return transcript;
+    test::ScriptRun run =
+        test::RunScript(dir.path(), test::kScriptSignOn + script, test::kScriptClock);
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    return run.transcript;
   }
 
   test::TempDir dir;

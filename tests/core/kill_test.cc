@@ -1,11 +1,8 @@
 // ventro-script killed with SIGKILL part way through a run of cash sales, then started again
 // for one more sale: the day logs, the settings and the stock still agree with each other.
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <map>
 #include <set>
 #include <thread>
@@ -13,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/inventory_record.h"
+#include "script_run.h"
 #include "tender_fixture.h"
 
 namespace ventro {
@@ -20,7 +18,6 @@ namespace {
 
 using test::GetAt;
 
-constexpr char kSignOn[] = "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n";
 constexpr char kSale[] =
     "type 9\nkey Enter\ntype 13\nkey Enter\nanswer CASHBOX amount=2000 OK\nanswer TENBOX OK\n";
 
@@ -28,23 +25,9 @@ class KillTest : public ::testing::Test {
  protected:
   // Starts ventro-script on `script`; gives its process id.
   pid_t Start(const std::string& script) {
-    const Path path = dir.path() / "script.txt";
-    std::ofstream(path) << kSignOn << script << "command 2459\n";
-    pid_t pid = fork();
-    if (pid == 0) {
-      setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
-      freopen("/dev/null", "w", stdout);
-      execl(VENTRO_SCRIPT_BINARY, VENTRO_SCRIPT_BINARY, "--clock", "2026-12-06 09:30", path.c_str(),
-            static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    return pid;
+    return test::StartScript(dir.path(), test::kScriptSignOn + script + "command 2459\n");
   }
-  int Finish(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int Finish(pid_t pid) { return test::FinishScript(pid); }
   std::string Read(const std::string& name) {
     return files.ReadAll(dir.path() / "Tarvel" / "ventro" / name).value_or("");
   }

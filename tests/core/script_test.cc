@@ -1,41 +1,19 @@
 // Runs the ventro-script binary on real scripts in a temporary data folder.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "base/bytes.h"
-#include "test_platform.h"
+#include "script_run.h"
 
 namespace ventro {
 namespace {
 
-// Every run signs clerk 1 on (new installation: empty password) and closes the tip of the day.
-constexpr char kSignOn[] = "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n";
-
-struct RunResult {
-  int status = -1;
-  std::string transcript;
-};
+using test::kScriptSignOn;
+using test::ScriptRun;
 
 class ScriptTest : public ::testing::Test {
  protected:
-  RunResult Run(const std::string& script, const std::string& options = "") {
-    Path script_path = dir.path() / "script.txt";
-    std::ofstream(script_path) << script;
-    std::string command = "XDG_DATA_HOME='" + dir.path().string() + "' '" + VENTRO_SCRIPT_BINARY +
-                          "' " + options + " '" + script_path.string() + "' 2>&1";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.transcript.append(buffer, n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+  ScriptRun Run(const std::string& script, const std::string& options = "") {
+    return test::RunScript(dir.path(), script, options);
   }
   std::string Read(const std::string& name) {
     return files.ReadAll(dir.path() / "Tarvel" / "ventro" / name).value_or("<missing>");
@@ -46,7 +24,7 @@ class ScriptTest : public ::testing::Test {
 };
 
 TEST_F(ScriptTest, PasswordsAreMaskedInTheTranscriptAsTheWindowShowsThem) {
-  RunResult run = Run(std::string(kSignOn) +
+  ScriptRun run = Run(std::string(kScriptSignOn) +
                           "answer EDITBOX text=3 OK\n"
                           "answer PASBO2 name=JO available=on password=4711 reenter=4711 OK\n"
                           "command 3025\n"
@@ -70,7 +48,7 @@ TEST_F(ScriptTest, PasswordsAreMaskedInTheTranscriptAsTheWindowShowsThem) {
 }
 
 TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
-  RunResult run = Run(std::string(kSignOn) +
+  ScriptRun run = Run(std::string(kScriptSignOn) +
                           "# a new supplier takes the free slot of the first run\n"
                           "answer 816 name=\"ACME WHOLESALE\" town=LEEDS OK\n"
                           "command 3036\n"
@@ -107,16 +85,17 @@ TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
 }
 
 TEST_F(ScriptTest, AnUnansweredDialogEndsTheRunWithStatusTwoAndWritesNothingMore) {
-  ASSERT_EQ(Run(kSignOn).status, 0);
+  ASSERT_EQ(Run(kScriptSignOn).status, 0);
   std::string day_log = Read("2026/12/6.txt");
-  RunResult run = Run(std::string(kSignOn) + "command 3036\n", "--clock \"2026-12-06 10:00\"");
+  ScriptRun run =
+      Run(std::string(kScriptSignOn) + "command 3036\n", "--clock \"2026-12-06 10:00\"");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.transcript.find("unanswered dialog 816"), std::string::npos) << run.transcript;
   EXPECT_EQ(Read("suppliers.dat").size(), 1094u);
 }
 
 TEST_F(ScriptTest, ClockLinesMoveTheTimeAndBadLinesAreNamed) {
-  RunResult run = Run(std::string(kSignOn) + "dump title\nclock 2026-12-31 23:59\n",
+  ScriptRun run = Run(std::string(kScriptSignOn) + "dump title\nclock 2026-12-31 23:59\n",
                       "--clock \"2026-12-31 08:00\"");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_EQ(Read("2026/12/31.txt"),
@@ -133,7 +112,7 @@ TEST_F(ScriptTest, ClockLinesMoveTheTimeAndBadLinesAreNamed) {
 }
 
 TEST_F(ScriptTest, AnswersNamingUnknownFieldsFail) {
-  RunResult run = Run(std::string(kSignOn) + "answer 816 colour=red OK\ncommand 3036\n",
+  ScriptRun run = Run(std::string(kScriptSignOn) + "answer 816 colour=red OK\ncommand 3036\n",
                       "--clock \"2026-12-06 09:30\"");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.transcript.find("dialog 816 has no field colour"), std::string::npos)
@@ -141,7 +120,7 @@ TEST_F(ScriptTest, AnswersNamingUnknownFieldsFail) {
 }
 
 TEST_F(ScriptTest, TheClerkSignsOnBeforeTheFirstActionAndCanEndTheProgramThere) {
-  RunResult run =
+  ScriptRun run =
       Run("answer pasbox clerk=1 password=7 OK\n"  // wrong: the log-on is shown again
           "answer pasbox clerk=1 password= OK\n"
           "answer 2211 no_tips=on OK\n"
@@ -165,7 +144,7 @@ TEST_F(ScriptTest, TheClerkSignsOnBeforeTheFirstActionAndCanEndTheProgramThere) 
 }
 
 TEST_F(ScriptTest, ARestrictedClerkSteppedToWithDownIsRefusedOperatorSetup) {
-  RunResult run =
+  ScriptRun run =
       Run("answer pasbox Down Down OK\n"
           "answer 2211 OK\n"
           "command 3025\n"

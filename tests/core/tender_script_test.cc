@@ -1,11 +1,7 @@
 // Whole sales through ventro-script: items typed in, paid, committed to real files.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-
 #include <gtest/gtest.h>
 
+#include "script_run.h"
 #include "tender_fixture.h"
 
 namespace ventro {
@@ -18,19 +14,10 @@ class TenderScriptTest : public ::testing::Test {
  protected:
   // Runs `body` after the sign-on and the tip of the day; gives the transcript.
   std::string Run(const std::string& body, int expected_status = 0) {
-    Path script = dir.path() / "script.txt";
-    std::ofstream(script) << "answer pasbox clerk=1 password= OK\nanswer 2211 OK\n" << body;
-    std::string command = "XDG_DATA_HOME='" + dir.path().string() + "' '" + VENTRO_SCRIPT_BINARY +
-                          "' --clock \"2026-12-06 09:30\" '" + script.string() + "' 2>&1";
-    std::string transcript;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return transcript;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) transcript.append(buffer, n);
-    int status = pclose(pipe);
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, expected_status) << transcript;
-    return transcript;
+    test::ScriptRun run =
+        test::RunScript(dir.path(), test::kScriptSignOn + body, test::kScriptClock);
+    EXPECT_EQ(run.status, expected_status) << run.transcript;
+    return run.transcript;
   }
   std::string Read(const std::string& name) {
     return files.ReadAll(dir.path() / "Tarvel" / "ventro" / name).value_or("<missing>");
