@@ -102,9 +102,8 @@ int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, Inven
   if (category >= 0 && category < SettingsRecord::kCategoryCount) {
     settings.set_category_sold_a(category, CountOneMore(settings.category_sold_a(category)));
     settings.set_category_sold_b(category, CountOneMore(settings.category_sold_b(category)));
-    settings.set_category_sales_value(category,
-                                      RoundToCents(settings.category_sales_value(category) +
-                                                   basket.line_total[static_cast<size_t>(line)]));
+    settings.set_category_sales_value(category, settings.category_sales_value(category) +
+                                                    basket.line_total[static_cast<size_t>(line)]);
   }
   if (item.quantity() > 0) item.set_quantity(item.quantity() - 1);
   return category;
@@ -147,7 +146,7 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
     item_records += Bytes(record.data(), ItemsLogRecord::kSize);
   }
   if (TextOf(basket.texts.payment_type) != "Credit") {
-    changed.set_takings_total(RoundToCents(changed.takings_total() + basket.totals.grand_total));
+    changed.set_takings_total(changed.takings_total() + basket.totals.grand_total);
   }
   changed.set_next_transaction(changed.next_transaction() + 1);
 

@@ -46,19 +46,21 @@ std::optional<std::string> AskPaymentForm(Ui& ui, int32_t transaction,
 
 }  // namespace
 
+// Each tax is taken off in turn and nothing is rounded to cents again, so the stored figures
+// are the plain differences.
 void RemoveTax(Basket& basket) {
   for (size_t i = 0; i < static_cast<size_t>(basket.line_count); ++i) {
     if (basket.taxable_amount[i] <= 0) continue;
     basket.non_taxable_amount[i] += basket.taxable_amount[i];
     basket.taxable_amount[i] = 0;
-    basket.line_total[i] = RoundToCents(basket.line_total[i] - basket.tax1[i] - basket.tax2[i]);
+    basket.line_total[i] = basket.line_total[i] - basket.tax1[i] - basket.tax2[i];
     basket.tax1[i] = 0;
     basket.tax2[i] = 0;
   }
   BasketTotals& totals = basket.totals;
-  totals.non_taxable_total = RoundToCents(totals.non_taxable_total + totals.taxable_total);
+  totals.non_taxable_total += totals.taxable_total;
   totals.taxable_total = 0;
-  totals.grand_total = RoundToCents(totals.grand_total - totals.tax1_total - totals.tax2_total);
+  totals.grand_total = totals.grand_total - totals.tax1_total - totals.tax2_total;
   totals.tax1_total = 0;
   totals.tax2_total = 0;
 }
@@ -104,10 +106,10 @@ void PayOnCustomerCredit(SaleSession& session) {
   CustomerRecord& customer = customers.customer();
   customer.set_transactions(customer.transactions() + 1);
   customer.set_last_used(TimeAndDateText(session.Now()));
-  customer.set_total_purchases(RoundToCents(customer.total_purchases() + total));
+  customer.set_total_purchases(customer.total_purchases() + total);
   customer.set_last_transaction(static_cast<int32_t>(basket.transaction_number));
   if (*form == "Credit") {
-    customer.set_balance(RoundToCents(customer.balance() + total));
+    customer.set_balance(customer.balance() + total);
     basket.totals.balance_after = customer.balance();
   }
   // The customer's record changes in the same change as the sale, so that neither is on the

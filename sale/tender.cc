@@ -220,7 +220,7 @@ void PaySplit(SaleSession& session) {
   basket.totals.cash_amount = parts->cash;
   double& rest =
       parts->rest == Rest::kCheque ? basket.totals.cheque_amount : basket.totals.eft_amount;
-  rest = RoundToCents(total - parts->cash);
+  rest = total - parts->cash;
   CompletePayment(session, "Split", *tendered);
 }
 
