@@ -111,6 +111,19 @@ TEST(MergeLinesTest, SameItemAndPriceFoldIntoTheFirstLine) {
   EXPECT_EQ(MergedQuantities(basket, true), (std::vector<int>{2, 1, 0, 1, 1}));
 }
 
+// Lines sold without an item all carry number 0: only the same description makes them the
+// same thing sold.
+TEST_F(ReceiptLayoutTest, LinesWithoutAnItemMergeOnlyWithTheSameDescription) {
+  Add(0, "BREAD", 2.0, false);
+  Add(0, "MILK", 2.0, false);
+  Add(0, "BREAD", 2.0, false);
+  EXPECT_EQ(MergedQuantities(basket), (std::vector<int>{2, 1, 0}));
+  tendered = {6, 0};
+  auto lines = Lines(Draw(DrawTillReceipt));
+  EXPECT_EQ(lines[14], (std::vector<std::string>{"BREAD", "2", "2.00", "4.00"}));
+  EXPECT_EQ(lines[15], (std::vector<std::string>{"MILK", "1", "2.00", "2.00"}));
+}
+
 TEST_F(ReceiptLayoutTest, SingleLineLayoutMergesThreeScansUnderTheHeading) {
   for (int k = 0; k < 3; ++k) Add(101, "SINGLE MALT SCOTCH", 10.0);
   Add(102, "GIN", 5.0);
