@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <map>
 
 #include "base/format.h"
@@ -354,6 +355,29 @@ TEST_F(ReceiptLayoutTest, CustomReceiptFollowsTheLayout) {
   EXPECT_EQ(lines[17], (std::vector<std::string>{"  "}));
   EXPECT_EQ(lines[19], (std::vector<std::string>{"  "}));
   EXPECT_EQ(lines.count(20), 0u);
+}
+
+// vt.cfg is a file anyone can edit: a layout line outside the dialog's limits is held to them,
+// never multiplied into a position that overflows.
+TEST_F(ReceiptLayoutTest, CustomLayoutLinesOutsideTheDialogsLimitsAreHeldToThem) {
+  settings.set_custom_receipt_omit_logo(2);
+  settings.set_custom_receipt_layout(kElementStoreName, 0x7FFFFFFF);
+  settings.set_custom_receipt_layout(kElementTotal, 0x7FFFFFFF);
+  settings.set_custom_receipt_layout(kElementClerk, -5);
+  settings.set_custom_receipt_payment_line(std::numeric_limits<int32_t>::min());
+  settings.set_custom_receipt_note_line(0x7FFFFFFF);
+  SetText(basket.texts.note, "NO ONIONS");
+  Add(101, "WIDGET", 10.0);
+  const RecordedDocument& doc = Draw(DrawCustomReceipt);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementStoreName), 999);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementTotal), 40);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementClerk), 0);
+  EXPECT_EQ(LineOf(doc, "CORNER SHOP"), 999);
+  EXPECT_EQ(LineOf(doc, "WIDGET"), 1001);  // two lines below the last header line
+  EXPECT_EQ(LineOf(doc, "Total: $12.00"), 1041);
+  EXPECT_EQ(LineOf(doc, "NO ONIONS"), 1041);
+  EXPECT_EQ(LineOf(doc, "Payment: Cash"), -1);
+  EXPECT_EQ(LineOf(doc, "1, Administrator"), -1);
 }
 
 TEST_F(ReceiptLayoutTest, KitchenTicketShowsTheTableAndTheNote) {
