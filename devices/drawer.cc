@@ -24,8 +24,11 @@ bool OpenDirect(const TillPorts& till, const SettingsRecord& settings) {
 bool OpenThroughPrinter(const TillPorts& till, const SettingsRecord& settings) {
   std::string sequence = settings.drawer_sequence();
   if (sequence.empty()) return true;
-  if (till.raw_printer.Send(settings.receipt_printer_name(), kRawDocumentName,
-                            ParseCodeList(sequence))) {
+  // With no receipt printer named the job would go to the system's default printer, where
+  // the control bytes print as garbage: that is refused like a printer that cannot be opened.
+  const std::string printer = settings.receipt_printer_name();
+  if (!printer.empty() &&
+      till.raw_printer.Send(printer, kRawDocumentName, ParseCodeList(sequence))) {
     return true;
   }
   till.ui.Message("Problem", "Unable to open printer for till drawer", Icon::kWarning);
