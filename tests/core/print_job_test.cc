@@ -126,6 +126,7 @@ TEST_F(PrintJobTest, PrinterFailuresAreShown) {
 
 TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted) {
   v().settings.set_open_drawer_after_commit(1);
+  v().settings.set_receipt_printer_name("TM-T88");
   v().settings.set_auto_receipt(1);    // till receipt
   v().settings.set_receipt_copies(1);  // 2 copies: the box presses its button twice
   v().settings.set_kitchen_receipt(2);
@@ -139,8 +140,9 @@ TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted)
     return true;
   });
   PayCheque(session());
-  EXPECT_EQ(Printed(), (std::vector<std::string>{"receipt", "receipt", "custom-receipt", "receipt",
-                                                 "kitchen"}));
+  EXPECT_EQ(Printed(),
+            (std::vector<std::string>{"receipt TM-T88", "receipt TM-T88", "custom-receipt TM-T88",
+                                      "receipt TM-T88", "kitchen"}));
   EXPECT_TRUE(DocumentShows(0, "Receipt: 1"));
   EXPECT_TRUE(DocumentShows(0, "Payment: Cheque"));
   EXPECT_TRUE(DocumentShows(4, "Table: 1"));
