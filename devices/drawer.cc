@@ -25,8 +25,11 @@ bool OpenDirect(const TillPorts& till, const SettingsRecord& settings) {
 bool OpenThroughPrinter(const TillPorts& till, const SettingsRecord& settings) {
   std::string sequence = settings.Get(cfg::kDrawerSequence);
   if (sequence.empty()) return true;
-  if (till.raw_printer.Send(settings.Get(cfg::kReceiptPrinterName), kRawDocumentName,
-                            ParseCodeList(sequence))) {
+  // With no receipt printer named the job would go to the system's default printer, where
+  // the control bytes print as garbage: that is refused like a printer that cannot be opened.
+  const std::string printer = settings.Get(cfg::kReceiptPrinterName);
+  if (!printer.empty() &&
+      till.raw_printer.Send(printer, kRawDocumentName, ParseCodeList(sequence))) {
     return true;
   }
   till.ui.Message("Problem", "Unable to open printer for till drawer", Icon::kWarning);

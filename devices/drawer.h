@@ -13,10 +13,10 @@ inline constexpr char kRawDocumentName[] = "VENTRO";
 // Opens the drawer. Direct connection: the open character, "Repeat" times (at most 10), in one
 // write to the drawer port; a port that cannot be opened shows "Unable to open port" titled
 // "Till drawer". Receipt printer connection: the printer control sequence as one raw job to the
-// receipt printer named on the "Receipts" page (the default printer when none is named);
-// nothing at all happens when the sequence is empty, and a printer that cannot take the job
-// shows "Unable to open printer for till drawer" titled "Problem". Never retries. False when
-// a failure was shown.
+// receipt printer named on the "Receipts" page; nothing at all happens when the sequence is
+// empty, and with no printer named, or one that cannot take the job, nothing is sent and
+// "Unable to open printer for till drawer" titled "Problem" is shown. Never retries. False
+// when a failure was shown.
 bool OpenTillDrawer(const TillPorts& till, const SettingsRecord& settings);
 
 // After a committed sale: opens the drawer when "Open automatically" is set. False when a

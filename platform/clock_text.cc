@@ -17,6 +17,18 @@ std::string DayLogStamp(const LocalTime& time) {
   return StringPrintf("%02d:%02d %s", time.hour, time.minute, DateText(time).c_str());
 }
 
+namespace {
+
+// Whether the day exists in that month of the Gregorian calendar.
+bool DayExists(int64_t day, int64_t month, int64_t year) {
+  static constexpr int kMonthLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int length = month == 2 && leap ? 29 : kMonthLength[month - 1];
+  return day <= length;
+}
+
+}  // namespace
+
 std::optional<std::string> DateOrderConversion(Locale& locale, const std::string& work_text,
                                                const LocalTime& now) {
   auto part = [&](size_t from, size_t length) -> int64_t {
@@ -27,6 +39,12 @@ std::optional<std::string> DateOrderConversion(Locale& locale, const std::string
   int64_t month = part(8, 2);
   int64_t year = part(11, 4);
   if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1980) return std::nullopt;
+  // A stored date no calendar has (31 April) has no day name for the locale to give: it is
+  // shown in figures, so a report still prints what was stored.
+  if (!DayExists(day, month, year)) {
+    return StringPrintf("%02d/%02d/%d", static_cast<int>(day), static_cast<int>(month),
+                        static_cast<int>(year));
+  }
   LocalTime date = now;
   date.day = static_cast<int>(day);
   date.month = static_cast<int>(month);

@@ -22,7 +22,8 @@ std::string DayLogStamp(const LocalTime& time);
 // Reads the date part of a time-text-shaped `work_text` (day at characters 5-6, month at 8-9,
 // year at 11-14) and, when the day is 1 to 31, the month 1 to 12 and the year 1980 or later,
 // returns that date formatted by the locale with the picture "ddd d MMM yy" (at most 80
-// characters). Nothing when the date is not valid.
+// characters); a date in those ranges that does not exist (31 April) is given in figures,
+// "%02d/%02d/%d". Nothing when the date is outside the ranges.
 std::optional<std::string> DateOrderConversion(Locale& locale, const std::string& work_text,
                                                const LocalTime& now);
 

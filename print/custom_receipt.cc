@@ -92,7 +92,7 @@ void DrawCustomReceipt(PrintCanvas& canvas, const ReceiptData& data, const DrawS
     PrintElement(page, data, element, last_item + line, ElementPlace::kAtLine,
                  element == kElementTotal && second_currency);
   }
-  const int note_line = s.Get(cfg::kCustomReceiptNoteLine);
+  const int note_line = CustomNoteLine(s);
   const std::string note = TextOf(basket.texts.note);
   if (note_line > 0 && !note.empty()) {
     const int line = last_item + note_line;

@@ -13,8 +13,6 @@ namespace {
 constexpr char kHeaderGroup[] = "Header (lines from the top)";
 constexpr char kFooterGroup[] = "Footer (lines from the last item)";
 constexpr size_t kLineDigits = 3;
-constexpr int kMaxHeaderLine = 999;
-constexpr int kMaxFooterLine = 40;
 constexpr size_t kTextLength = 49;  // 50-byte fields with their terminator
 constexpr int kBlankLineChoices = 20;
 constexpr int32_t kOn = 2;
@@ -23,38 +21,37 @@ struct LineField {
   int element;
   const char* key;
   const char* label;
-  bool footer;
 };
 
 constexpr std::array kLineFields = {
-    LineField{kElementStoreName, "store_name", "Store name", false},
-    LineField{kElementStoreAddress1, "store_address1", "Store Address 1", false},
-    LineField{kElementStoreAddress2, "store_address2", "Store Address 2", false},
-    LineField{kElementStoreAddress3, "store_address3", "Store Address 3", false},
-    LineField{kElementStoreAddress4, "store_address4", "Store Address 4", false},
-    LineField{kElementStoreTelephone, "store_telephone", "Store telephone", false},
-    LineField{kElementDate, "date", "Date", false},
-    LineField{kElementCustomerNumber, "customer_number", "Customer number", false},
-    LineField{kElementCustomerName, "customer_name", "Customer name", false},
-    LineField{kElementClerk, "clerk", "Clerk", false},
-    LineField{kElementReceipt, "receipt", "Receipt", false},
-    LineField{kElementText1, "text1_line", "Text 1", false},
-    LineField{kElementAddress1, "address1", "Address 1", false},
-    LineField{kElementAddress2, "address2", "Address 2", false},
-    LineField{kElementAddress3, "address3", "Address 3", false},
-    LineField{kElementAddress4, "address4", "Address 4", false},
-    LineField{kElementCustomerPhone, "customer_phone", "Customer phone", false},
-    LineField{kElementByLine, "by_line", "By line", true},
-    LineField{kElementNonTaxable, "non_taxable", "Non taxable", true},
-    LineField{kElementTaxable, "taxable", "Taxable", true},
-    LineField{kElementTax1, "tax1", "Tax 1", true},
-    LineField{kElementTax2, "tax2", "Tax 2", true},
-    LineField{kElementTotal, "total", "Total", true},
-    LineField{kElementTendered, "total_tendered", "Total tendered", true},
-    LineField{kElementChange, "cash_change", "Cash change", true},
-    LineField{kElementText2, "text2_line", "Text 2", true},
-    LineField{kElementText3, "text3_line", "Text 3", true},
-    LineField{kElementPaymentType, "payment_type", "Payment type", true},
+    LineField{kElementStoreName, "store_name", "Store name"},
+    LineField{kElementStoreAddress1, "store_address1", "Store Address 1"},
+    LineField{kElementStoreAddress2, "store_address2", "Store Address 2"},
+    LineField{kElementStoreAddress3, "store_address3", "Store Address 3"},
+    LineField{kElementStoreAddress4, "store_address4", "Store Address 4"},
+    LineField{kElementStoreTelephone, "store_telephone", "Store telephone"},
+    LineField{kElementDate, "date", "Date"},
+    LineField{kElementCustomerNumber, "customer_number", "Customer number"},
+    LineField{kElementCustomerName, "customer_name", "Customer name"},
+    LineField{kElementClerk, "clerk", "Clerk"},
+    LineField{kElementReceipt, "receipt", "Receipt"},
+    LineField{kElementText1, "text1_line", "Text 1"},
+    LineField{kElementAddress1, "address1", "Address 1"},
+    LineField{kElementAddress2, "address2", "Address 2"},
+    LineField{kElementAddress3, "address3", "Address 3"},
+    LineField{kElementAddress4, "address4", "Address 4"},
+    LineField{kElementCustomerPhone, "customer_phone", "Customer phone"},
+    LineField{kElementByLine, "by_line", "By line"},
+    LineField{kElementNonTaxable, "non_taxable", "Non taxable"},
+    LineField{kElementTaxable, "taxable", "Taxable"},
+    LineField{kElementTax1, "tax1", "Tax 1"},
+    LineField{kElementTax2, "tax2", "Tax 2"},
+    LineField{kElementTotal, "total", "Total"},
+    LineField{kElementTendered, "total_tendered", "Total tendered"},
+    LineField{kElementChange, "cash_change", "Cash change"},
+    LineField{kElementText2, "text2_line", "Text 2"},
+    LineField{kElementText3, "text3_line", "Text 3"},
+    LineField{kElementPaymentType, "payment_type", "Payment type"},
 };
 
 void SetLayoutLine(SettingsRecord& s, int element, int32_t line) {
@@ -103,10 +100,9 @@ Dialog BuildDialog(const SettingsRecord& s, Ports& ports) {
   d.title = "Custom receipt";
   for (const LineField& field : kLineFields) {
     d.Add(LineEntry(field.key, field.label, CustomLayoutLine(s, field.element),
-                    field.footer ? kFooterGroup : kHeaderGroup));
+                    IsFooterElement(field.element) ? kFooterGroup : kHeaderGroup));
   }
-  d.Add(
-      LineEntry("note_line", "Transaction note", s.Get(cfg::kCustomReceiptNoteLine), kFooterGroup));
+  d.Add(LineEntry("note_line", "Transaction note", CustomNoteLine(s), kFooterGroup));
   DialogField footer_note = NoteField(
       "footer_note",
       "The footer line value is the number of lines from the last item (1-40). A zero value "
@@ -147,7 +143,8 @@ Dialog BuildDialog(const SettingsRecord& s, Ports& ports) {
 void Apply(const Dialog& d, SettingsRecord& s) {
   for (const LineField& field : kLineFields) {
     int32_t line = 0;
-    if (ReadLine(d, field.key, field.footer ? kMaxFooterLine : kMaxHeaderLine, line)) {
+    if (ReadLine(d, field.key, IsFooterElement(field.element) ? kMaxFooterLine : kMaxHeaderLine,
+                 line)) {
       SetLayoutLine(s, field.element, line);
     }
   }

@@ -13,7 +13,10 @@ std::vector<int> MergedQuantities(const Basket& basket, bool same_description) {
       if (quantity[j] == 0) continue;
       if (basket.item_number[j] != basket.item_number[i]) continue;
       if (basket.line_total[j] != basket.line_total[i]) continue;
-      if (same_description && TextOf(basket.description[j]) != TextOf(basket.description[i])) {
+      // Lines sold without an item all carry number 0, so for them the description tells
+      // what was sold.
+      const bool by_description = same_description || basket.item_number[i] == 0;
+      if (by_description && TextOf(basket.description[j]) != TextOf(basket.description[i])) {
         continue;
       }
       ++quantity[i];

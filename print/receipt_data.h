@@ -26,7 +26,8 @@ struct ReceiptData {
 // The basket holds one line per unit; a printed document shows one row per item and price.
 // Gives each of the basket's lines (the first kMaxBasketLines) its printed quantity: a line
 // takes in every later line with the same item number and line total (and, with
-// `same_description`, the same description) and those lines get quantity 0, taking no row.
+// `same_description` or for lines without an item, the same description) and those lines get
+// quantity 0, taking no row.
 std::vector<int> MergedQuantities(const Basket& basket, bool same_description = false);
 
 }  // namespace ventro

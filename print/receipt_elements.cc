@@ -1,5 +1,7 @@
 #include "print/receipt_elements.h"
 
+#include <algorithm>
+
 #include "base/format.h"
 
 namespace ventro {
@@ -123,7 +125,28 @@ std::optional<std::string> ElementText(const ReceiptData& data, int element, boo
   }
 }
 
-int CustomLayoutLine(const SettingsRecord& settings, int element) {
+bool IsFooterElement(int element) {
+  switch (element) {
+    case kElementByLine:
+    case kElementNonTaxable:
+    case kElementTaxable:
+    case kElementTax1:
+    case kElementTax2:
+    case kElementTotal:
+    case kElementTendered:
+    case kElementChange:
+    case kElementText2:
+    case kElementText3:
+    case kElementPaymentType:
+      return true;
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+int StoredLayoutLine(const SettingsRecord& settings, int element) {
   if (element >= 0 && element < SettingsRecord::kCustomReceiptElements) {
     return settings.Get(cfg::kCustomReceiptLayout, element);
   }
@@ -135,6 +158,17 @@ int CustomLayoutLine(const SettingsRecord& settings, int element) {
     return settings.Get(cfg::kCustomReceiptCustomerLine, element - kElementAddress1 + 1);
   }
   return 0;
+}
+
+}  // namespace
+
+int CustomLayoutLine(const SettingsRecord& settings, int element) {
+  const int high = IsFooterElement(element) ? kMaxFooterLine : kMaxHeaderLine;
+  return std::clamp(StoredLayoutLine(settings, element), 0, high);
+}
+
+int CustomNoteLine(const SettingsRecord& settings) {
+  return std::clamp(settings.Get(cfg::kCustomReceiptNoteLine), 0, kMaxFooterLine);
 }
 
 void PrintElement(ReceiptPage& page, const ReceiptData& data, int element, int line,

@@ -54,8 +54,21 @@ std::string PaymentLineText(const ReceiptData& data);
 std::optional<std::string> ElementText(const ReceiptData& data, int element,
                                        bool second_currency = false);
 
-// The line of `element` in the custom receipt layout (0 = omitted).
+// The lines the "Custom receipt" dialog allows: header elements count from the top of the
+// receipt, footer elements and the transaction note from the last item.
+inline constexpr int kMaxHeaderLine = 999;
+inline constexpr int kMaxFooterLine = 40;
+
+// The totals, texts 2 and 3, the by line and the payment line sit below the items.
+bool IsFooterElement(int element);
+
+// The line of `element` in the custom receipt layout (0 = omitted). A stored value outside
+// the dialog's limits (vt.cfg edited by hand or damaged) is held to them, so line arithmetic
+// never overflows.
 int CustomLayoutLine(const SettingsRecord& settings, int element);
+
+// The transaction note's line below the last item (0 = omitted), held to the same limits.
+int CustomNoteLine(const SettingsRecord& settings);
 
 enum class ElementPlace {
   kLayout,  // the custom layout's line, `line` added as an offset; omitted below line 1

@@ -103,8 +103,8 @@ int64_t SellLine(SettingsRecord& settings, const Basket& basket, int line, Inven
     settings.SetCategorySoldA(category, CountOneMore(settings.CategorySoldA(category)));
     settings.SetCategorySoldB(category, CountOneMore(settings.CategorySoldB(category)));
     settings.Set(cfg::kCategorySalesValue, category,
-                 RoundToCents(settings.Get(cfg::kCategorySalesValue, category) +
-                              basket.line_total[static_cast<size_t>(line)]));
+                 settings.Get(cfg::kCategorySalesValue, category) +
+                     basket.line_total[static_cast<size_t>(line)]);
   }
   if (item.Get(inv::kQuantity) > 0) item.Set(inv::kQuantity, item.Get(inv::kQuantity) - 1);
   return category;
@@ -147,8 +147,7 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
     item_records += Bytes(record.data(), ItemsLogRecord::kSize);
   }
   if (TextOf(basket.texts.payment_type) != "Credit") {
-    changed.Set(cfg::kTakingsTotal,
-                RoundToCents(changed.Get(cfg::kTakingsTotal) + basket.totals.grand_total));
+    changed.Set(cfg::kTakingsTotal, changed.Get(cfg::kTakingsTotal) + basket.totals.grand_total);
   }
   changed.Set(cfg::kNextTransaction, changed.Get(cfg::kNextTransaction) + 1);
 

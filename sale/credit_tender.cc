@@ -49,19 +49,21 @@ std::optional<std::string> AskPaymentForm(Ui& ui, int32_t transaction,
 
 }  // namespace
 
+// Each tax is taken off in turn and nothing is rounded to cents again, so the stored figures
+// are the plain differences.
 void RemoveTax(Basket& basket) {
   for (size_t i = 0; i < static_cast<size_t>(basket.line_count); ++i) {
     if (basket.taxable_amount[i] <= 0) continue;
     basket.non_taxable_amount[i] += basket.taxable_amount[i];
     basket.taxable_amount[i] = 0;
-    basket.line_total[i] = RoundToCents(basket.line_total[i] - basket.tax1[i] - basket.tax2[i]);
+    basket.line_total[i] = basket.line_total[i] - basket.tax1[i] - basket.tax2[i];
     basket.tax1[i] = 0;
     basket.tax2[i] = 0;
   }
   BasketTotals& totals = basket.totals;
-  totals.non_taxable_total = RoundToCents(totals.non_taxable_total + totals.taxable_total);
+  totals.non_taxable_total += totals.taxable_total;
   totals.taxable_total = 0;
-  totals.grand_total = RoundToCents(totals.grand_total - totals.tax1_total - totals.tax2_total);
+  totals.grand_total = totals.grand_total - totals.tax1_total - totals.tax2_total;
   totals.tax1_total = 0;
   totals.tax2_total = 0;
 }
@@ -107,10 +109,10 @@ void PayOnCustomerCredit(SaleSession& session) {
   CustomerRecord& customer = customers.customer();
   customer.Set(cust::kTransactions, customer.Get(cust::kTransactions) + 1);
   customer.Set(cust::kLastUsed, TimeAndDateText(session.Now()));
-  customer.Set(cust::kTotalPurchases, RoundToCents(customer.Get(cust::kTotalPurchases) + total));
+  customer.Set(cust::kTotalPurchases, customer.Get(cust::kTotalPurchases) + total);
   customer.Set(cust::kLastTransaction, static_cast<int32_t>(basket.transaction_number));
   if (*form == "Credit") {
-    customer.Set(cust::kBalance, RoundToCents(customer.Get(cust::kBalance) + total));
+    customer.Set(cust::kBalance, customer.Get(cust::kBalance) + total);
     basket.totals.balance_after = customer.Get(cust::kBalance);
   }
   // The customer's record changes in the same change as the sale, so that neither is on the

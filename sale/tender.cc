@@ -7,6 +7,7 @@
 #include "print/after_commit.h"
 #include "sale/commit.h"
 #include "sale/sale_session.h"
+#include "sale/totals_panel.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -54,6 +55,14 @@ std::optional<double> AskCashBack(Ui& ui) {
     }
     return static_cast<double>(AtoI64(text));
   }
+}
+
+// A payment at the till: the customer sees the total to pay on the pole display before any
+// amount is asked for or tendered.
+bool StartTillPayment(SaleSession& session) {
+  if (!StartPayment(session)) return false;
+  if (session.settings.Get(cfg::kPoleInUse) != 0) PoleShowTotals(session);
+  return true;
 }
 
 enum class Rest { kCheque, kEft };
@@ -165,7 +174,7 @@ bool CompletePayment(SaleSession& session, std::string_view payment_type,
 }
 
 void PayCash(SaleSession& session) {
-  if (!StartPayment(session)) return;
+  if (!StartTillPayment(session)) return;
   const double total = session.sale.basket.totals.grand_total;
   session.sale.payment_in_progress = true;
   std::optional<Tendered> tendered = RunCashBox(session.ui(), total);
@@ -178,7 +187,7 @@ void PayCash(SaleSession& session) {
 }
 
 void PayCheque(SaleSession& session) {
-  if (!StartPayment(session)) return;
+  if (!StartTillPayment(session)) return;
   Basket& basket = session.sale.basket;
   const double total = basket.totals.grand_total;
   ClearPaymentAmounts(basket);
@@ -187,7 +196,7 @@ void PayCheque(SaleSession& session) {
 }
 
 void PayCard(SaleSession& session) {
-  if (!StartPayment(session)) return;
+  if (!StartTillPayment(session)) return;
   double cash_back = 0;
   if (!CashBackBarred(session)) {
     std::optional<double> asked = AskCashBack(session.ui());
@@ -207,7 +216,7 @@ void PayCard(SaleSession& session) {
 }
 
 void PaySplit(SaleSession& session) {
-  if (!StartPayment(session)) return;
+  if (!StartTillPayment(session)) return;
   const double total = session.sale.basket.totals.grand_total;
   session.sale.payment_in_progress = true;
   std::optional<SplitParts> parts = AskSplit(session.ui(), total);
@@ -221,7 +230,7 @@ void PaySplit(SaleSession& session) {
   basket.totals.cash_amount = parts->cash;
   double& rest =
       parts->rest == Rest::kCheque ? basket.totals.cheque_amount : basket.totals.eft_amount;
-  rest = RoundToCents(total - parts->cash);
+  rest = total - parts->cash;
   CompletePayment(session, "Split", *tendered);
 }
 

@@ -29,6 +29,18 @@ TEST(ClockTextTest, DateOrderConversionChecksTheDateBeforeFormatting) {
   EXPECT_EQ(DisplayDate(locale, 0, 12, 2026, now), "D: 0 M:12 Y:2026");
 }
 
+// A date inside the range checks that no calendar has (31 April, 29 February of a common
+// year) still gives a text a report can print: the date in figures.
+TEST(ClockTextTest, ADateThatDoesNotExistIsGivenInFigures) {
+  EnglishLocale locale;
+  LocalTime now = At(2026, 12, 6);
+  EXPECT_EQ(DateOrderConversion(locale, "00:0031/04/2026", now), "31/04/2026");
+  EXPECT_EQ(DateOrderConversion(locale, "00:0029/02/2027", now), "29/02/2027");
+  EXPECT_EQ(DateOrderConversion(locale, "00:0029/02/2028", now), "Tue 29 Feb 28");
+  EXPECT_EQ(DisplayDate(locale, 31, 4, 2026, now), "31/04/2026");
+  EXPECT_EQ(DisplayDate(locale, 31, 6, 2026, now), "31/06/2026");
+}
+
 TEST(ClockTextTest, AddDaysFollowsTheMonthTable) {
   auto after = [](LocalTime from, int days) {
     CalendarDay d = AddDays(from, days);

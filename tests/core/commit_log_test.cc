@@ -131,6 +131,20 @@ TEST_F(CommitTest, StockSoldCountersSettingsAndTheBasketMoveOn) {
   EXPECT_GT(v().window.screen_changes, 0);
 }
 
+// The running takings and the category's sales value are the sums as computed: rounding them
+// to cents again would change the stored bytes.
+TEST_F(CommitTest, RunningTotalsAreStoredUnrounded) {
+  v().settings.Set(cfg::kTakingsTotal, 0.10);
+  v().settings.Set(cfg::kCategorySalesValue, 3, 0.10);
+  AddLine(101, "WIDGET", 0.20);
+  Pay("Cash");
+  ASSERT_TRUE(CommitTransaction(session()));
+  const double sum = 0.10 + 0.20;
+  ASSERT_NE(sum, RoundToCents(sum));
+  EXPECT_EQ(v().settings.Get(cfg::kTakingsTotal), sum);
+  EXPECT_EQ(v().settings.Get(cfg::kCategorySalesValue, 3), sum);
+}
+
 TEST_F(CommitTest, CreditSalesLeaveTheTakingsAloneAndSplitsCustomersAndDiscountsAreLogged) {
   AddLine(101, "WIDGET", 10.00, 2.00);
   Pay("Credit");

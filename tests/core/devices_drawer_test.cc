@@ -98,13 +98,24 @@ TEST_F(Drawer, ReceiptPrinterConnectionSendsTheSequenceAsOneRawJob) {
             (std::vector<ShownMessage>{{"Problem", "Unable to open printer for till drawer"}}));
 }
 
+// The control bytes would print as garbage on an office printer, so the drawer never goes to
+// the system's default printer.
+TEST_F(Drawer, WithNoReceiptPrinterNamedNothingIsSent) {
+  settings.Set(cfg::kReceiptPrinterName, "");
+  EXPECT_FALSE(OpenTillDrawer(p.platform, settings));
+  EXPECT_TRUE(p.raw_printer.jobs.empty());
+  EXPECT_EQ(p.ui.messages,
+            (std::vector<ShownMessage>{{"Problem", "Unable to open printer for till drawer"}}));
+}
+
 TEST_F(Drawer, AfterCommitOnlyWhenOpenAutomaticallyIsSet) {
+  settings.Set(cfg::kReceiptPrinterName, "TM-T88");
   EXPECT_TRUE(OpenDrawerAfterCommit(p.platform, settings));
   EXPECT_TRUE(p.raw_printer.jobs.empty());
   settings.Set(cfg::kOpenDrawerAfterCommit, 1);
   EXPECT_TRUE(OpenDrawerAfterCommit(p.platform, settings));
   ASSERT_EQ(p.raw_printer.jobs.size(), 1u);
-  EXPECT_EQ(p.raw_printer.jobs[0].printer, "");  // no receipt printer named: the default
+  EXPECT_EQ(p.raw_printer.jobs[0].printer, "TM-T88");
 }
 
 TEST_F(Drawer, CutterSendsItsSequenceToItsPort) {
@@ -129,6 +140,7 @@ TEST_F(Drawer, OpenDrawerCommandLogsTheTillOpenedOnlyWhenTheDrawerOpened) {
   Ventro ventro(p.platform, host, StartOptions{dir.path(), dir.path()});
   ventro.settings.ApplyFirstRunDefaults(p.clock.now);
   ventro.settings.Set(cfg::kSignedOnClerk, 1);
+  ventro.settings.Set(cfg::kReceiptPrinterName, "TM-T88");
   Path log = DayTextLogPath(dir.path(), p.clock.now);
 
   p.raw_printer.reachable = false;

@@ -2,8 +2,10 @@
 // real terminal keeps, bytes passing untouched, and a port held by one operation at a time.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
+#include "devices/port_output.h"
 #include "platform/posix_ports.h"
 #include "tests/core/devices_pty.h"
 #include "tests/core/test_platform.h"
@@ -131,6 +133,20 @@ TEST_F(PortLine, BytesPassUntouchedAndThePortIsHeldByOneOperation) {
     ASSERT_TRUE(port->Write(bytes));
   }
   EXPECT_EQ(pty.Read(), bytes);
+  EXPECT_NE(ports.Open("COM2"), nullptr);  // closed: free again
+}
+
+// A device that stops taking bytes (a printer out of paper holding its line) must not hang the
+// till: a write that cannot go on for 5 seconds fails, the port is closed and the clerk told.
+TEST_F(PortLine, AWriteNobodyTakesGivesUpAfterFiveSeconds) {
+  test::FakeUi ui;
+  const std::string flood(4 << 20, 'x');  // far more than the terminal layer buffers
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(WriteToPort(ports, ui, "COM2", nullptr, {flood}, "Till drawer"));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(4900));
+  EXPECT_LT(waited, std::chrono::seconds(15));
+  EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{"Problem", "Unable write to port"}}));
   EXPECT_NE(ports.Open("COM2"), nullptr);  // closed: free again
 }
 

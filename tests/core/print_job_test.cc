@@ -124,8 +124,33 @@ TEST_F(PrintJobTest, PrinterFailuresAreShown) {
             (std::vector<ShownMessage>(2, {"Problem", "Unable to release printer"})));
 }
 
+TEST_F(PrintJobTest, CopiesAreHeldToOneToNinetyNineAndADocumentToAThousandPages) {
+  // The field holds two digits: anything longer is read as its first two.
+  const std::pair<std::string, int> typed[] = {{"0", 1},   {"-3", 1},   {"", 1},    {"1", 1},
+                                               {"99", 99}, {"100", 10}, {"999", 99}};
+  for (const auto& [text, copies] : typed) {
+    p.ui.dialog_answers.push_back(Press("OK", "copies", text));
+    std::optional<PrintTarget> target = RunPrintDialog(p.ui, p.raw_printer);
+    ASSERT_TRUE(target) << text;
+    EXPECT_EQ(target->copies, copies) << text;
+  }
+
+  // A document that asks for a new page every time is cut off, and the next copy still prints.
+  int drawn = 0;
+  const DrawDocument endless = [&drawn](PrintCanvas&, DocumentPages& pages) {
+    ++drawn;
+    ++pages.page;
+  };
+  EXPECT_TRUE(PrintCopies(p.platform, PrintTarget{"Receipt", 2, {}}, "receipt", endless));
+  ASSERT_EQ(p.printer.documents.size(), 2u);
+  EXPECT_EQ(p.printer.documents[0]->pages, 1000);
+  EXPECT_EQ(p.printer.documents[1]->pages, 1000);
+  EXPECT_EQ(drawn, 2000);
+}
+
 TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted) {
   v().settings.Set(cfg::kOpenDrawerAfterCommit, 1);
+  v().settings.Set(cfg::kReceiptPrinterName, "TM-T88");
   v().settings.Set(cfg::kAutoReceipt, 1);    // till receipt
   v().settings.Set(cfg::kReceiptCopies, 1);  // 2 copies: the box presses its button twice
   v().settings.Set(cfg::kKitchenReceipt, 2);
@@ -139,8 +164,9 @@ TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted)
     return true;
   });
   PayCheque(session());
-  EXPECT_EQ(Printed(), (std::vector<std::string>{"receipt", "receipt", "custom-receipt", "receipt",
-                                                 "kitchen"}));
+  EXPECT_EQ(Printed(),
+            (std::vector<std::string>{"receipt TM-T88", "receipt TM-T88", "custom-receipt TM-T88",
+                                      "receipt TM-T88", "kitchen"}));
   EXPECT_TRUE(DocumentShows(0, "Receipt: 1"));
   EXPECT_TRUE(DocumentShows(0, "Payment: Cheque"));
   EXPECT_TRUE(DocumentShows(4, "Table: 1"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <map>
 
 #include "base/format.h"
@@ -109,6 +110,19 @@ TEST(MergeLinesTest, SameItemAndPriceFoldIntoTheFirstLine) {
   EXPECT_EQ(MergedQuantities(basket), (std::vector<int>{3, 1, 0, 1, 0}));
   // Page documents also need the same description.
   EXPECT_EQ(MergedQuantities(basket, true), (std::vector<int>{2, 1, 0, 1, 1}));
+}
+
+// Lines sold without an item all carry number 0: only the same description makes them the
+// same thing sold.
+TEST_F(ReceiptLayoutTest, LinesWithoutAnItemMergeOnlyWithTheSameDescription) {
+  Add(0, "BREAD", 2.0, false);
+  Add(0, "MILK", 2.0, false);
+  Add(0, "BREAD", 2.0, false);
+  EXPECT_EQ(MergedQuantities(basket), (std::vector<int>{2, 1, 0}));
+  tendered = {6, 0};
+  auto lines = Lines(Draw(DrawTillReceipt));
+  EXPECT_EQ(lines[14], (std::vector<std::string>{"BREAD", "2", "2.00", "4.00"}));
+  EXPECT_EQ(lines[15], (std::vector<std::string>{"MILK", "1", "2.00", "2.00"}));
 }
 
 TEST_F(ReceiptLayoutTest, SingleLineLayoutMergesThreeScansUnderTheHeading) {
@@ -341,6 +355,29 @@ TEST_F(ReceiptLayoutTest, CustomReceiptFollowsTheLayout) {
   EXPECT_EQ(lines[17], (std::vector<std::string>{"  "}));
   EXPECT_EQ(lines[19], (std::vector<std::string>{"  "}));
   EXPECT_EQ(lines.count(20), 0u);
+}
+
+// vt.cfg is a file anyone can edit: a layout line outside the dialog's limits is held to them,
+// never multiplied into a position that overflows.
+TEST_F(ReceiptLayoutTest, CustomLayoutLinesOutsideTheDialogsLimitsAreHeldToThem) {
+  settings.Set(cfg::kCustomReceiptOmitLogo, 2);
+  settings.Set(cfg::kCustomReceiptLayout, kElementStoreName, 0x7FFFFFFF);
+  settings.Set(cfg::kCustomReceiptLayout, kElementTotal, 0x7FFFFFFF);
+  settings.Set(cfg::kCustomReceiptLayout, kElementClerk, -5);
+  settings.Set(cfg::kCustomReceiptPaymentLine, std::numeric_limits<int32_t>::min());
+  settings.Set(cfg::kCustomReceiptNoteLine, 0x7FFFFFFF);
+  SetText(basket.texts.note, "NO ONIONS");
+  Add(101, "WIDGET", 10.0);
+  const RecordedDocument& doc = Draw(DrawCustomReceipt);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementStoreName), 999);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementTotal), 40);
+  EXPECT_EQ(CustomLayoutLine(settings, kElementClerk), 0);
+  EXPECT_EQ(LineOf(doc, "CORNER SHOP"), 999);
+  EXPECT_EQ(LineOf(doc, "WIDGET"), 1001);  // two lines below the last header line
+  EXPECT_EQ(LineOf(doc, "Total: $12.00"), 1041);
+  EXPECT_EQ(LineOf(doc, "NO ONIONS"), 1041);
+  EXPECT_EQ(LineOf(doc, "Payment: Cash"), -1);
+  EXPECT_EQ(LineOf(doc, "1, Administrator"), -1);
 }
 
 TEST_F(ReceiptLayoutTest, KitchenTicketShowsTheTableAndTheNote) {

@@ -199,6 +199,18 @@ TEST_F(CashTest, ASplitRefusesTooMuchCashAndTakesTheRestByCheque) {
   EXPECT_DOUBLE_EQ(GetAt<double>(sales, 152), 0);
 }
 
+TEST_F(CashTest, TheRestOfASplitIsStoredAsComputed) {
+  p.ui.dialog_answers.push_back(Press("OK", "cash", "510"));
+  p.ui.dialog_answers.push_back(Press("Exact amount"));
+  ExpectSummary();
+  PaySplit(session());
+  const double rest = 12.30 - 5.10;
+  ASSERT_NE(rest, RoundToCents(rest));
+  std::string sales = Sales();
+  EXPECT_EQ(GetAt<double>(sales, 144), 5.10);
+  EXPECT_EQ(GetAt<double>(sales, 152), rest);
+}
+
 TEST_F(CashTest, ACancelledSplitCashBoxLeavesNoAmountsBehind) {
   p.ui.dialog_answers.push_back(Press("OK", "cash", "500"));
   p.ui.dialog_answers.push_back(Press("Cancel"));

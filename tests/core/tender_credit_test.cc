@@ -119,6 +119,28 @@ TEST_F(CreditTest, NothingHappensWithoutLinesACustomerOrAForm) {
                                {"Payment by customer credit", "Please first select the items"}}));
 }
 
+// The amounts a tax-exempt sale on account stores are the sums as computed, not rounded to
+// cents again, so the bytes are those any other program working the same figures writes.
+TEST_F(CreditTest, ATaxExemptSaleStoresItsAmountsUnrounded) {
+  basket() = Basket{};
+  v().sale.list.clear();
+  AddLine(101, "WIDGET", 0.30, 0.06, 0.10);
+  const double line_total = 0.30 + 0.06 + 0.10;
+  const double charged = RoundToCents(line_total) - 0.06 - 0.10;
+  ASSERT_NE(charged, RoundToCents(charged));  // the figures leave a residue below the cent
+  WriteCustomers({{8, "B JONES", "2 LOW RD", 0.20, 2000, 0}});
+  Pay("8", "Credit");
+
+  std::string items = Read("2026/12/6/itemslog.dat");
+  EXPECT_EQ(GetAt<double>(items, 120), line_total - 0.06 - 0.10);
+  std::string sales = Sales();
+  EXPECT_EQ(GetAt<double>(sales, 80), charged);
+  EXPECT_EQ(GetAt<double>(sales, 200), 0.20 + charged);
+  std::string customer = CustomerSlot(0);
+  EXPECT_EQ(GetAt<double>(customer, 1158), 0.20 + charged);
+  EXPECT_EQ(GetAt<double>(customer, 1094), charged);
+}
+
 TEST_F(CreditTest, ARefusedCommitPutsTheCustomerAndTheBasketBack) {
   const std::string customers = Read("customer.dat");
   p.files.failing = {"itemslog.dat"};

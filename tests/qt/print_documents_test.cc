@@ -1,8 +1,11 @@
 // Printed documents as a shopkeeper would see them: sales run through ventro-script with
 // --print-dir, the PDF files read back as text (pdftotext) and as a picture whose barcode a
-// real barcode reader decodes (pdftoppm, zbarimg).
+// real barcode reader decodes (pdftoppm, zbarimg); and the Qt canvas's text boxes.
+#include <QPdfWriter>
 #include <QtTest>
 #include <memory>
+
+#include "qtprint/qt_print_canvas.h"
 
 namespace ventro {
 namespace {
@@ -161,8 +164,21 @@ class PrintDocumentsTest : public QObject {
     QVERIFY2(HasLine(card, "Payment: EFT (CB: 20.00)"), qPrintable(Shown(card)));
   }
 
-  void barcodeOfTransaction7IsReadBack() {
-    // The first run turns the barcode on (stored at exit); transaction 7 is next.
+  // Between them the transactions use every digit, so each digit's bars are read back.
+  void barcodeOfTheTransactionIsReadBack_data() {
+    QTest::addColumn<int>("transaction");
+    QTest::addColumn<QString>("digits");
+    QTest::newRow("7") << 7 << "0007";
+    QTest::newRow("1234") << 1234 << "1234";
+    QTest::newRow("5678") << 5678 << "5678";
+    QTest::newRow("9090") << 9090 << "9090";
+  }
+
+  void barcodeOfTheTransactionIsReadBack() {
+    QFETCH(int, transaction);
+    QFETCH(QString, digits);
+    // The first run turns the barcode on (stored at exit); then the next transaction number is
+    // set in vt.cfg.
     QCOMPARE(
         RunScript(QString(kSignOn) + "answer Configuration barcode=on OK\ncommand 1053\n", false)
             .status,
@@ -170,18 +186,52 @@ class PrintDocumentsTest : public QObject {
     QFile settings(work_->filePath("data/Tarvel/ventro/vt.cfg"));
     QVERIFY(settings.open(QIODevice::ReadWrite));
     QVERIFY(settings.seek(4792));
-    const char seven[4] = {7, 0, 0, 0};
-    QCOMPARE(settings.write(seven, 4), qint64(4));
+    const qint32 number = qToLittleEndian(static_cast<qint32>(transaction));
+    QCOMPARE(settings.write(reinterpret_cast<const char*>(&number), 4), qint64(4));
     settings.close();
 
     QCOMPARE(RunScript(QString(kSignOn) + kSale + kCashWithReceipt).status, 0);
     const QString pdf = Printed("001-receipt.pdf");
-    QVERIFY(HasLine(PdfLines(pdf), "Receipt: 7"));
+    QVERIFY(HasLine(PdfLines(pdf), "Receipt: " + QString::number(transaction)));
     const QString page = work_->filePath("page");
     QCOMPARE(Run("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}).status, 0);
     const Output scan = Run("zbarimg", {"--raw", "-q", page + ".png"});
     QCOMPARE(scan.status, 0);
-    QCOMPARE(scan.text.trimmed(), QString("0007"));
+    QCOMPARE(scan.text.trimmed(), digits);
+  }
+
+  // A text box is a place to start, not a clip: a note longer than its box is printed whole,
+  // running on below it, and the height it took is given back.
+  void aTextBoxIsDrawnWholeBelowItsRectangle() {
+    const QString pdf = work_->filePath("box.pdf");
+    auto writer = std::make_unique<QPdfWriter>(pdf);
+    writer->setResolution(200);
+    writer->setPageLayout(QPageLayout(QPageSize(QSizeF(80, 100), QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter,
+                                      QMarginsF()));
+    std::unique_ptr<QtPrintCanvas> canvas = QtPrintCanvas::Create(std::move(writer));
+    QVERIFY(canvas);
+    canvas->StartPage();
+    const PrintRect box{50, 50, 450, 80};
+    const int used = canvas->TextBox(box, TextAlign::kLeft,
+                                     "PLEASE LEAVE THE PARCEL WITH THE NEIGHBOUR AT NUMBER "
+                                     "TWELVE IF NOBODY ANSWERS THE DOOR BEFORE NOON TODAY");
+    canvas->EndPage();
+    QVERIFY(canvas->EndDocument());
+    QVERIFY2(used > 3 * (box.bottom - box.top), qPrintable(QString::number(used)));
+
+    const QString page = work_->filePath("box");
+    QCOMPARE(Run("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}).status, 0);
+    QImage image(page + ".png");
+    QVERIFY(!image.isNull());
+    int lowest_ink = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = box.left; x < box.right && x < image.width(); ++x) {
+        if (qGray(image.pixel(x, y)) < 128) lowest_ink = y;
+      }
+    }
+    QVERIFY2(lowest_ink > box.bottom + (used - (box.bottom - box.top)) / 2,
+             qPrintable(QString::number(lowest_ink)));
   }
 
   void withoutAPrintFolderTheTranscriptNamesEachDocument() {
@@ -197,5 +247,5 @@ class PrintDocumentsTest : public QObject {
 
 }  // namespace ventro
 
-QTEST_GUILESS_MAIN(ventro::PrintDocumentsTest)
+QTEST_MAIN(ventro::PrintDocumentsTest)
 #include "print_documents_test.moc"
