@@ -14,9 +14,9 @@
 
 #include "qt/dialog_view.h"
 #include "qt/qt_ui.h"
-#include "suppliers/supplier_form.h"
 #include "sale/cash_box.h"
 #include "setup/config_sheet.h"
+#include "suppliers/supplier_form.h"
 
 namespace ventro {
 namespace {
