@@ -20,7 +20,6 @@ namespace {
 
 constexpr int32_t kHighestTransaction = 200'000'000;
 constexpr int32_t kEarliestYear = 2015;
-constexpr int32_t kFirstRunCategory = 14;
 
 void Fatal(Ventro& ventro, const std::string& text) {
   ventro.ui().Message("Fatal error", text, Icon::kError);
@@ -213,8 +212,9 @@ bool StartSaleScreen(Ventro& ventro) {
   }
   // A start category the file should not hold gives the first-run category, not an overflow.
   const int32_t start = settings.Get(cfg::kStartCategory);
-  settings.Set(cfg::kCurrentCategory,
-               IsCategoryChoice(start - int64_t{1}) ? start - 1 : kFirstRunCategory);
+  settings.Set(cfg::kCurrentCategory, IsCategoryChoice(start - int64_t{1})
+                                          ? start - 1
+                                          : SettingsRecord::kFirstRunCategory);
   FillQuickSelect(ventro.sale_session());
   if (settings.Get(cfg::kPoleInUse) != 0) InitialisePoleDisplay(ventro.platform, settings);
   return true;

@@ -66,7 +66,7 @@ void SettingsRecord::ApplyFirstRunDefaults(const LocalTime& today) {
   Date date{today.day, today.month, today.year};
   Set(cfg::kHistoryFrom, date);
   Set(cfg::kFirstRunDate, date);
-  Set(cfg::kCurrentCategory, 14);
+  Set(cfg::kCurrentCategory, kFirstRunCategory);
   Set(cfg::kDrawerConnection, 2);
   Set(cfg::kReceiptLogo, 2);
   for (int e = 0; e < kCustomInvoiceElements; ++e) {

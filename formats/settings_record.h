@@ -327,6 +327,7 @@ class SettingsRecord : public FixedRecord<SettingsRecord, 15018> {
  public:
   static constexpr int kCategoryCount = 18;          // display categories 0 to 17
   static constexpr int kAllCategories = 18;          // the quick-select "ALL" category
+  static constexpr int kFirstRunCategory = 14;       // the category shown after a first run
   static constexpr int kHeadingLineCount = 7;        // heading lines 1 to 7
   static constexpr int kHeadingLineMaxLength = 40;   // what the heading dialog accepts
   static constexpr int kPresetCount = 4;             // non-inventory presets 1 to 4
