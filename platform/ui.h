@@ -53,6 +53,11 @@ class Ui {
                                                             const std::string& filter,
                                                             const std::string& suggested) = 0;
 
+  // Asks which existing file to open: `title` heads the chooser and `filter` names the files
+  // shown ("Text files (*.txt)"). Nothing when cancelled.
+  virtual std::optional<std::filesystem::path> OpenFileName(const std::string& title,
+                                                            const std::string& filter) = 0;
+
   // The size of the desktop the program runs on.
   virtual ScreenSize DesktopSize() = 0;
 };

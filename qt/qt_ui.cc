@@ -137,6 +137,14 @@ std::optional<std::filesystem::path> QtUi::SaveFileName(const std::string& title
   return std::filesystem::path(chosen.toStdWString());
 }
 
+std::optional<std::filesystem::path> QtUi::OpenFileName(const std::string& title,
+                                                        const std::string& filter) {
+  const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString chosen = QFileDialog::getOpenFileName(Owner(), ToQt(title), start, ToQt(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.toStdWString());
+}
+
 ScreenSize QtUi::DesktopSize() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};

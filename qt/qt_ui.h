@@ -25,6 +25,8 @@ class QtUi : public Ui {
   std::optional<std::filesystem::path> SaveFileName(const std::string& title,
                                                     const std::string& filter,
                                                     const std::string& suggested) override;
+  std::optional<std::filesystem::path> OpenFileName(const std::string& title,
+                                                    const std::string& filter) override;
   // The primary screen's full size.
   ScreenSize DesktopSize() override;
 

@@ -206,6 +206,16 @@ std::optional<std::filesystem::path> ScriptUi::SaveFileName(const std::string& t
   return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
 }
 
+std::optional<std::filesystem::path> ScriptUi::OpenFileName(const std::string& title,
+                                                            const std::string&) {
+  Dialog dialog;
+  dialog.name = "OPENFILE";
+  dialog.title = title;
+  dialog.Add(TextField("path", "File name", "", 0));
+  if (!RunDialog(dialog) || dialog.Field("path").text.empty()) return std::nullopt;
+  return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
+}
+
 std::optional<int> ScriptUi::SelectFromList(const std::string& name, const std::string& title,
                                             const std::vector<std::string>& items, int selected) {
   Dialog dialog;

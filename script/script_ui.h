@@ -38,6 +38,9 @@ class ScriptUi : public Ui {
   std::optional<std::filesystem::path> SaveFileName(const std::string& title,
                                                     const std::string& filter,
                                                     const std::string& suggested) override;
+  // Answered as the dialog "OPENFILE" with its field `path`.
+  std::optional<std::filesystem::path> OpenFileName(const std::string& title,
+                                                    const std::string& filter) override;
   ScreenSize DesktopSize() override { return {1024, 768}; }
 
  private:

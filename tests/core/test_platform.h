@@ -41,6 +41,7 @@ class FakeUi : public Ui {
   std::deque<std::optional<int>> list_answers;
   std::deque<std::function<bool(Dialog&)>> dialog_answers;  // fills the dialog, true for OK
   std::deque<std::optional<Path>> save_answers;             // nullopt cancels
+  std::deque<std::optional<Path>> open_answers;             // nullopt cancels
 
   ScreenSize desktop{1024, 768};
 
@@ -76,6 +77,13 @@ class FakeUi : public Ui {
     if (save_answers.empty()) return std::nullopt;
     auto answer = save_answers.front();
     save_answers.pop_front();
+    return answer;
+  }
+  std::optional<Path> OpenFileName(const std::string&, const std::string&) override {
+    dialogs_run.push_back("OPENFILE");
+    if (open_answers.empty()) return std::nullopt;
+    auto answer = open_answers.front();
+    open_answers.pop_front();
     return answer;
   }
   bool RunDialog(Dialog& dialog) override {
