@@ -4,6 +4,7 @@
 
 #include "base/bytes.h"
 #include "base/cp1252.h"
+#include "store/journal.h"
 
 namespace ventro {
 namespace {
@@ -193,13 +194,23 @@ Status MasterFile::LookUp(Files& files, int64_t number) {
 }
 
 WriteStatus MasterFile::WriteAt(Files& files, int64_t position, const uint8_t* record) const {
-  std::unique_ptr<File> file = files.Open(path_, OpenMode::kReadWrite);
-  if (!file) return WriteStatus::kMissing;
-  if (position < 0 || !file->WriteAt(Offset(position, record_size()), record, record_size())) {
-    return WriteStatus::kFailed;
-  }
+  if (!files.Exists(path_)) return WriteStatus::kMissing;
+  if (position < 0) return WriteStatus::kFailed;
+  FileChange change;
+  change.Overwrite(path_, Offset(position, record_size()), RecordBytes(record));
+  if (!MadeThroughJournal(files, change)) return WriteStatus::kFailed;
   if (observer_) observer_->SlotChanged(*this, position, record);
   return WriteStatus::kOk;
+}
+
+std::string_view MasterFile::RecordBytes(const uint8_t* record) const {
+  return {reinterpret_cast<const char*>(record), record_size()};
+}
+
+bool MasterFile::MadeThroughJournal(Files& files, const FileChange& change) const {
+  const ChangeResult result = MakeChange(files, path_.parent_path(), change);
+  // A change kept in the journal is completed at the next start, so it counts as made.
+  return result.ok || result.kept;
 }
 
 Status MasterFile::WriteBack(Files& files) {
@@ -224,14 +235,19 @@ Status MasterFile::Add(Files& files) {
   // there, so a failed write leaves memory and file in step.
   const int64_t position = index_.NextAddPosition();
   const bool append = !index_.NextAddReusesSlot();
-  std::unique_ptr<File> file = files.Open(path_, OpenMode::kReadWrite);
-  if (!file) return Status::Failed(kFatalError, NotPresentText());
-  if (!file->WriteAt(Offset(position, record_size()), buffer(), record_size())) {
-    // A partly appended record would leave a size that is not a whole number of records.
-    if (append) file->Truncate(Offset(position, record_size()));
+  if (!files.Exists(path_)) return Status::Failed(kFatalError, NotPresentText());
+  // An appended record is cut back with the rest of the change when the write fails, so the
+  // file always holds a whole number of records.
+  FileChange change;
+  const uint64_t offset = Offset(position, record_size());
+  if (append) {
+    change.Append(path_, offset, RecordBytes(buffer()));
+  } else {
+    change.Overwrite(path_, offset, RecordBytes(buffer()));
+  }
+  if (!MadeThroughJournal(files, change)) {
     return Status::Failed(kProblem, std::string("Not able to write to ") + file_name());
   }
-  file.reset();
 
   index_.Add(number);
   if (has_prefixes()) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "store/number_index.h"
 
 namespace ventro {
+
+class FileChange;
 
 enum class MasterKind { kInventory, kCustomer, kSupplier };
 
@@ -100,7 +103,8 @@ class MasterFile {
   Status LookUp(Files& files, int64_t number);
 
   // --- writes ---
-  // Writes `record` over slot `position`; silent, for callers with their own messages.
+  // Writes `record` over slot `position` through the data folder's journal, so a record is
+  // never left half written; silent, for callers with their own messages.
   WriteStatus WriteAt(Files& files, int64_t position, const uint8_t* record) const;
   // Writes the buffer over the slot the index gives for the buffer's number. Fails, titled
   // "Problem", with "Invalid number." for a number below 1 or not in the index, "Data file:
@@ -135,6 +139,9 @@ class MasterFile {
  private:
   void Reset();
   std::string NotPresentText() const;
+  std::string_view RecordBytes(const uint8_t* record) const;
+  // Makes `change` through the journal of the file's folder; false when it was not made.
+  bool MadeThroughJournal(Files& files, const FileChange& change) const;
 
   MasterKind kind_;
   Path path_;

@@ -5,6 +5,7 @@
 // and the stock and sold counts equal to the items log.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -220,6 +221,45 @@ TEST_F(CrashPointTest, ASaleEndedAtAnyFileOperationLeavesAWholeFolder) {
   }
   EXPECT_GT(points, 10);
   std::filesystem::remove_all(pristine);
+}
+
+// A record rewritten in place (an amended item) is, after a crash at any operation, either the
+// old record or the new one, byte for byte.
+TEST_F(CrashPointTest, ARecordRewriteEndedAtAnyFileOperationLeavesTheOldOrTheNewRecord) {
+  const std::string before = InventorySlot(0);
+  std::string after;
+  int points = 0;
+  for (int k = 1;; ++k) {
+    CrashingFiles crashing;
+    crashing.crash_at = k;
+    {
+      std::unique_ptr<Ventro> doomed = Run(crashing);
+      ASSERT_TRUE(doomed);
+      MasterFile& inventory = doomed->inventory;
+      ASSERT_TRUE(inventory.LookUp(crashing, 101).ok());
+      inventory.item().Set(inv::kDescription, "WIDGET RENAMED WITH A LONGER TITLE");
+      inventory.item().Set(inv::kQuantity, 7);
+      if (after.empty())
+        after =
+            std::string(reinterpret_cast<const char*>(inventory.buffer()), InventoryRecord::kSize);
+      (void)inventory.WriteBack(crashing);
+    }
+    const bool reached = crashing.crashed;
+    test::FaultyFiles plain;
+    ASSERT_TRUE(Run(plain)) << "crash at " << k;
+    const std::string slot = InventorySlot(0);
+    EXPECT_TRUE(slot == before || slot == after) << "crash at " << k;
+    if (!reached) {
+      EXPECT_EQ(slot, after);
+      break;
+    }
+    ++points;
+    // Back to the old record for the next crash point.
+    std::fstream file(Data("inventory.dat"), std::ios::in | std::ios::out | std::ios::binary);
+    file.write(before.data(), static_cast<std::streamsize>(before.size()));
+    if (HasFailure()) break;
+  }
+  EXPECT_GT(points, 3);
 }
 
 }  // namespace
