@@ -17,9 +17,12 @@
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
+#include "sale/discount.h"
 #include "sale/item_entry.h"
+#include "sale/line_adjust.h"
 #include "sale/non_inventory.h"
 #include "sale/quick_select.h"
+#include "sale/refund.h"
 #include "sale/tender.h"
 #include "setup/config_non_inventory.h"
 #include "setup/config_print_heading.h"
@@ -75,12 +78,15 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kAddNote, OnSale<AddTransactionNote>},
     CommandHandler{Command::kHelpContents, OpenHelp},
     CommandHandler{Command::kNonInventorySale, OnSale<SellNonInventoryItem>},
+    CommandHandler{Command::kAddDiscount, OnSale<DiscountBasket>},
+    CommandHandler{Command::kAdjustItemPrice, OnSale<AdjustLastLinePrice>},
     CommandHandler{Command::kOpenDrawer, OpenTillDrawerCommand},
     CommandHandler{Command::kToggleTradePrices, OnSale<ToggleTradePrices>},
     CommandHandler{Command::kVoidLine, OnSale<VoidSelectedLine>},
     CommandHandler{Command::kRepeatLine, OnSale<RepeatLastLine>},
     CommandHandler{Command::kClearBasket, OnSale<ClearBasket>},
     CommandHandler{Command::kPayCustomerCredit, OnSale<PayOnCustomerCredit>},
+    CommandHandler{Command::kAdjustByWeight, OnSale<AdjustLastLineByWeight>},
     CommandHandler{Command::kPayCard, OnSale<PayCard>},
     CommandHandler{Command::kEnterItem, OnSale<EnterItem>},
     CommandHandler{Command::kQuickSelectBack,
@@ -93,11 +99,13 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kQuickSelectForward,
                    [](Ventro& v) { PageQuickSelect(v.sale_session(), PageDirection::kForward); }},
     CommandHandler{Command::kSignOn, [](Ventro& v) { SignOn(v.sale_session()); }},
+    CommandHandler{Command::kRefundBasket, OnSale<RefundBasket>},
     CommandHandler{Command::kPayCash, OnSale<PayCash>},
     CommandHandler{Command::kKitchenPrint,
                    [](Ventro& v) { PrintBasketToKitchen(v.printing(), v.sale); }},
     CommandHandler{Command::kChangeBasket, OnSale<ChooseBasket>},
     // Shortcut panel buttons that stand for other commands.
+    CommandHandler{Command::kShortcutDiscount, OnSale<DiscountBasket>},
     CommandHandler{Command::kShortcutCheque, OnSale<PayCheque>},
     CommandHandler{Command::kShortcutAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kPaySplit, OnSale<PaySplit>},

@@ -3,9 +3,7 @@
 // and the advanced transaction number saved with the settings.
 #pragma once
 
-#include <cstdint>
-
-#include "formats/customer_record.h"
+#include "sale/transaction_change.h"
 
 namespace ventro {
 
@@ -17,13 +15,6 @@ struct SaleSession;
 // "Fatal error", "Not able to read inventory.dat" titled "Problem"). Tender calls it before it
 // changes anything outside the basket.
 bool CanCommitBasket(SaleSession& session);
-
-// A customer record that changes with the sale (a sale on the customer's account), made in the
-// same all-or-nothing change as the sale.
-struct CustomerUpdate {
-  int64_t position = -1;  // its slot in customer.dat
-  CustomerRecord record;
-};
 
 // Records the open basket under the settings' next transaction number, keeping the basket for
 // the committed summary and its receipts. The year index, sales and items log records, the

@@ -16,6 +16,13 @@ namespace ventro {
 std::string SaleDayTextEntry(const LocalTime& now, const Basket& basket,
                              const std::string& clerk_name);
 
+// The entry of a refund: the "Refund:" line with the transaction number and the (negative)
+// grand total, one line per basket line, the clerk line, "Form: " and `form` ("Cash", "CH",
+// "EFT" or "Credit"), and the customer line, always, with 0 and an empty name when the refund
+// has no customer.
+std::string RefundDayTextEntry(const LocalTime& now, const Basket& basket,
+                               const std::string& clerk_name, const std::string& form);
+
 // "Till opened." with the stamp of `now`.
 std::string TillOpenedDayTextEntry(const LocalTime& now);
 
