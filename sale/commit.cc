@@ -61,27 +61,6 @@ std::optional<SoldItems> ReadSoldItems(SaleSession& session) {
   return sold;
 }
 
-// Where this commit's records go in a day log: after the whole records it holds (a partial
-// trailing record is cut), or from the start with a fresh header when the header is short.
-struct LogAppend {
-  uint64_t start = 0;
-  std::string header;
-};
-
-LogAppend PlanAppend(Files& files, const Path& path, size_t record_size, size_t header_size) {
-  uint64_t size = 0;
-  if (std::unique_ptr<File> file = files.Open(path, OpenMode::kRead))
-    size = file->Size().value_or(0);
-  if (size < header_size) return {0, std::string(header_size, '\0')};
-  return {WholeRecordsSize(size, record_size, header_size), ""};
-}
-
-void AddAppend(Files& files, FileChange& change, const Path& path, size_t record_size,
-               size_t header_size, std::string_view records) {
-  LogAppend plan = PlanAppend(files, path, record_size, header_size);
-  change.Append(path, plan.start, plan.header + std::string(records));
-}
-
 std::string_view Bytes(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
@@ -154,12 +133,14 @@ bool RecordTransaction(SaleSession& session, const CustomerUpdate* customer) {
   const YearIndexRecord year_record(basket.transaction_number, now.day, now.month);
   const SalesLogRecord sales_record = SalesLogRecord::FromBasket(basket);
   FileChange change;
-  AddAppend(files, change, YearFolder(folder, now) / "base.dat", YearIndexRecord::kSize,
-            YearIndexRecord::kHeaderSize, Bytes(year_record.data(), YearIndexRecord::kSize));
-  AddAppend(files, change, DayFolder(folder, now) / "saleslog.dat", SalesLogRecord::kSize, 0,
-            Bytes(sales_record.data(), SalesLogRecord::kSize));
-  AddAppend(files, change, DayFolder(folder, now) / "itemslog.dat", ItemsLogRecord::kSize, 0,
-            item_records);
+  AppendLogRecordsToChange(files, change, YearFolder(folder, now) / "base.dat",
+                           YearIndexRecord::kSize, YearIndexRecord::kHeaderSize,
+                           Bytes(year_record.data(), YearIndexRecord::kSize));
+  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "saleslog.dat",
+                           SalesLogRecord::kSize, 0,
+                           Bytes(sales_record.data(), SalesLogRecord::kSize));
+  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "itemslog.dat",
+                           ItemsLogRecord::kSize, 0, item_records);
   for (const auto& [position, record] : changed_items) {
     change.Overwrite(session.paths.inventory,
                      static_cast<uint64_t>(position) * InventoryRecord::kSize,
