@@ -7,6 +7,12 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "customers/customer_maintenance.h"
+#include "customers/customer_payment.h"
+#include "customers/customer_search.h"
+#include "customers/letters.h"
+#include "customers/mailmerge.h"
+#include "customers/statement.h"
 #include "devices/drawer.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
@@ -53,6 +59,17 @@ struct CommandRange {
   void (*handler)(Ventro&, int offset);
 };
 
+// A Customers menu flow run on the program's customer file.
+CustomerDesk CustomerDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.customers, v.paths, v.host, v.labels};
+}
+
+template <void (*kFlow)(CustomerDesk&)>
+void OnCustomers(Ventro& v) {
+  CustomerDesk desk = CustomerDeskOf(v);
+  kFlow(desk);
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -63,6 +80,26 @@ void OpenTillDrawerCommand(Ventro& v) {
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
+    CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
+    CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
+    CommandHandler{Command::kAmendCustomer, OnCustomers<AmendCustomer>},
+    CommandHandler{Command::kDeleteCustomer, OnCustomers<DeleteCustomer>},
+    CommandHandler{Command::kPruneCustomers, OnCustomers<PruneCustomers>},
+    CommandHandler{Command::kFindCustomerContaining, OnCustomers<FindCustomerContaining>},
+    CommandHandler{Command::kFindCustomerByPostcode, OnCustomers<FindCustomerByPostcode>},
+    CommandHandler{Command::kFindCustomerByTelephone, OnCustomers<FindCustomerByTelephone>},
+    CommandHandler{Command::kBalancePayment, OnCustomers<PayBalance>},
+    CommandHandler{Command::kAmendBalance, OnCustomers<AmendBalance>},
+    CommandHandler{Command::kCustomerStatement, OnCustomers<ShowCustomerStatement>},
+    CommandHandler{Command::kCustomerPeriodActivity, OnCustomers<ShowCustomerPeriodActivity>},
+    CommandHandler{Command::kPrintDebtorLetter1, OnCustomers<PrintDebtorLetter1>},
+    CommandHandler{Command::kPrintDebtorLetter2, OnCustomers<PrintDebtorLetter2>},
+    CommandHandler{Command::kPrintCustomerDetails, OnCustomers<PrintCustomerDetails>},
+    CommandHandler{Command::kMailmerge,
+                   [](Ventro& v) {
+                     CustomerDesk desk = CustomerDeskOf(v);
+                     RunMailmerge(desk, v.mailmerge_body);
+                   }},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},

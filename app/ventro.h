@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/host.h"
 #include "app/sale_screen.h"
@@ -54,6 +55,9 @@ class Ventro {
   // Set when loading the data failed: nothing is written at exit, so a damaged or missing data
   // file is never overwritten. A restore sets it too.
   bool no_save = false;
+
+  // The mailmerge letter's text, kept for the run.
+  std::string mailmerge_body;
 
   // The sale screen's entry text, restricted flag, entry mode and title.
   SaleScreen screen;

@@ -20,7 +20,8 @@ void DrawBalancePaymentReceipt(PrintCanvas& canvas, const BalancePayment& paymen
   page.Centred(top + 3, s.Get(cfg::kHeadingLine, 3));
   page.Centred(top + 4, s.Get(cfg::kHeadingLine, 6));
   page.Centred(top + 6, kDoubleRule);
-  page.Centred(top + 7, StringPrintf("Payment: %d", s.Get(cfg::kNextTransaction)));
+  page.Centred(top + 7,
+               StringPrintf("Payment: %lld", static_cast<long long>(payment.transaction_number)));
   page.Centred(top + 8, StringPrintf("%02d:%02d ", now.hour, now.minute) +
                             locale.FormatDate("MMM d yyyy", now));
   const int clerk = static_cast<int>(s.Get(cfg::kSignedOnClerk));

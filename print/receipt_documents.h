@@ -39,9 +39,10 @@ struct BalancePayment {
   std::string payment_type;  // "Cash", "CH" or "EFT"
   int64_t customer_number = 0;
   std::string customer_name;
+  int64_t transaction_number = 0;  // the payment's own number
 };
 
-// The receipt of a balance payment, numbered with the settings' next transaction number.
+// The receipt of a balance payment, numbered with the payment's transaction number.
 void DrawBalancePaymentReceipt(PrintCanvas& canvas, const BalancePayment& payment,
                                const SettingsRecord& settings, Locale& locale, const LocalTime& now,
                                const DrawServices& services);

@@ -14,7 +14,8 @@ constexpr int kPointsPerInch = 72;
 constexpr int kLogoTop = 10;
 constexpr int kLogoGap = 20;
 
-// The width and height stored in a .bmp file's headers; nothing for anything else.
+}  // namespace
+
 bool BitmapSize(std::string_view bytes, int& width, int& height) {
   constexpr size_t kHeaderEnd = 26;
   if (bytes.size() < kHeaderEnd || bytes.substr(0, 2) != "BM") return false;
@@ -26,8 +27,6 @@ bool BitmapSize(std::string_view bytes, int& width, int& height) {
   height = std::abs(stored);
   return true;
 }
-
-}  // namespace
 
 ReceiptPage::ReceiptPage(PrintCanvas& on_canvas)
     : canvas(on_canvas), caps(on_canvas.Caps()), metrics(on_canvas.Metrics()) {

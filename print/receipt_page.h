@@ -44,6 +44,9 @@ class ReceiptPage {
   }
 };
 
+// The width and height stored in a .bmp file's headers; false for anything else.
+bool BitmapSize(std::string_view bytes, int& width, int& height);
+
 // Selects "Arial" at the receipt font size of the settings (9 to 12 points); "Printer default"
 // keeps the device's font. A font that cannot be made gives "Unable set font" titled "Problem"
 // and printing goes on with the font the device has.

@@ -1,5 +1,6 @@
 #include "sale/sales_log_record.h"
 
+#include <memory>
 #include <vector>
 
 namespace ventro {
@@ -115,6 +116,19 @@ bool AppendLogRecords(File& file, const void* records, size_t length, size_t rec
     if (whole != *size && !file.Truncate(whole)) return false;
   }
   return file.Append(records, length);
+}
+
+void AppendLogRecordsToChange(Files& files, FileChange& change, const Path& path,
+                              size_t record_size, size_t header_size, std::string_view records) {
+  uint64_t size = 0;
+  if (std::unique_ptr<File> file = files.Open(path, OpenMode::kRead)) {
+    size = file->Size().value_or(0);
+  }
+  if (size < header_size) {
+    change.Append(path, 0, std::string(header_size, '\0') + std::string(records));
+  } else {
+    change.Append(path, WholeRecordsSize(size, record_size, header_size), records);
+  }
 }
 
 }  // namespace ventro

@@ -13,6 +13,7 @@
 #include "base/bytes.h"
 #include "platform/files.h"
 #include "sale/basket.h"
+#include "store/journal.h"
 
 namespace ventro {
 
@@ -158,5 +159,11 @@ bool AppendLogRecords(File& file, const void* records, size_t length, size_t rec
 
 // The size `file_size` is cut to before an append: the header and the whole records.
 uint64_t WholeRecordsSize(uint64_t file_size, size_t record_size, size_t header_size = 0);
+
+// Adds to `change` the append of `records` (whole records of `record_size` bytes) to the log
+// `path`: after the whole records it holds (a partial trailing record is cut), or from the start
+// with a fresh zero header of `header_size` bytes when the file is shorter than its header.
+void AppendLogRecordsToChange(Files& files, FileChange& change, const Path& path,
+                              size_t record_size, size_t header_size, std::string_view records);
 
 }  // namespace ventro

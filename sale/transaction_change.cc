@@ -16,20 +16,6 @@ std::string_view Bytes(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// Where a transaction's records go in a day log: after the whole records it holds (a partial
-// trailing record is cut), or from the start with a fresh header when the header is short.
-void AddAppend(Files& files, FileChange& change, const Path& path, size_t record_size,
-               size_t header_size, std::string_view records) {
-  uint64_t size = 0;
-  if (std::unique_ptr<File> file = files.Open(path, OpenMode::kRead))
-    size = file->Size().value_or(0);
-  if (size < header_size) {
-    change.Append(path, 0, std::string(header_size, '\0') + std::string(records));
-  } else {
-    change.Append(path, WholeRecordsSize(size, record_size, header_size), records);
-  }
-}
-
 }  // namespace
 
 std::optional<BasketItems> ReadBasketItems(SaleSession& session) {
@@ -79,12 +65,14 @@ FileChange BuildTransactionChange(SaleSession& session, const LocalTime& now,
   const SalesLogRecord sales_record = SalesLogRecord::FromBasket(basket);
 
   FileChange change;
-  AddAppend(files, change, YearFolder(folder, now) / "base.dat", YearIndexRecord::kSize,
-            YearIndexRecord::kHeaderSize, Bytes(year_record.data(), YearIndexRecord::kSize));
-  AddAppend(files, change, DayFolder(folder, now) / "saleslog.dat", SalesLogRecord::kSize, 0,
-            Bytes(sales_record.data(), SalesLogRecord::kSize));
-  AddAppend(files, change, DayFolder(folder, now) / "itemslog.dat", ItemsLogRecord::kSize, 0,
-            item_records);
+  AppendLogRecordsToChange(files, change, YearFolder(folder, now) / "base.dat",
+                           YearIndexRecord::kSize, YearIndexRecord::kHeaderSize,
+                           Bytes(year_record.data(), YearIndexRecord::kSize));
+  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "saleslog.dat",
+                           SalesLogRecord::kSize, 0,
+                           Bytes(sales_record.data(), SalesLogRecord::kSize));
+  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "itemslog.dat",
+                           ItemsLogRecord::kSize, 0, item_records);
   if (write.items) {
     for (const auto& [position, record] : *write.items) {
       change.Overwrite(session.paths.inventory,

@@ -397,10 +397,10 @@ TEST_F(ReceiptLayoutTest, KitchenTicketShowsTheTableAndTheNote) {
 }
 
 TEST_F(ReceiptLayoutTest, BalancePaymentReceipt) {
-  settings.Set(cfg::kNextTransaction, 12);
+  settings.Set(cfg::kNextTransaction, 13);  // already moved past the payment
   RecordedDocument doc;
   test::RecordingCanvas canvas(doc, device);
-  DrawBalancePaymentReceipt(canvas, {25, "CH", 42, "ACME LTD"}, settings, locale, now,
+  DrawBalancePaymentReceipt(canvas, {25, "CH", 42, "ACME LTD", 12}, settings, locale, now,
                             {ui, files, dir.path()});
   auto lines = Lines(doc);
   EXPECT_EQ(lines[1], (std::vector<std::string>{"CORNER SHOP"}));
