@@ -8,6 +8,9 @@
 #include "app/simple_commands.h"
 #include "app/ventro.h"
 #include "devices/drawer.h"
+#include "inventory/bundles.h"
+#include "inventory/received_report.h"
+#include "inventory/stock_receiving.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -114,6 +117,16 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPayCheque, OnSale<PayCheque>},
     CommandHandler{Command::kAddSupplier,
                    [](Ventro& v) { AddSupplier(v.ui(), v.files(), v.suppliers); }},
+    CommandHandler{Command::kNewBundle,
+                   [](Ventro& v) {
+                     if (NewBundle(v.platform, v.settings, v.inventory)) {
+                       FillQuickSelect(v.sale_session());
+                     }
+                   }},
+    CommandHandler{Command::kInventoryReceived, OnSale<ReceiveInventory>},
+    CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
+    CommandHandler{Command::kInventoryReceivedReport,
+                   [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{Command::kStorePrintHeading,
