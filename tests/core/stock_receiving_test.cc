@@ -34,9 +34,9 @@ class ReceivingTest : public test::BasketTest {
   void AnswerReceive(const std::string& quantity, const std::string& button = "OK",
                      int sell_by_day = -1) {
     p.ui.dialog_answers.push_back([=, this](Dialog& d) {
-      shown.push_back(d);
       d.Field("received").text = quantity;
       if (d.on_change) d.on_change(d, "received");
+      shown.push_back(d);
       if (sell_by_day >= 0) d.Field("sell_by_day").choice = sell_by_day;
       d.pressed = button;
       return true;
@@ -76,7 +76,7 @@ TEST_F(ReceivingTest, AReceiptRaisesStockLowersOnOrderAndLogsOneRecord) {
 
   Receive("20", "5");
   EXPECT_EQ(Stored(1).Get(inv::kOnOrder), 5);  // 10 on order less 5
-  EXPECT_EQ(TodayLog(), IncomingRecord{13, 5}.Bytes() + IncomingRecord{20, 5}.Bytes());
+  EXPECT_EQ(TodayLog(), (IncomingRecord{13, 5}.Bytes() + IncomingRecord{20, 5}.Bytes()));
 }
 
 TEST_F(ReceivingTest, TheSellByListsAreStoredAsTheirPositions) {
@@ -116,7 +116,7 @@ TEST_F(ReceivingTest, TwoReceiptsOfOneItemAppendTwoRecords) {
   // "Next" starts again at the prompt.
   EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"EDITBOX", "808", "EDITBOX"}));
   Receive("13", "3");
-  EXPECT_EQ(TodayLog(), IncomingRecord{13, 2}.Bytes() + IncomingRecord{13, 3}.Bytes());
+  EXPECT_EQ(TodayLog(), (IncomingRecord{13, 2}.Bytes() + IncomingRecord{13, 3}.Bytes()));
   EXPECT_EQ(Stored(0).Get(inv::kQuantity), 15);
 }
 
