@@ -168,7 +168,9 @@ void ShowReceivedReport(const PrintingContext& printing, const MasterFile& inven
   Dialog report;
   report.name = "SALE2BOX";
   report.title = ReceivedReportTitle(from, to);
-  report.Add(NoteField("report", text));
+  DialogField lines = TextField("report", "", text, 0);
+  lines.kind = FieldKind::kReadOnly;
+  report.Add(std::move(lines));
   report.buttons = {"OK"};
   report.actions = {"Print"};
   report.on_change = [&](Dialog&, const std::string& key) {

@@ -21,21 +21,17 @@ void DrawReceivedReport(PrintCanvas& canvas, DocumentPages& pages, const std::st
   page.Left(0, StringPrintf("%s Inventory received, page: %d", shop.c_str(), pages.page));
   page.Left(1, period);
 
-  // The date takes the first column; the item follows after eleven characters' width.
-  const int item_column =
-      page.left + 11 * (page.metrics.average_char_width > 0 ? page.metrics.average_char_width
-                                                            : page.line_height / 2);
-  int rows = caps.height / page.line_height - kHeaderLines;
+  // Two lines a receipt, so that a long description never runs into the quantity on a narrow
+  // receipt printer: the date and the item, then the quantity at the right edge.
+  int rows = (caps.height / page.line_height - kHeaderLines) / 2;
   if (rows < 1) rows = 1;
   size_t next = static_cast<size_t>(pages.resume_line);
   for (int row = 0; row < rows && next < entries.size(); ++row, ++next) {
     const ReceivedEntry& entry = entries[next];
-    const double line = kHeaderLines + row;
-    page.Left(line, entry.date);
-    page.At(
-        item_column, line, TextAlign::kLeft,
-        StringPrintf("%lld %s", static_cast<long long>(entry.number), entry.description.c_str()));
-    page.Right(line, StringPrintf("Quantity: %lld", static_cast<long long>(entry.quantity)));
+    const double line = kHeaderLines + 2 * row;
+    page.Left(line, StringPrintf("%s  %lld %s", entry.date.c_str(),
+                                 static_cast<long long>(entry.number), entry.description.c_str()));
+    page.Right(line + 1, StringPrintf("Quantity: %lld", static_cast<long long>(entry.quantity)));
   }
   if (next < entries.size()) {
     ++pages.page;

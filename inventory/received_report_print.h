@@ -1,5 +1,5 @@
 // The printed "Inventory received" report: pages headed with the shop and the page number,
-// one receipt a line in columns.
+// each receipt on two lines.
 #pragma once
 
 #include <string>

@@ -13,6 +13,7 @@
 #include "inventory/received_report.h"
 #include "inventory/received_report_print.h"
 #include "inventory/stock_receiving.h"
+#include "script_run.h"
 
 namespace ventro {
 namespace {
@@ -263,6 +264,32 @@ TEST_F(ReceivedReportTest, TheWindowShowsThePeriodAndPrintsPages) {
   });
   ShowReceivedReport(session().printing(), v->inventory);
   EXPECT_EQ(p.ui.dialogs_run, std::vector<std::string>{"SALE4BOX"});
+}
+
+// The dialogs as a script answers them: a receipt, a refused one, a bundle and the report.
+TEST(ReceivingScriptTest, ScriptsReceiveAddABundleAndShowTheReport) {
+  test::TempDir home;
+  const test::ScriptRun run = test::RunScript(
+      home.path(),
+      std::string(test::kScriptSignOn) +
+          "answer EDITBOX text=1\n"
+          "answer 808 received=5 OK\n"
+          "answer EDITBOX text=2\n"
+          "answer 808 received=-1 OK\n"
+          "answer EDITBOX text=3\n"
+          "answer BUNDLE number=900 description=\"SPIRITS DEAL\" Select1 quantity1=2 OK\n"
+          "answer SALE4BOX start_day=1 OK\n"
+          "answer SALE2BOX OK\n"
+          "command 3046\ncommand 3046\ncommand 3050\ncommand 3042\n",
+      test::kScriptClock);
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("message \"Updated quantity\" \"17\" OK"), std::string::npos);
+  EXPECT_NE(run.transcript.find("message \"Problem\" \"Invalid quantity\" OK"), std::string::npos);
+  EXPECT_NE(run.transcript.find("report=\"06/12/2026         1 Single malt Scotch whisky 70cl"
+                                "        Quantity: 5\""),
+            std::string::npos)
+      << run.transcript;
+  EXPECT_EQ(run.transcript.find("Bundle may not"), std::string::npos);
 }
 
 }  // namespace
