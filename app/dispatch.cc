@@ -14,6 +14,9 @@
 #include "customers/mailmerge.h"
 #include "customers/statement.h"
 #include "devices/drawer.h"
+#include "inventory/bundles.h"
+#include "inventory/received_report.h"
+#include "inventory/stock_receiving.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -159,6 +162,16 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPayCheque, OnSale<PayCheque>},
     CommandHandler{Command::kAddSupplier,
                    [](Ventro& v) { AddSupplier(v.ui(), v.files(), v.suppliers); }},
+    CommandHandler{Command::kNewBundle,
+                   [](Ventro& v) {
+                     if (NewBundle(v.platform, v.settings, v.inventory)) {
+                       FillQuickSelect(v.sale_session());
+                     }
+                   }},
+    CommandHandler{Command::kInventoryReceived, OnSale<ReceiveInventory>},
+    CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
+    CommandHandler{Command::kInventoryReceivedReport,
+                   [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{Command::kStorePrintHeading,

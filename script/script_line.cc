@@ -32,6 +32,12 @@ std::optional<std::vector<std::string>> SplitWords(std::string_view line) {
 std::string Quote(std::string_view text) {
   std::string out = "\"";
   for (char ch : text) {
+    // A value of several lines (a report window) stays on its transcript line.
+    if (ch == '\n') {
+      out += "\\n";
+      continue;
+    }
+    if (ch == '\r') continue;
     if (ch == '"' || ch == '\\') out += '\\';
     out += ch;
   }

@@ -13,7 +13,8 @@ namespace ventro::script {
 // blanks) and a blank line give no words.
 std::optional<std::vector<std::string>> SplitWords(std::string_view line);
 
-// Puts `text` in double quotes, escaping quotes and backslashes, for the transcript.
+// Puts `text` in double quotes, escaping quotes and backslashes, for the transcript; a line
+// break is written `\n` (a carriage return is left out), so that every value stays on one line.
 std::string Quote(std::string_view text);
 
 }  // namespace ventro::script
