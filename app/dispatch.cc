@@ -21,6 +21,7 @@
 #include "sale/non_inventory.h"
 #include "sale/quick_select.h"
 #include "sale/tender.h"
+#include "sale/transaction_lookup.h"
 #include "setup/config_non_inventory.h"
 #include "setup/config_print_heading.h"
 #include "setup/config_sheet.h"
@@ -44,6 +45,12 @@ void OnSale(Ventro& v) {
   kFlow(v.sale_session());
 }
 
+// A transaction look-up of the "Transactions" menu.
+template <TransactionLookup kHow>
+void OnFindTransaction(Ventro& v) {
+  FindTransaction(v.printing(), kHow);
+}
+
 struct CommandRange {
   Command first;
   Command last;
@@ -59,7 +66,16 @@ void OpenTillDrawerCommand(Ventro& v) {
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
+    CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
+    CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
+    CommandHandler{Command::kDiscountedTransactions,
+                   OnFindTransaction<TransactionLookup::kDiscounted>},
+    CommandHandler{Command::kReprintLastReceipt,
+                   OnFindTransaction<TransactionLookup::kReprintLast>},
+    CommandHandler{Command::kTransactionsInYear, OnFindTransaction<TransactionLookup::kYear>},
+    CommandHandler{Command::kDisplayTransaction, OnFindTransaction<TransactionLookup::kFind>},
+    CommandHandler{Command::kFindTransaction, OnFindTransaction<TransactionLookup::kFind>},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
