@@ -349,7 +349,15 @@ TEST_F(LookupTest, TheDiscountedListWalksTheTwentyNinthOfFebruary) {
 }
 
 TEST_F(LookupTest, AListPastThirtyOneThousandEntriesIsRefused) {
-  for (int32_t n = 1; n <= 31000; ++n) Index(2026, 12, 6, n);
+  std::string index(4, '\0');
+  for (int32_t n = 1; n <= 31000; ++n) {
+    std::string record(12, '\0');
+    PutAt<int32_t>(record, 0, n);
+    PutAt<int32_t>(record, 4, 6);
+    PutAt<int32_t>(record, 8, 12);
+    index += record;
+  }
+  Append(dir.path() / "2026" / "base.dat", index);
   p.ui.edit_answers = {"2026", "2026"};
   std::size_t offered = 0;
   p.ui.dialog_answers.push_back([&](Dialog& d) {
