@@ -29,9 +29,10 @@ std::string IndexLine(const YearIndexEntry& entry, int year) {
 // Adds the entries of `year`'s index that `keep` accepts; false once the list is full.
 template <typename Keep>
 bool AddYear(TransactionList& list, Files& files, const Path& data_folder, int year, Keep keep) {
-  std::optional<std::vector<YearIndexEntry>> index = ReadYearIndex(files, data_folder, year);
+  std::optional<YearIndex> index = YearIndex::Read(files, data_folder, year);
   if (!index) return true;
-  for (const YearIndexEntry& entry : *index) {
+  for (size_t i = 0; i < index->size(); ++i) {
+    const YearIndexEntry entry = (*index)[i];
     if (keep(entry) && !AddLine(list, IndexLine(entry, year))) return false;
   }
   return true;

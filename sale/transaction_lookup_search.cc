@@ -20,37 +20,52 @@ Path DayFolderOf(const Path& data_folder, const TransactionDay& day) {
 
 TransactionSearch::TransactionSearch(Files& files, Path data_folder, int first_year, int last_year)
     : files_(files), data_folder_(std::move(data_folder)) {
+  std::optional<int32_t> last;
   for (int year = first_year; year <= last_year; ++year) {
-    std::optional<std::vector<YearIndexEntry>> index = ReadYearIndex(files_, data_folder_, year);
-    if (!index) continue;
-    entries_.reserve(entries_.size() + index->size());
-    for (const YearIndexEntry& entry : *index) {
-      if (!entries_.empty() && entry.transaction_number <= entries_.back().number) {
-        strictly_rising_ = false;
-      }
-      entries_.push_back({entry.transaction_number, {year, entry.month, entry.day}});
+    std::optional<YearIndex> index = YearIndex::Read(files_, data_folder_, year);
+    if (!index || index->size() == 0) continue;
+    for (size_t i = 0; i < index->size() && strictly_rising_; ++i) {
+      const int32_t number = (*index)[i].transaction_number;
+      if (last && number <= *last) strictly_rising_ = false;
+      last = number;
     }
+    years_.push_back({year, std::move(*index)});
   }
 }
 
 std::optional<TransactionDay> TransactionSearch::FindDay(int64_t number) const {
-  if (strictly_rising_) {
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), number,
-                               [](const Entry& entry, int64_t n) { return entry.number < n; });
-    if (it != entries_.end() && it->number == number) return it->day;
-    return std::nullopt;
+  for (const Year& year : years_) {
+    const YearIndex& index = year.index;
+    size_t at = 0;
+    if (strictly_rising_) {
+      // The first entry not below the number, by halving.
+      size_t count = index.size();
+      while (count > 0) {
+        const size_t half = count / 2;
+        if (index[at + half].transaction_number < number) {
+          at += half + 1;
+          count -= half + 1;
+        } else {
+          count = half;
+        }
+      }
+    } else {
+      while (at < index.size() && index[at].transaction_number != number) ++at;
+    }
+    if (at < index.size() && index[at].transaction_number == number) {
+      const YearIndexEntry entry = index[at];
+      return TransactionDay{year.year, entry.month, entry.day};
+    }
   }
-  auto it = std::find_if(entries_.begin(), entries_.end(),
-                         [number](const Entry& entry) { return entry.number == number; });
-  if (it == entries_.end()) return std::nullopt;
-  return it->day;
+  return std::nullopt;
 }
 
 void TransactionSearch::LoadDay(DayLog& log, const TransactionDay& day, const char* name,
                                 size_t record_size) {
   if (log.day == day) return;
   log.day = day;
-  log.records = ReadLogRecords(files_, DayFolderOf(data_folder_, day) / name, record_size);
+  log.folder = DayFolderOf(data_folder_, day);
+  log.records = ReadLogRecords(files_, log.folder / name, record_size);
   log.numbers.clear();
   if (!log.records) return;
   const auto* bytes = reinterpret_cast<const uint8_t*>(log.records->data());
@@ -78,7 +93,7 @@ SearchOutcome TransactionSearch::Find(int64_t number) {
   std::memcpy(outcome.found.sales.data(), sales_.records->data() + index * SalesLogRecord::kSize,
               SalesLogRecord::kSize);
   outcome.found.day = *day;
-  outcome.found.items_log = DayFolderOf(data_folder_, *day) / kItemsLogName;
+  outcome.found.items_log = sales_.folder / kItemsLogName;
   return outcome;
 }
 

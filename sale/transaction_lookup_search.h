@@ -10,6 +10,7 @@
 
 #include "platform/files.h"
 #include "sale/sales_log_record.h"
+#include "store/day_log_reader.h"
 
 namespace ventro {
 
@@ -59,13 +60,14 @@ class TransactionSearch {
   std::optional<std::vector<ItemsLogRecord>> Items(const FoundTransaction& transaction);
 
  private:
-  struct Entry {
-    int32_t number;
-    TransactionDay day;
+  struct Year {
+    int year;
+    YearIndex index;
   };
   // One day's log, read on first use.
   struct DayLog {
     std::optional<TransactionDay> day;
+    Path folder;
     std::optional<std::string> records;  // nothing: the file cannot be read
     std::vector<int64_t> numbers;        // the transaction number of each record
   };
@@ -73,9 +75,10 @@ class TransactionSearch {
 
   Files& files_;
   Path data_folder_;
-  std::vector<Entry> entries_;
-  // Entries whose numbers rise strictly from first to last are searched by halving; any other
-  // order (numbers restarted, a restored history) is scanned from the start.
+  std::vector<Year> years_;
+  // Entries whose numbers rise strictly from the first year's first to the last year's last
+  // are searched by halving; any other order (numbers restarted, a restored history) is
+  // scanned from the start.
   bool strictly_rising_ = true;
   DayLog sales_;
   DayLog items_;

@@ -18,19 +18,20 @@ Path DayLogFolder(const Path& data_folder, int year, int month, int day) {
   return data_folder / std::to_string(year) / std::to_string(month) / std::to_string(day);
 }
 
-std::optional<std::vector<YearIndexEntry>> ReadYearIndex(Files& files, const Path& data_folder,
-                                                         int year) {
+std::optional<YearIndex> YearIndex::Read(Files& files, const Path& data_folder, int year) {
   std::optional<std::string> bytes = files.ReadAll(YearIndexPath(data_folder, year));
   if (!bytes) return std::nullopt;
-  std::vector<YearIndexEntry> entries;
-  if (bytes->size() <= kYearIndexHeader) return entries;
-  const size_t count = (bytes->size() - kYearIndexHeader) / kYearIndexRecord;
-  entries.reserve(count);
-  const auto* p = reinterpret_cast<const uint8_t*>(bytes->data()) + kYearIndexHeader;
-  for (size_t i = 0; i < count; ++i, p += kYearIndexRecord) {
-    entries.push_back({GetI32(p), GetI32(p + 4), GetI32(p + 8)});
-  }
-  return entries;
+  YearIndex index;
+  index.count_ =
+      bytes->size() <= kYearIndexHeader ? 0 : (bytes->size() - kYearIndexHeader) / kYearIndexRecord;
+  index.bytes_ = std::move(*bytes);
+  return index;
+}
+
+YearIndexEntry YearIndex::operator[](size_t i) const {
+  const auto* p =
+      reinterpret_cast<const uint8_t*>(bytes_.data()) + kYearIndexHeader + i * kYearIndexRecord;
+  return {GetI32(p), GetI32(p + 4), GetI32(p + 8)};
 }
 
 std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t record_size) {

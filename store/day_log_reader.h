@@ -24,10 +24,21 @@ Path YearIndexPath(const Path& data_folder, int year);
 // year\month\day, the folder of one trading day's logs.
 Path DayLogFolder(const Path& data_folder, int year, int month, int day);
 
-// The entries of `year`'s index in file order: the 4-byte header is skipped and a trailing
-// partial record (an append cut short) is left out. Nothing when the file cannot be read.
-std::optional<std::vector<YearIndexEntry>> ReadYearIndex(Files& files, const Path& data_folder,
-                                                         int year);
+// A year's index as read from its file, each entry decoded when asked for, so that reading a
+// large index costs little more than the read itself.
+class YearIndex {
+ public:
+  // `year`'s index: the 4-byte header skipped and a trailing partial record (an append cut
+  // short) left out. Nothing when the file cannot be read.
+  static std::optional<YearIndex> Read(Files& files, const Path& data_folder, int year);
+
+  size_t size() const { return count_; }
+  YearIndexEntry operator[](size_t i) const;
+
+ private:
+  std::string bytes_;
+  size_t count_ = 0;
+};
 
 // The whole records of a log of `record_size`-byte records without a header, as one byte
 // string; a trailing partial record is left out. Nothing when the file cannot be read.
