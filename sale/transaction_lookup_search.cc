@@ -34,7 +34,19 @@ TransactionSearch::TransactionSearch(Files& files, Path data_folder, int first_y
 }
 
 std::optional<TransactionDay> TransactionSearch::FindDay(int64_t number) const {
-  for (const Year& year : years_) {
+  // With every number indexed once, the entry after the last one found holds the following
+  // number in the usual run of sales.
+  if (strictly_rising_ && hint_year_ < years_.size()) {
+    const Year& year = years_[hint_year_];
+    const size_t next = hint_entry_ + 1;
+    if (next < year.index.size() && year.index[next].transaction_number == number) {
+      hint_entry_ = next;
+      const YearIndexEntry entry = year.index[next];
+      return TransactionDay{year.year, entry.month, entry.day};
+    }
+  }
+  for (size_t y = 0; y < years_.size(); ++y) {
+    const Year& year = years_[y];
     const YearIndex& index = year.index;
     size_t at = 0;
     if (strictly_rising_) {
@@ -53,6 +65,8 @@ std::optional<TransactionDay> TransactionSearch::FindDay(int64_t number) const {
       while (at < index.size() && index[at].transaction_number != number) ++at;
     }
     if (at < index.size() && index[at].transaction_number == number) {
+      hint_year_ = y;
+      hint_entry_ = at;
       const YearIndexEntry entry = index[at];
       return TransactionDay{year.year, entry.month, entry.day};
     }

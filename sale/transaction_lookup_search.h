@@ -80,6 +80,10 @@ class TransactionSearch {
   // are searched by halving; any other order (numbers restarted, a restored history) is
   // scanned from the start.
   bool strictly_rising_ = true;
+  // Where the last number was found (year, entry): stepping to the following number looks at
+  // the next entry first.
+  mutable size_t hint_year_ = 0;
+  mutable size_t hint_entry_ = 0;
   DayLog sales_;
   DayLog items_;
 };
