@@ -33,6 +33,7 @@
 #include "sale/quick_select.h"
 #include "sale/refund.h"
 #include "sale/tender.h"
+#include "sale/transaction_lookup.h"
 #include "setup/config_non_inventory.h"
 #include "setup/config_print_heading.h"
 #include "setup/config_sheet.h"
@@ -54,6 +55,12 @@ struct CommandHandler {
 template <void (*kFlow)(SaleSession&)>
 void OnSale(Ventro& v) {
   kFlow(v.sale_session());
+}
+
+// A transaction look-up of the "Transactions" menu.
+template <TransactionLookup kHow>
+void OnFindTransaction(Ventro& v) {
+  FindTransaction(v.printing(), kHow);
 }
 
 struct CommandRange {
@@ -82,6 +89,8 @@ void OpenTillDrawerCommand(Ventro& v) {
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
+    CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
+    CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
@@ -103,6 +112,13 @@ constexpr std::array kHandlers = {
                      CustomerDesk desk = CustomerDeskOf(v);
                      RunMailmerge(desk, v.mailmerge_body);
                    }},
+    CommandHandler{Command::kDiscountedTransactions,
+                   OnFindTransaction<TransactionLookup::kDiscounted>},
+    CommandHandler{Command::kReprintLastReceipt,
+                   OnFindTransaction<TransactionLookup::kReprintLast>},
+    CommandHandler{Command::kTransactionsInYear, OnFindTransaction<TransactionLookup::kYear>},
+    CommandHandler{Command::kDisplayTransaction, OnFindTransaction<TransactionLookup::kFind>},
+    CommandHandler{Command::kFindTransaction, OnFindTransaction<TransactionLookup::kFind>},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},

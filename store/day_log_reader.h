@@ -1,0 +1,47 @@
+// Reading the trading days' binary logs back: the year index of transactions (year\base.dat)
+// and the fixed-size records of a day's sales and items logs. Nothing here is written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace ventro {
+
+// One transaction in a year's index: its number (low 32 bits), day and month.
+struct YearIndexEntry {
+  int32_t transaction_number = 0;
+  int32_t day = 0;
+  int32_t month = 0;
+};
+
+// year\base.dat under the data folder.
+Path YearIndexPath(const Path& data_folder, int year);
+// year\month\day, the folder of one trading day's logs.
+Path DayLogFolder(const Path& data_folder, int year, int month, int day);
+
+// A year's index as read from its file, each entry decoded when asked for, so that reading a
+// large index costs little more than the read itself.
+class YearIndex {
+ public:
+  // `year`'s index: the 4-byte header skipped and a trailing partial record (an append cut
+  // short) left out. Nothing when the file cannot be read.
+  static std::optional<YearIndex> Read(Files& files, const Path& data_folder, int year);
+
+  size_t size() const { return count_; }
+  YearIndexEntry operator[](size_t i) const;
+
+ private:
+  std::string bytes_;
+  size_t count_ = 0;
+};
+
+// The whole records of a log of `record_size`-byte records without a header, as one byte
+// string; a trailing partial record is left out. Nothing when the file cannot be read.
+std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t record_size);
+
+}  // namespace ventro
