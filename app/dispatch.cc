@@ -101,6 +101,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kFindCustomerByPostcode, OnCustomers<FindCustomerByPostcode>},
     CommandHandler{Command::kFindCustomerByTelephone, OnCustomers<FindCustomerByTelephone>},
     CommandHandler{Command::kBalancePayment, OnCustomers<PayBalance>},
+    CommandHandler{Command::kBalancePayOnTransaction, OnCustomers<PayBalanceOnTransaction>},
     CommandHandler{Command::kAmendBalance, OnCustomers<AmendBalance>},
     CommandHandler{Command::kCustomerStatement, OnCustomers<ShowCustomerStatement>},
     CommandHandler{Command::kCustomerPeriodActivity, OnCustomers<ShowCustomerPeriodActivity>},

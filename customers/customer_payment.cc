@@ -11,6 +11,7 @@
 #include "platform/tell.h"
 #include "print/receipt_printing.h"
 #include "records/terms.h"
+#include "sale/transaction_lookup.h"
 #include "store/day_log.h"
 #include "store/journal.h"
 
@@ -147,6 +148,19 @@ void PayBalance(CustomerDesk& desk) {
   std::optional<int64_t> position =
       PromptForCustomer(desk.ui(), desk.files(), desk.settings, desk.customers, "Customer");
   if (position) PayCustomerBalance(desk, *position);
+}
+
+void PayBalanceOnTransaction(CustomerDesk& desk) {
+  std::optional<FoundTransaction> found =
+      FindTransactionRecord(desk.ui(), desk.files(), desk.settings, desk.paths.folder, desk.Now());
+  if (!found) return;
+  const int64_t number = found->sales.customer_number();
+  std::optional<int64_t> position = desk.customers.FindPosition(number);
+  if (number < 1 || !position || !desk.customers.Read(desk.files(), *position).ok()) {
+    desk.ui().Message(kProblem, "No customer associated with transaction", Icon::kWarning);
+    return;
+  }
+  PayCustomerBalance(desk, *position);
 }
 
 void PayCustomerBalance(CustomerDesk& desk, int64_t position) {

@@ -16,6 +16,11 @@ enum class PaymentMethod { kCash = 0, kCheque = 1, kCard = 2 };
 // "Balance payment": asks "Customer" / "Number / name", then pays as PayCustomerBalance.
 void PayBalance(CustomerDesk& desk);
 
+// "Balance pay on transaction": the transaction the clerk names (or picks from the list), then
+// the payment for its customer; "No customer associated with transaction" titled "Problem"
+// when it has none or the customer is no longer on file.
+void PayBalanceOnTransaction(CustomerDesk& desk);
+
 // The payment dialog ("Multdia2", "Payment") for the customer in slot `position`, then the
 // payment recorded, logged and offered as a receipt.
 void PayCustomerBalance(CustomerDesk& desk, int64_t position);

@@ -166,6 +166,27 @@ TEST_F(PaymentTest, AmendBalanceTakesTheTextAsTypedAndAnEmptyTextAsZero) {
             "After: 0.00\r\n");
 }
 
+// Paying on a transaction finds the transaction's customer; a payment is itself a transaction
+// of that customer, and a transaction without one is refused.
+TEST_F(PaymentTest, PayingOnATransactionPaysItsCustomer) {
+  Reply(Answer::kNo);
+  Pay("5");
+  Prompt("41");
+  p.ui.dialog_answers.push_back([](Dialog& d) {
+    d.Field("pay").text = "3";
+    return true;
+  });
+  Reply(Answer::kNo);
+  PayBalanceOnTransaction(desk);
+  EXPECT_EQ(Balance(), 12.0);
+
+  desk.customers.Delete(5);
+  Prompt("42");
+  PayBalanceOnTransaction(desk);
+  EXPECT_EQ(p.ui.messages.back(),
+            (ShownMessage{"Problem", "No customer associated with transaction"}));
+}
+
 class StatementTest : public PaymentTest {
  protected:
   // The lines of the statement of customer `number`.
