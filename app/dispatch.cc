@@ -8,6 +8,9 @@
 #include "app/simple_commands.h"
 #include "app/ventro.h"
 #include "devices/drawer.h"
+#include "inventory/item_maintenance.h"
+#include "inventory/item_pictures.h"
+#include "inventory/item_scan.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -50,6 +53,23 @@ struct CommandRange {
   void (*handler)(Ventro&, int offset);
 };
 
+// What the inventory commands work on.
+InventoryDesk InventoryDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.paths.folder};
+}
+
+// An inventory command; the quick-select buttons are refilled afterwards when it may have
+// changed items.
+template <void (*kFlow)(const InventoryDesk&)>
+void OnItems(Ventro& v) {
+  kFlow(InventoryDeskOf(v));
+  FillQuickSelect(v.sale_session());
+}
+template <auto kFind>
+void OnItemFind(Ventro& v) {
+  kFind(InventoryDeskOf(v));
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -63,6 +83,26 @@ constexpr std::array kHandlers = {
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
+    CommandHandler{Command::kFindInventory, OnItemFind<FindItem>},
+    CommandHandler{Command::kFindInventoryByDescription, OnItemFind<FindItemByDescriptionCommand>},
+    CommandHandler{Command::kFindInSkus, OnItemFind<ListItemsBySku>},
+    CommandHandler{Command::kAmendInventory,
+                   [](Ventro& v) {
+                     AmendItem(InventoryDeskOf(v));
+                     FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kDeleteInventory, OnItems<DeleteItem>},
+    CommandHandler{Command::kFindInventoryContaining, OnItemFind<SearchDescriptionFragment>},
+    CommandHandler{Command::kChangeStockPicture,
+                   [](Ventro& v) {
+                     if (ChangeStockPicture(InventoryDeskOf(v))) FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kFindInventoryAdvanced, OnItemFind<SearchAdvanced>},
+    CommandHandler{Command::kAddItemImage,
+                   [](Ventro& v) {
+                     if (AddItemPicture(InventoryDeskOf(v))) FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kNewInventory, OnItems<AddItems>},
     CommandHandler{Command::kAmendSupplier,
                    [](Ventro& v) { AmendSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{Command::kNonInventorySettings,
