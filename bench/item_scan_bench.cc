@@ -63,15 +63,14 @@ void BM_FragmentScan(benchmark::State& state) {
   ScanFolder& folder = Folder();
   for (auto _ : state) {
     int64_t matches = 0;
-    Status status = ScanItems(folder.files(), folder.inventory(), 0,
-                              [&matches](int64_t, const uint8_t* record) {
-                                std::string_view description(
-                                    reinterpret_cast<const char*>(record + 8));
-                                if (description.find("RED TEAPOT") != std::string_view::npos) {
-                                  ++matches;
-                                }
-                                return true;
-                              });
+    Status status = ScanItems(
+        folder.files(), folder.inventory(), 0, [&matches](int64_t, const uint8_t* record) {
+          std::string_view description(reinterpret_cast<const char*>(record + 8));
+          if (description.find("RED TEAPOT") != std::string_view::npos) {
+            ++matches;
+          }
+          return true;
+        });
     benchmark::DoNotOptimize(matches);
     if (!status.ok()) state.SkipWithError("scan failed");
   }

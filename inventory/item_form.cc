@@ -80,7 +80,8 @@ std::vector<std::string> NumberTexts(int first, int last) {
 
 std::vector<std::string> CategoryTexts(const SettingsRecord& settings) {
   std::vector<std::string> texts;
-  for (int c = 0; c < SettingsRecord::kCategoryCount; ++c) texts.push_back(CategoryLabel(settings, c));
+  for (int c = 0; c < SettingsRecord::kCategoryCount; ++c)
+    texts.push_back(CategoryLabel(settings, c));
   return texts;
 }
 
@@ -145,9 +146,9 @@ struct PictureChoice {
 };
 
 void Reckon(const SettingsRecord& settings, Dialog& dialog) {
-  const double price = RetailWithoutTax(settings, dialog.Field("retail_with_tax").text,
-                                        dialog.Field("rr_tax1").checked,
-                                        dialog.Field("rr_tax2").checked);
+  const double price =
+      RetailWithoutTax(settings, dialog.Field("retail_with_tax").text,
+                       dialog.Field("rr_tax1").checked, dialog.Field("rr_tax2").checked);
   const std::string text = price > 0 ? FormatAmount(price) : "0.0";
   dialog.Field("retail_without_tax").text = text;
   dialog.Field("retail_price").text = text;
@@ -169,19 +170,20 @@ Dialog BuildForm(const SettingsRecord& settings, const InventoryRecord& item, It
   for (const FormAmount& amount : kAmounts) {
     DialogField& field =
         dialog.Add(TextField(amount.key, amount.label, FormatAmount(item.Get(amount.field)), 0));
-    field.required = amount.key == std::string("cost_price") ||
-                     amount.key == std::string("retail_price");
+    field.required =
+        amount.key == std::string("cost_price") || amount.key == std::string("retail_price");
   }
   for (const FormCount& count : kCounts) {
-    DialogField& field = dialog.Add(
-        TextField(count.key, count.label, StringPrintf("%d", item.Get(count.field)), 0));
+    DialogField& field =
+        dialog.Add(TextField(count.key, count.label, StringPrintf("%d", item.Get(count.field)), 0));
     field.kind = FieldKind::kNumber;
     field.required = count.key == std::string("quantity");
   }
   const int32_t tax = item.Get(inv::kTax);
   dialog.Add(ChoiceField("tax", "Tax", TaxCodeTexts(), Position(tax, 4)));
-  dialog.Add(ChoiceField("category", "Display category", CategoryTexts(settings),
-                         Position(item.Get(inv::kDisplayCategory), SettingsRecord::kCategoryCount)));
+  dialog.Add(
+      ChoiceField("category", "Display category", CategoryTexts(settings),
+                  Position(item.Get(inv::kDisplayCategory), SettingsRecord::kCategoryCount)));
   dialog.Add(TextField("date_added", "Date added", item.Get(inv::kDateAdded), 10));
   dialog.Add(ChoiceField("sor", "SOR", {"NO", "YES"}, item.Get(inv::kSaleOrReturn) == 1 ? 1 : 0));
   dialog.Add(ChoiceField("special_order", "Special order", NumberTexts(0, 20),
@@ -200,11 +202,12 @@ Dialog BuildForm(const SettingsRecord& settings, const InventoryRecord& item, It
   dialog.Add(ChoiceField("sell_by_year", "Sell by year", SellByYears(),
                          Position(item.Get(inv::kSellByYearOffset), 70)));
   // The ready reckoner.
-  dialog.Add(TextField("retail_with_tax", "Retail price with tax", "", kReckonerLength))
-      .group = "Ready reckoner";
+  dialog.Add(TextField("retail_with_tax", "Retail price with tax", "", kReckonerLength)).group =
+      "Ready reckoner";
   dialog.Add(CheckField("rr_tax1", "Tax 1", tax == 1 || tax == 2)).group = "Ready reckoner";
   dialog.Add(CheckField("rr_tax2", "Tax 2", tax == 1 || tax == 3)).group = "Ready reckoner";
-  DialogField& without = dialog.Add(TextField("retail_without_tax", "Retail price without tax", "", 0));
+  DialogField& without =
+      dialog.Add(TextField("retail_without_tax", "Retail price without tax", "", 0));
   without.kind = FieldKind::kReadOnly;
   without.group = "Ready reckoner";
   DialogField& picture = dialog.Add(TextField("picture", "Picture", ItemPictureName(item), 0));

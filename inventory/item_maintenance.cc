@@ -31,7 +31,8 @@ std::optional<std::string> Ask(const InventoryDesk& desk, const std::string& pro
 int64_t ProposedItemNumber(SettingsRecord& settings, const MasterFile& inventory) {
   if (settings.Get(cfg::kLastInventoryNumber) < 0) settings.Set(cfg::kLastInventoryNumber, 0);
   const int64_t last = settings.Get(cfg::kLastInventoryNumber);
-  int64_t candidate = last < InventoryRecord::kMaxNumber ? last + 1 : InventoryRecord::kMaxNumber + 1;
+  int64_t candidate =
+      last < InventoryRecord::kMaxNumber ? last + 1 : InventoryRecord::kMaxNumber + 1;
   // Entries ascend by number (free slots first), so the numbers in use from the start on are
   // met in order; the first gap is the proposal.
   for (const IndexEntry& entry : inventory.index().entries()) {
@@ -64,7 +65,8 @@ void AddItems(const InventoryDesk& desk) {
     const int64_t proposed = mode == ItemFormMode::kNew || mode == ItemFormMode::kCopy
                                  ? ProposedItemNumber(desk.settings, desk.inventory)
                                  : 0;
-    const ItemFormExit exit = RunItemForm(desk.ui(), desk.settings, desk.Now(), item, mode, proposed);
+    const ItemFormExit exit =
+        RunItemForm(desk.ui(), desk.settings, desk.Now(), item, mode, proposed);
     if (exit == ItemFormExit::kCancel) return;
     if (std::optional<std::string> refusal = NewItemRefusal(item)) {
       desk.PlayError();
@@ -159,10 +161,10 @@ void DeleteItem(const InventoryDesk& desk) {
   // The index follows the file: a slot is freed in memory only once it is free on disk.
   desk.inventory.Delete(number);
   const LocalTime now = desk.Now();
-  AppendToDayLog(desk, now,
-                 StringPrintf("\r\nItem %lld, %s deleted.  Date: %s\r\n",
-                              static_cast<long long>(number), description.c_str(),
-                              DayLogStamp(now).c_str()));
+  AppendToDayLog(
+      desk, now,
+      StringPrintf("\r\nItem %lld, %s deleted.  Date: %s\r\n", static_cast<long long>(number),
+                   description.c_str(), DayLogStamp(now).c_str()));
 }
 
 std::optional<FoundItem> FindItem(const InventoryDesk& desk) {

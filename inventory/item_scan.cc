@@ -48,19 +48,18 @@ int64_t NumberIn(const uint8_t* record) {
 std::optional<FoundItem> OfferMatches(const InventoryDesk& desk,
                                       const std::function<bool(const uint8_t*)>& matches) {
   std::optional<FoundItem> found;
-  Status status = ScanItems(desk.files(), desk.inventory, 0,
-                            [&](int64_t position, const uint8_t* record) {
-                              if (!matches(record)) return true;
-                              const std::string text = StringPrintf(
-                                  "%lld, %s", static_cast<long long>(NumberIn(record)),
-                                  std::string(TextIn(record, inv::kDescription)).c_str());
-                              const Answer answer =
-                                  desk.ui().Message("Search: No to continue", text,
-                                                    Icon::kQuestion, Buttons::kYesNoCancel);
-                              if (answer == Answer::kNo) return true;
-                              found = FoundItem{position, answer == Answer::kYes};
-                              return false;
-                            });
+  Status status =
+      ScanItems(desk.files(), desk.inventory, 0, [&](int64_t position, const uint8_t* record) {
+        if (!matches(record)) return true;
+        const std::string text =
+            StringPrintf("%lld, %s", static_cast<long long>(NumberIn(record)),
+                         std::string(TextIn(record, inv::kDescription)).c_str());
+        const Answer answer = desk.ui().Message("Search: No to continue", text, Icon::kQuestion,
+                                                Buttons::kYesNoCancel);
+        if (answer == Answer::kNo) return true;
+        found = FoundItem{position, answer == Answer::kYes};
+        return false;
+      });
   if (!Tell(desk.ui(), status)) return std::nullopt;
   if (!found) {
     desk.ui().Message(kFinished, kNoMatch, Icon::kInformation);
@@ -136,14 +135,15 @@ bool MatchesAdvanced(const AdvancedQuery& query, const uint8_t* record) {
 std::optional<FoundItem> SearchDescriptionFragment(const InventoryDesk& desk) {
   std::optional<std::string> text = AskFragment(desk, "Fragment:");
   if (!text) return std::nullopt;
-  return OfferMatches(desk,
-                      [&](const uint8_t* record) { return Holds(record, inv::kDescription, *text); });
+  return OfferMatches(
+      desk, [&](const uint8_t* record) { return Holds(record, inv::kDescription, *text); });
 }
 
 std::optional<FoundItem> SearchSku1Fragment(const InventoryDesk& desk) {
   std::optional<std::string> text = AskFragment(desk, "Find in SKU 1:");
   if (!text) return std::nullopt;
-  return OfferMatches(desk, [&](const uint8_t* record) { return Holds(record, inv::kSku1, *text); });
+  return OfferMatches(desk,
+                      [&](const uint8_t* record) { return Holds(record, inv::kSku1, *text); });
 }
 
 std::optional<FoundItem> SearchAdvanced(const InventoryDesk& desk) {
@@ -163,13 +163,12 @@ void ListItemsBySku(const InventoryDesk& desk) {
   if (!text) return;
   std::vector<std::string> lines;
   InventoryRecord item;
-  Status status = ScanItems(desk.files(), desk.inventory, 0,
-                            [&](int64_t, const uint8_t* record) {
-                              if (!AnySkuHolds(record, *text)) return true;
-                              std::memcpy(item.data(), record, InventoryRecord::kSize);
-                              lines.push_back(ItemChoiceLine(item));
-                              return true;
-                            });
+  Status status = ScanItems(desk.files(), desk.inventory, 0, [&](int64_t, const uint8_t* record) {
+    if (!AnySkuHolds(record, *text)) return true;
+    std::memcpy(item.data(), record, InventoryRecord::kSize);
+    lines.push_back(ItemChoiceLine(item));
+    return true;
+  });
   if (!Tell(desk.ui(), status)) return;
   if (lines.empty()) {
     desk.ui().Message(kFinished, kNoMatch, Icon::kInformation);

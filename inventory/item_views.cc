@@ -60,8 +60,8 @@ Dialog FindResultView(const SettingsRecord& settings, const InventoryRecord& ite
   dialog.Add(Shown("trade_price", "Trade price", FormatAmount(item.Get(inv::kTradePrice))));
   dialog.Add(Shown("retail_price", "Retail price", FormatAmount(item.Get(inv::kRetailPrice))));
   dialog.Add(Shown("tax", "Tax", TaxCodeText(item.Get(inv::kTax))));
-  dialog.Add(
-      Shown("category", "Display category", CategoryLabel(settings, item.Get(inv::kDisplayCategory))));
+  dialog.Add(Shown("category", "Display category",
+                   CategoryLabel(settings, item.Get(inv::kDisplayCategory))));
   dialog.Add(Shown("date_added", "Date added", item.Get(inv::kDateAdded)));
   dialog.Add(Shown("last_used", "Last sold", item.Get(inv::kLastUsed)));
   dialog.buttons = {"OK", "Next", "Cancel"};

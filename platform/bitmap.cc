@@ -19,8 +19,8 @@ bool IsBitmapFile(std::string_view bytes) {
   constexpr size_t kFileHeader = 14;
   if (bytes.size() < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M') return false;
   const uint32_t info_size = U32At(bytes, kFileHeader);
-  if (info_size != 12 && info_size != 40 && info_size != 52 && info_size != 56 &&
-      info_size != 64 && info_size != 108 && info_size != 124) {
+  if (info_size != 12 && info_size != 40 && info_size != 52 && info_size != 56 && info_size != 64 &&
+      info_size != 108 && info_size != 124) {
     return false;
   }
   const uint32_t pixels = U32At(bytes, 10);

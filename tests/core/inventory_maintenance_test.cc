@@ -70,11 +70,11 @@ TEST_F(ItemMaintenanceTest, TheChecksOfANewItemComeInOrder) {
   next();
   item.Set(inv::kCostPrice, 0.01);
   next();
-  EXPECT_EQ(refusals, (std::vector<std::string>{
-                          "Number outside range.",
-                          "The description must have at least two characters.",
-                          "Invalid category", "Invalid retail price", "Invalid quantity in stock",
-                          "Invalid cost price", "ok"}));
+  EXPECT_EQ(refusals,
+            (std::vector<std::string>{"Number outside range.",
+                                      "The description must have at least two characters.",
+                                      "Invalid category", "Invalid retail price",
+                                      "Invalid quantity in stock", "Invalid cost price", "ok"}));
   item.Set(inv::kNumber, 0);
   EXPECT_EQ(NewItemRefusal(item), "Number outside range.");
   item.Set(inv::kNumber, 5);
@@ -352,14 +352,16 @@ TEST_F(ItemMaintenanceTest, TheReadyReckonerTakesTheTicketTaxesOff) {
 
   WriteItems({{1, "APPLE"}});
   Dialog form;
-  Reply([&](Dialog& d) {
-    d.Field("rr_tax1").checked = false;
-    d.Field("rr_tax2").checked = true;
-    d.Field("retail_with_tax").text = "21";
-    d.on_change(d, "retail_with_tax");
-    d.on_change(d, "Forward");
-    form = d;
-  }, "Cancel");
+  Reply(
+      [&](Dialog& d) {
+        d.Field("rr_tax1").checked = false;
+        d.Field("rr_tax2").checked = true;
+        d.Field("retail_with_tax").text = "21";
+        d.on_change(d, "retail_with_tax");
+        d.on_change(d, "Forward");
+        form = d;
+      },
+      "Cancel");
   AddItems(desk());
   EXPECT_EQ(form.Field("retail_price").text, "20.00");
   EXPECT_EQ(form.Field("retail_without_tax").text, "20.00");
@@ -382,8 +384,8 @@ TEST_F(ItemMaintenanceTest, AnOwnPictureStandsAtTheWrapOfTheStockPictures) {
   });
   ASSERT_EQ(RunItemForm(p.ui, v().settings, p.clock.now, item, ItemFormMode::kAmend, 0),
             ItemFormExit::kOk);
-  EXPECT_EQ(pictures, (std::vector<std::string>{"STOCK1.bmp", "STOCK2.bmp", "STOCK1.bmp",
-                                                "m1.bmp", "STOCK24.bmp"}));
+  EXPECT_EQ(pictures, (std::vector<std::string>{"STOCK1.bmp", "STOCK2.bmp", "STOCK1.bmp", "m1.bmp",
+                                                "STOCK24.bmp"}));
   EXPECT_EQ(item.Get(inv::kOwnPicture), 0);
   EXPECT_EQ(item.Get(inv::kStockPicture), 24);
 }

@@ -64,9 +64,15 @@ TEST_F(ItemPictureTest, TheItemTakesItsOwnPicture) {
 TEST_F(ItemPictureTest, APictureTheFrontEndReadsIsStoredAsABitmap) {
   ConvertingUi ui;
   Platform platform = p.platform;
-  Platform converting{ui,          platform.clock,       platform.locale,
-                      platform.sound, platform.shell,    platform.files,
-                      platform.ports, platform.raw_printer, platform.printer};
+  Platform converting{ui,
+                      platform.clock,
+                      platform.locale,
+                      platform.sound,
+                      platform.shell,
+                      platform.files,
+                      platform.ports,
+                      platform.raw_printer,
+                      platform.printer};
   InventoryDesk converting_desk{converting, v().settings, v().inventory, dir.path()};
   ui.edit_answers.push_back("1");
   ui.open_answers.push_back(Source("apple.png", "PICTURE:\x09"));
@@ -79,7 +85,8 @@ TEST_F(ItemPictureTest, AnUnreadableFileKeepsTheOldPicture) {
   Type("2");
   p.ui.open_answers.push_back(Source("notes.txt", "not a picture"));
   EXPECT_FALSE(AddItemPicture(desk()));
-  EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Problem", "File of incorrect type"}}));
+  EXPECT_EQ(p.ui.messages,
+            (std::vector<test::ShownMessage>{{"Problem", "File of incorrect type"}}));
   EXPECT_EQ(Read("m2.bmp"), TinyBitmap(3));
   EXPECT_EQ(test::GetAt<int32_t>(InventorySlot(1), 1810), 0);
 

@@ -48,8 +48,9 @@ TEST_F(ItemSearchTest, NoGoesOnYesTakesTheItem) {
   EXPECT_FALSE(found->open_bundle_view);
   EXPECT_EQ(v().inventory.item().Get(inv::kNumber), 22);
   EXPECT_EQ(v().inventory.current_position(), 2);
-  EXPECT_EQ(Offered(), (std::vector<test::ShownMessage>{{"Search: No to continue", "21, RED TEAPOT"},
-                                                        {"Search: No to continue", "22, BLUE TEAPOT"}}));
+  EXPECT_EQ(Offered(),
+            (std::vector<test::ShownMessage>{{"Search: No to continue", "21, RED TEAPOT"},
+                                             {"Search: No to continue", "22, BLUE TEAPOT"}}));
 }
 
 TEST_F(ItemSearchTest, ABundleTakenWithYesAsksForTheBundleViewAndWithCancelDoesNot) {
@@ -142,25 +143,25 @@ TEST_F(ItemSearchTest, FindInSkusListsEveryItemWhoseSkusHoldTheText) {
 
 TEST_F(ItemSearchTest, AMissingOrShortFileIsReported) {
   std::vector<std::pair<int64_t, std::string>> seen;
-  ASSERT_TRUE(ScanItems(p.files, v().inventory, 2,
-                        [&](int64_t position, const uint8_t* record) {
-                          seen.push_back({position, reinterpret_cast<const char*>(record + 8)});
-                          return true;
-                        })
-                  .ok());
+  ASSERT_TRUE(ScanItems(p.files, v().inventory, 2, [&](int64_t position, const uint8_t* record) {
+                seen.push_back({position, reinterpret_cast<const char*>(record + 8)});
+                return true;
+              }).ok());
   EXPECT_EQ(seen, (std::vector<std::pair<int64_t, std::string>>{
                       {2, "BLUE TEAPOT"}, {3, "TEA HAMPER"}, {4, "GREEN CUP"}}));
 
   std::filesystem::resize_file(Data("inventory.dat"), 3 * 2113);
-  Status status = ScanItems(p.files, v().inventory, 0, [](int64_t, const uint8_t*) { return true; });
+  Status status =
+      ScanItems(p.files, v().inventory, 0, [](int64_t, const uint8_t*) { return true; });
   EXPECT_EQ(status.title(), "Problem");
   EXPECT_EQ(status.text(), Data("inventory.dat").string());
 
   std::filesystem::remove(Data("inventory.dat"));
   Type("TEA");
   EXPECT_EQ(SearchDescriptionFragment(desk()), std::nullopt);
-  EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{
-                               {"Fatal error", "Data file: inventory.dat, not present."}}));
+  EXPECT_EQ(
+      p.ui.messages,
+      (std::vector<test::ShownMessage>{{"Fatal error", "Data file: inventory.dat, not present."}}));
 }
 
 }  // namespace

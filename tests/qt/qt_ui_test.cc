@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QImage>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
