@@ -17,6 +17,9 @@
 #include "inventory/bundles.h"
 #include "inventory/received_report.h"
 #include "inventory/stock_receiving.h"
+#include "inventory/item_maintenance.h"
+#include "inventory/item_pictures.h"
+#include "inventory/item_scan.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -78,6 +81,21 @@ template <void (*kFlow)(CustomerDesk&)>
 void OnCustomers(Ventro& v) {
   CustomerDesk desk = CustomerDeskOf(v);
   kFlow(desk);
+// What the inventory commands work on.
+InventoryDesk InventoryDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.paths.folder};
+}
+
+// An inventory command; the quick-select buttons are refilled afterwards when it may have
+// changed items.
+template <void (*kFlow)(const InventoryDesk&)>
+void OnItems(Ventro& v) {
+  kFlow(InventoryDeskOf(v));
+  FillQuickSelect(v.sale_session());
+}
+template <auto kFind>
+void OnItemFind(Ventro& v) {
+  kFind(InventoryDeskOf(v));
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
@@ -123,6 +141,26 @@ constexpr std::array kHandlers = {
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
+    CommandHandler{Command::kFindInventory, OnItemFind<FindItem>},
+    CommandHandler{Command::kFindInventoryByDescription, OnItemFind<FindItemByDescriptionCommand>},
+    CommandHandler{Command::kFindInSkus, OnItemFind<ListItemsBySku>},
+    CommandHandler{Command::kAmendInventory,
+                   [](Ventro& v) {
+                     AmendItem(InventoryDeskOf(v));
+                     FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kDeleteInventory, OnItems<DeleteItem>},
+    CommandHandler{Command::kFindInventoryContaining, OnItemFind<SearchDescriptionFragment>},
+    CommandHandler{Command::kChangeStockPicture,
+                   [](Ventro& v) {
+                     if (ChangeStockPicture(InventoryDeskOf(v))) FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kFindInventoryAdvanced, OnItemFind<SearchAdvanced>},
+    CommandHandler{Command::kAddItemImage,
+                   [](Ventro& v) {
+                     if (AddItemPicture(InventoryDeskOf(v))) FillQuickSelect(v.sale_session());
+                   }},
+    CommandHandler{Command::kNewInventory, OnItems<AddItems>},
     CommandHandler{Command::kAmendSupplier,
                    [](Ventro& v) { AmendSupplier(v.ui(), v.files(), v.suppliers); }},
     CommandHandler{Command::kNonInventorySettings,

@@ -36,6 +36,7 @@ struct DialogField {
   std::string page;       // property-sheet page; empty in a plain dialog
   std::string group;      // group box caption; empty for none
   bool enabled = true;
+  bool required = false;  // a box that must be filled, drawn with a light yellow background
 };
 
 struct Dialog {

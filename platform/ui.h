@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/dialog.h"
 
 namespace ventro {
@@ -57,6 +59,14 @@ class Ui {
   // shown ("Text files (*.txt)"). Nothing when cancelled.
   virtual std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                             const std::string& filter) = 0;
+
+  // `bytes`, a picture file the user chose, as a Windows bitmap file: a front end that reads
+  // other picture formats converts them. Nothing when the bytes are no picture it reads. This
+  // default reads bitmaps only and gives them unchanged.
+  virtual std::optional<std::string> PictureAsBitmap(std::string_view bytes) {
+    if (!IsBitmapFile(bytes)) return std::nullopt;
+    return std::string(bytes);
+  }
 
   // The size of the desktop the program runs on.
   virtual ScreenSize DesktopSize() = 0;

@@ -54,6 +54,9 @@ bool IsKeypadKey(const std::string& action) {
 }
 constexpr QSize kKeypadKeySize(56, 44);
 
+// The light yellow of a box that must be filled.
+constexpr char kRequiredStyle[] = "QLineEdit { background-color: rgb(230, 240, 140); }";
+
 // Notes wrap; below this width a sentence would stand a word or two to a line.
 constexpr int kNoteMinimumWidth = 360;
 
@@ -246,12 +249,14 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
       auto* edit = new QLineEdit;
       SetUpEntry(edit, RuleOf(field.kind), field.max_length);
       if (field.kind == FieldKind::kPassword) edit->setEchoMode(QLineEdit::Password);
+      if (field.required) edit->setStyleSheet(kRequiredStyle);
       connect(edit, &QLineEdit::textChanged, this, edited);
       return edit;
     }
     case FieldKind::kReadOnly: {
       auto* edit = new QLineEdit;
       edit->setReadOnly(true);
+      if (field.required) edit->setStyleSheet(kRequiredStyle);
       return edit;
     }
     case FieldKind::kCheck: {

@@ -1,10 +1,12 @@
 #include "qt/qt_ui.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -143,6 +145,19 @@ std::optional<std::filesystem::path> QtUi::OpenFileName(const std::string& title
   const QString chosen = QFileDialog::getOpenFileName(Owner(), ToQt(title), start, ToQt(filter));
   if (chosen.isEmpty()) return std::nullopt;
   return std::filesystem::path(chosen.toStdWString());
+}
+
+std::optional<std::string> QtUi::PictureAsBitmap(std::string_view bytes) {
+  QImage image;
+  if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                          static_cast<int>(bytes.size()))) {
+    return std::nullopt;
+  }
+  QByteArray bitmap;
+  QBuffer buffer(&bitmap);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "BMP")) return std::nullopt;
+  return bitmap.toStdString();
 }
 
 ScreenSize QtUi::DesktopSize() {

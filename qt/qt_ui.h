@@ -28,6 +28,8 @@ class QtUi : public Ui {
   std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                     const std::string& filter) override;
   // The primary screen's full size.
+  // Any picture format Qt reads (PNG, JPEG, GIF, bitmap...) is converted to a bitmap.
+  std::optional<std::string> PictureAsBitmap(std::string_view bytes) override;
   ScreenSize DesktopSize() override;
 
  private:

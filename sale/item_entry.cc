@@ -193,6 +193,12 @@ AddResult AddItemToBasket(SaleSession& session, int64_t number, AddMode mode) {
   return AddUnit(session, number, mode, false);
 }
 
+std::string ItemChoiceLine(const InventoryRecord& item) {
+  return StringPrintf("%lld, %s (%d) %s", static_cast<long long>(item.Get(inv::kNumber)),
+                      item.Get(inv::kDescription).c_str(), item.Get(inv::kQuantity),
+                      FormatAmount(item.Get(inv::kRetailPrice)).c_str());
+}
+
 std::vector<std::string> FindItemsByDescription(SaleSession& session, std::string_view pattern) {
   std::string wanted = UpperCp1252(pattern);
   while (wanted.size() < 2) wanted += '?';
@@ -221,9 +227,7 @@ std::vector<std::string> FindItemsByDescription(SaleSession& session, std::strin
       same = matches(wanted[k], static_cast<uint8_t>(description[k]));
     }
     if (!same) continue;
-    found.push_back(StringPrintf("%lld, %s (%d) %s", static_cast<long long>(item.Get(inv::kNumber)),
-                                 description.c_str(), item.Get(inv::kQuantity),
-                                 FormatAmount(item.Get(inv::kRetailPrice)).c_str()));
+    found.push_back(ItemChoiceLine(item));
   }
   return found;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/inventory_record.h"
+
 namespace ventro {
 
 struct SaleSession;
@@ -34,6 +36,10 @@ AddResult AddItemToBasket(SaleSession& session, int64_t number, AddMode mode);
 // Enter in the item entry box, or the add-item button (2442): the entry text, upper-cased, is
 // rung up as AddItemToBasket(0) and the entry box is emptied.
 void EnterItem(SaleSession& session);
+
+// An item's line in the selection lists: "%I64d, %s (%d) %.2f" (number, description, stock,
+// retail price).
+std::string ItemChoiceLine(const InventoryRecord& item);
 
 // The items whose description starts with `pattern` (upper-cased; '?' matches any character;
 // shorter than two characters it is padded with '?'), in file order, each as "%I64d, %s (%d)

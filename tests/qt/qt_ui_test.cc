@@ -4,7 +4,9 @@
 #include <string>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -12,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "platform/bitmap.h"
 #include "qt/edit_box.h"
 #include "qt/qt_ui.h"
 #include "qt/text.h"
@@ -110,6 +113,24 @@ class QtUiTest : public QObject {
 
     WhenModal([](QWidget* modal) { ButtonOf(modal, QDialogButtonBox::Cancel)->click(); });
     QCOMPARE(ui.SelectFromList("DAYS", "Select day:", days, 0), std::nullopt);
+  }
+
+  void picturesQtReadsAreConvertedToBitmaps() {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(image.save(&buffer, "PNG"));
+    QtUi ui;
+    std::optional<std::string> bitmap = ui.PictureAsBitmap(png.toStdString());
+    QVERIFY(bitmap.has_value());
+    QVERIFY(IsBitmapFile(*bitmap));
+    QImage back;
+    QVERIFY(back.loadFromData(QByteArray::fromStdString(*bitmap), "BMP"));
+    QCOMPARE(back.size(), QSize(3, 2));
+    QCOMPARE(back.pixelColor(1, 1), QColor(10, 200, 30));
+    QVERIFY(!ui.PictureAsBitmap("not a picture").has_value());
   }
 
   void desktopSizeIsThePrimaryScreen() {

@@ -1,0 +1,118 @@
+// The "contains" searches over 100,000 items: a fragment scan that matches nothing (the whole
+// file is read) beside a plain sequential read of inventory.dat in the same blocks, which the
+// scan should stay within twice of.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/format.h"
+#include "formats/inventory_record.h"
+#include "inventory/item_scan.h"
+#include "platform/files.h"
+#include "store/master_file.h"
+
+namespace ventro {
+namespace {
+
+constexpr int64_t kItems = 100'000;
+
+class ScanFolder {
+ public:
+  ScanFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("ventro-scan-bench-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+    std::ofstream out(path_ / "inventory.dat", std::ios::binary | std::ios::trunc);
+    InventoryRecord record;
+    for (int64_t number = 1; number <= kItems; ++number) {
+      record.Set(inv::kNumber, number);
+      record.Set(inv::kDescription,
+                 StringPrintf("STOCK LINE %lld BLUE", static_cast<long long>(number)));
+      record.Set(inv::kSku1, StringPrintf("SKU-%lld", static_cast<long long>(number)));
+      out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
+    }
+    out.close();
+    inventory_.Load(files_, path_);
+  }
+  ~ScanFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  StdFiles& files() { return files_; }
+  const MasterFile& inventory() const { return inventory_; }
+
+ private:
+  Path path_;
+  StdFiles files_;
+  MasterFile inventory_{MasterKind::kInventory};
+};
+
+ScanFolder& Folder() {
+  static ScanFolder folder;
+  return folder;
+}
+
+// A description fragment found nowhere, so every item is read and compared.
+void BM_FragmentScan(benchmark::State& state) {
+  ScanFolder& folder = Folder();
+  for (auto _ : state) {
+    int64_t matches = 0;
+    Status status = ScanItems(
+        folder.files(), folder.inventory(), 0, [&matches](int64_t, const uint8_t* record) {
+          std::string_view description(reinterpret_cast<const char*>(record + 8));
+          if (description.find("RED TEAPOT") != std::string_view::npos) {
+            ++matches;
+          }
+          return true;
+        });
+    benchmark::DoNotOptimize(matches);
+    if (!status.ok()) state.SkipWithError("scan failed");
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_FragmentScan)->Unit(benchmark::kMillisecond);
+
+// The advanced search with every text filled: the most comparing a scan does per item.
+void BM_AdvancedScan(benchmark::State& state) {
+  ScanFolder& folder = Folder();
+  AdvancedQuery query;
+  query.description = "RED TEAPOT";
+  for (std::string& sku : query.sku) sku = "NOWHERE";
+  for (auto _ : state) {
+    int64_t matches = 0;
+    Status status =
+        ScanItems(folder.files(), folder.inventory(), 0, [&](int64_t, const uint8_t* record) {
+          matches += MatchesAdvanced(query, record) ? 1 : 0;
+          return true;
+        });
+    benchmark::DoNotOptimize(matches);
+    if (!status.ok()) state.SkipWithError("scan failed");
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_AdvancedScan)->Unit(benchmark::kMillisecond);
+
+// The floor: the same file read from start to end in blocks of the same size, nothing else.
+void BM_SequentialRead(benchmark::State& state) {
+  ScanFolder& folder = Folder();
+  constexpr size_t kBlock = 512 * InventoryRecord::kSize;
+  std::vector<uint8_t> block(kBlock);
+  for (auto _ : state) {
+    std::unique_ptr<File> file = folder.files().Open(folder.inventory().path(), OpenMode::kRead);
+    uint64_t offset = 0;
+    size_t read = 0;
+    while ((read = file->ReadAt(offset, block.data(), kBlock)) > 0) offset += read;
+    benchmark::DoNotOptimize(offset);
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_SequentialRead)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ventro
