@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <type_traits>
 
 #include "app/restrictions.h"
 #include "app/sale_screen.h"
@@ -15,11 +17,11 @@
 #include "customers/statement.h"
 #include "devices/drawer.h"
 #include "inventory/bundles.h"
-#include "inventory/received_report.h"
-#include "inventory/stock_receiving.h"
 #include "inventory/item_maintenance.h"
 #include "inventory/item_pictures.h"
 #include "inventory/item_scan.h"
+#include "inventory/received_report.h"
+#include "inventory/stock_receiving.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -81,31 +83,37 @@ template <void (*kFlow)(CustomerDesk&)>
 void OnCustomers(Ventro& v) {
   CustomerDesk desk = CustomerDeskOf(v);
   kFlow(desk);
-// What the inventory commands work on.
-InventoryDesk InventoryDeskOf(Ventro& v) {
-  return {v.platform, v.settings, v.inventory, v.paths.folder};
-}
+  // What the inventory commands work on.
+  InventoryDesk InventoryDeskOf(Ventro & v) {
+    return {v.platform, v.settings, v.inventory, v.paths.folder};
+  }
 
-// An inventory command; the quick-select buttons are refilled afterwards when it may have
-// changed items.
-template <void (*kFlow)(const InventoryDesk&)>
-void OnItems(Ventro& v) {
-  kFlow(InventoryDeskOf(v));
-  FillQuickSelect(v.sale_session());
-}
-template <auto kFind>
-void OnItemFind(Ventro& v) {
-  kFind(InventoryDeskOf(v));
-}
+  // An inventory command; the quick-select buttons are refilled afterwards when it may have
+  // changed items.
+  template <void (*kFlow)(const InventoryDesk&)>
+  void OnItems(Ventro & v) {
+    kFlow(InventoryDeskOf(v));
+    FillQuickSelect(v.sale_session());
+  }
+  // A find; a bundle it found opens in the bundle view.
+  template <auto kFind>
+  void OnItemFind(Ventro & v) {
+    if constexpr (std::is_void_v<decltype(kFind(InventoryDeskOf(v)))>) {
+      kFind(InventoryDeskOf(v));
+    } else {
+      std::optional<FoundItem> found = kFind(InventoryDeskOf(v));
+      if (found && found->open_bundle_view) ShowBundle(v.ui(), v.settings, v.inventory.item());
+    }
+  }
 
-// The drawer, then its line in the day text log; a drawer that could not be opened (its
-// message was shown) is not logged as opened.
-void OpenTillDrawerCommand(Ventro& v) {
-  if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
-}
+  // The drawer, then its line in the day text log; a drawer that could not be opened (its
+  // message was shown) is not logged as opened.
+  void OpenTillDrawerCommand(Ventro & v) {
+    if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
+  }
 
-// Commands whose handlers exist, by number.
-constexpr std::array kHandlers = {
+  // Commands whose handlers exist, by number.
+  constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
@@ -146,7 +154,9 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kFindInSkus, OnItemFind<ListItemsBySku>},
     CommandHandler{Command::kAmendInventory,
                    [](Ventro& v) {
-                     AmendItem(InventoryDeskOf(v));
+                     if (AmendItem(InventoryDeskOf(v))) {
+                       AmendBundle(v.platform, v.settings, v.inventory);
+                     }
                      FillQuickSelect(v.sale_session());
                    }},
     CommandHandler{Command::kDeleteInventory, OnItems<DeleteItem>},
@@ -236,29 +246,29 @@ constexpr std::array kHandlers = {
                    [](Ventro& v) { RunLanguageDialog(v.ui(), v.settings, v.labels); }},
 };
 
-// The keypad's digits and clear keys, the category buttons (18: every category) and the
-// quick-select buttons.
-constexpr std::array kRanges = {
-    CommandRange{Command::kKeypadDigit0, Command::kKeypadCE,
-                 [](Ventro& v, int k) { PressKeypad(v, ToInt(Command::kKeypadDigit0) + k); }},
-    CommandRange{Command::kCategoryFirst, Command::kCategoryLast,
-                 [](Ventro& v, int k) { ChooseQuickSelectCategory(v.sale_session(), k); }},
-    CommandRange{Command::kQuickSelectFirst, Command::kQuickSelectLast,
-                 [](Ventro& v, int k) { PressQuickSelect(v.sale_session(), k); }},
-};
+  // The keypad's digits and clear keys, the category buttons (18: every category) and the
+  // quick-select buttons.
+  constexpr std::array kRanges = {
+      CommandRange{Command::kKeypadDigit0, Command::kKeypadCE,
+                   [](Ventro& v, int k) { PressKeypad(v, ToInt(Command::kKeypadDigit0) + k); }},
+      CommandRange{Command::kCategoryFirst, Command::kCategoryLast,
+                   [](Ventro& v, int k) { ChooseQuickSelectCategory(v.sale_session(), k); }},
+      CommandRange{Command::kQuickSelectFirst, Command::kQuickSelectLast,
+                   [](Ventro& v, int k) { PressQuickSelect(v.sale_session(), k); }},
+  };
 
-const CommandHandler* FindHandler(int id) {
-  auto it = std::find_if(kHandlers.begin(), kHandlers.end(),
-                         [id](const CommandHandler& entry) { return ToInt(entry.id) == id; });
-  return it == kHandlers.end() ? nullptr : &*it;
-}
+  const CommandHandler* FindHandler(int id) {
+    auto it = std::find_if(kHandlers.begin(), kHandlers.end(),
+                           [id](const CommandHandler& entry) { return ToInt(entry.id) == id; });
+    return it == kHandlers.end() ? nullptr : &*it;
+  }
 
-const CommandRange* FindRange(int id) {
-  auto it = std::find_if(kRanges.begin(), kRanges.end(), [id](const CommandRange& range) {
-    return id >= ToInt(range.first) && id <= ToInt(range.last);
-  });
-  return it == kRanges.end() ? nullptr : &*it;
-}
+  const CommandRange* FindRange(int id) {
+    auto it = std::find_if(kRanges.begin(), kRanges.end(), [id](const CommandRange& range) {
+      return id >= ToInt(range.first) && id <= ToInt(range.last);
+    });
+    return it == kRanges.end() ? nullptr : &*it;
+  }
 
 }  // namespace
 
