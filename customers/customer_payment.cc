@@ -204,12 +204,7 @@ void PayCustomerBalance(CustomerDesk& desk, int64_t position) {
   FileChange change;
   change.Overwrite(desk.paths.customer, static_cast<uint64_t>(position) * CustomerRecord::kSize,
                    Bytes(after.data(), CustomerRecord::kSize));
-  AppendLogRecordsToChange(files, change, YearFolder(folder, now) / "base.dat",
-                           YearIndexRecord::kSize, YearIndexRecord::kHeaderSize,
-                           Bytes(year_record.data(), YearIndexRecord::kSize));
-  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "saleslog.dat",
-                           SalesLogRecord::kSize, 0,
-                           Bytes(sales_record.data(), SalesLogRecord::kSize));
+  AppendTransactionToChange(files, change, folder, now, year_record, sales_record);
   change.Replace(desk.paths.settings, changed.view());
   const ChangeResult result = MakeChange(files, folder, change);
   if (!result.ok) {

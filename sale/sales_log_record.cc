@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "store/day_log.h"
+
 namespace ventro {
 namespace {
 
@@ -129,6 +131,18 @@ void AppendLogRecordsToChange(Files& files, FileChange& change, const Path& path
   } else {
     change.Append(path, WholeRecordsSize(size, record_size, header_size), records);
   }
+}
+
+void AppendTransactionToChange(Files& files, FileChange& change, const Path& data_folder,
+                               const LocalTime& day, const YearIndexRecord& year_record,
+                               const SalesLogRecord& sales_record) {
+  AppendLogRecordsToChange(
+      files, change, YearFolder(data_folder, day) / "base.dat", YearIndexRecord::kSize,
+      YearIndexRecord::kHeaderSize,
+      {reinterpret_cast<const char*>(year_record.data()), YearIndexRecord::kSize});
+  AppendLogRecordsToChange(
+      files, change, DayFolder(data_folder, day) / "saleslog.dat", SalesLogRecord::kSize, 0,
+      {reinterpret_cast<const char*>(sales_record.data()), SalesLogRecord::kSize});
 }
 
 }  // namespace ventro

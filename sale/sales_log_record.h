@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/bytes.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "sale/basket.h"
 #include "store/journal.h"
@@ -165,5 +166,11 @@ uint64_t WholeRecordsSize(uint64_t file_size, size_t record_size, size_t header_
 // with a fresh zero header of `header_size` bytes when the file is shorter than its header.
 void AppendLogRecordsToChange(Files& files, FileChange& change, const Path& path,
                               size_t record_size, size_t header_size, std::string_view records);
+
+// Adds to `change` a transaction's year index entry and its sales log record, in the year and
+// day folders of `day` under `data_folder`.
+void AppendTransactionToChange(Files& files, FileChange& change, const Path& data_folder,
+                               const LocalTime& day, const YearIndexRecord& year_record,
+                               const SalesLogRecord& sales_record);
 
 }  // namespace ventro

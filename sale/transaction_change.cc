@@ -65,12 +65,7 @@ FileChange BuildTransactionChange(SaleSession& session, const LocalTime& now,
   const SalesLogRecord sales_record = SalesLogRecord::FromBasket(basket);
 
   FileChange change;
-  AppendLogRecordsToChange(files, change, YearFolder(folder, now) / "base.dat",
-                           YearIndexRecord::kSize, YearIndexRecord::kHeaderSize,
-                           Bytes(year_record.data(), YearIndexRecord::kSize));
-  AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "saleslog.dat",
-                           SalesLogRecord::kSize, 0,
-                           Bytes(sales_record.data(), SalesLogRecord::kSize));
+  AppendTransactionToChange(files, change, folder, now, year_record, sales_record);
   AppendLogRecordsToChange(files, change, DayFolder(folder, now) / "itemslog.dat",
                            ItemsLogRecord::kSize, 0, item_records);
   if (write.items) {
