@@ -4,6 +4,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <functional>
+#include <set>
 
 #include "base/cp1252.h"
 #include "qtprint/font_fallback.h"
@@ -27,6 +29,12 @@ std::unique_ptr<PrintCanvas> StartPdfDocument(const std::filesystem::path& file,
   device_font.setPointSizeF(paper.device_font_points);
   device_font.setHintingPreference(QFont::PreferNoHinting);
   return QtPrintCanvas::Create(std::move(writer), std::move(finished), &device_font);
+}
+
+PdfPaper PdfPaperFor(const std::string& kind, const PdfPaper& receipt_paper) {
+  static const std::set<std::string, std::less<>> kPageDocuments = {
+      "statement", "activity", "letter", "customer-details", "mailmerge"};
+  return kPageDocuments.contains(kind) ? kA4Paper : receipt_paper;
 }
 
 }  // namespace ventro

@@ -24,6 +24,13 @@ struct PdfPaper {
   double device_font_points = 8;
 };
 
+// A4 as an office laser printer reports it, for the letters, statements and reports.
+inline constexpr PdfPaper kA4Paper{210, 297, 4.2, 4.2, 600, "Courier New", 10};
+
+// The paper a document of `kind` ("receipt", "statement" ...) goes on when written as a PDF
+// file: A4 for the page documents, `receipt_paper` for the till's slips.
+PdfPaper PdfPaperFor(const std::string& kind, const PdfPaper& receipt_paper = {});
+
 // Starts the document `title` written to `file`; `finished` is told once the file is complete
 // and whether it was written. Nothing when the file cannot be opened. Needs a Qt Gui
 // application object.

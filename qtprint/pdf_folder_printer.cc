@@ -17,7 +17,7 @@ std::unique_ptr<PrintCanvas> PdfFolderPrinter::StartDocument(const std::string& 
   std::filesystem::create_directories(folder_, error);
   const std::string name = StringPrintf("%03d-%s.pdf", ++count_, kind.c_str());
   Finished finished = finished_;
-  return StartPdfDocument(folder_ / name, title, paper_, [=](bool ok) {
+  return StartPdfDocument(folder_ / name, title, PdfPaperFor(kind, paper_), [=](bool ok) {
     if (finished) finished(kind, printer, name, ok);
   });
 }
@@ -26,7 +26,7 @@ std::unique_ptr<PrintCanvas> PdfFolderPrinter::StartPdfFile(const std::filesyste
                                                             const std::string& title,
                                                             const std::string& kind) {
   Finished finished = finished_;
-  return StartPdfDocument(file, title, paper_, [=](bool ok) {
+  return StartPdfDocument(file, title, PdfPaperFor(kind, paper_), [=](bool ok) {
     if (finished) finished(kind, "", file.string(), ok);
   });
 }

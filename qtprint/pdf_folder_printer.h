@@ -1,7 +1,7 @@
 // A printer that writes every document as a PDF file in a folder, numbered in the order they
-// were printed ("001-receipt.pdf", "002-kitchen.pdf" ...), on a page the size of a receipt
-// printer's paper. Used by ventro-script --print-dir, so that tests and a shopkeeper can look
-// at what would have been printed.
+// were printed ("001-receipt.pdf", "002-kitchen.pdf" ...), the till's slips on a page the size
+// of a receipt printer's paper, letters and statements on A4. Used by ventro-script --print-dir, so
+// that tests and a shopkeeper can look at what would have been printed.
 #pragma once
 
 #include <filesystem>

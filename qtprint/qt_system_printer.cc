@@ -26,8 +26,8 @@ std::unique_ptr<PrintCanvas> QtSystemPrinter::StartDocument(const std::string& p
 
 std::unique_ptr<PrintCanvas> QtSystemPrinter::StartPdfFile(const std::filesystem::path& file,
                                                            const std::string& title,
-                                                           const std::string&) {
-  return StartPdfDocument(file, title, PdfPaper{});
+                                                           const std::string& kind) {
+  return StartPdfDocument(file, title, PdfPaperFor(kind));
 }
 
 }  // namespace ventro

@@ -53,7 +53,7 @@ class TranscriptPdfPrinter : public ventro::script::TranscriptPrinter {
                                                     const std::string& title,
                                                     const std::string& kind) override {
     start_qt_();
-    return ventro::StartPdfDocument(file, title, ventro::PdfPaper{}, [kind, file](bool ok) {
+    return ventro::StartPdfDocument(file, title, ventro::PdfPaperFor(kind), [kind, file](bool ok) {
       if (ok) std::cout << ventro::script::PrintedLine(kind, "", file.string()) << std::endl;
     });
   }

@@ -234,6 +234,23 @@ class PrintDocumentsTest : public QObject {
              qPrintable(QString::number(lowest_ink)));
   }
 
+  // A statement is a page document: it goes on A4, the till's slips stay on the roll.
+  void aStatementIsPrintedOnA4() {
+    const Output run = RunScript(QString(kSignOn) +
+                                 "answer EDIT2BOX text=2 OK\n"
+                                 "answer Statement \"Print statement\"\n"
+                                 "answer Print OK\n"
+                                 "command 3026\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed statement file=001-statement.pdf"), qPrintable(run.text));
+    const QString pdf = Printed("001-statement.pdf");
+    QVERIFY(Run("pdfinfo", {pdf}).text.contains("(A4)"));
+    const QList<QStringList> lines = PdfLines(pdf);
+    for (const char* line : {"STATEMENT", "Customer ID: 2", "Balance: 142.65"}) {
+      QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+  }
+
   void withoutAPrintFolderTheTranscriptNamesEachDocument() {
     const Output run =
         RunScript(QString(kSignOn) + "type 9\nkey Enter\ncommand 2466\n" + kCashWithReceipt, false);
