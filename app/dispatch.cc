@@ -83,37 +83,40 @@ template <void (*kFlow)(CustomerDesk&)>
 void OnCustomers(Ventro& v) {
   CustomerDesk desk = CustomerDeskOf(v);
   kFlow(desk);
-  // What the inventory commands work on.
-  InventoryDesk InventoryDeskOf(Ventro & v) {
-    return {v.platform, v.settings, v.inventory, v.paths.folder};
-  }
+}
 
-  // An inventory command; the quick-select buttons are refilled afterwards when it may have
-  // changed items.
-  template <void (*kFlow)(const InventoryDesk&)>
-  void OnItems(Ventro & v) {
-    kFlow(InventoryDeskOf(v));
-    FillQuickSelect(v.sale_session());
-  }
-  // A find; a bundle it found opens in the bundle view.
-  template <auto kFind>
-  void OnItemFind(Ventro & v) {
-    if constexpr (std::is_void_v<decltype(kFind(InventoryDeskOf(v)))>) {
-      kFind(InventoryDeskOf(v));
-    } else {
-      std::optional<FoundItem> found = kFind(InventoryDeskOf(v));
-      if (found && found->open_bundle_view) ShowBundle(v.ui(), v.settings, v.inventory.item());
-    }
-  }
+// What the inventory commands work on.
+InventoryDesk InventoryDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.paths.folder};
+}
 
-  // The drawer, then its line in the day text log; a drawer that could not be opened (its
-  // message was shown) is not logged as opened.
-  void OpenTillDrawerCommand(Ventro & v) {
-    if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
-  }
+// An inventory command; the quick-select buttons are refilled afterwards when it may have
+// changed items.
+template <void (*kFlow)(const InventoryDesk&)>
+void OnItems(Ventro& v) {
+  kFlow(InventoryDeskOf(v));
+  FillQuickSelect(v.sale_session());
+}
 
-  // Commands whose handlers exist, by number.
-  constexpr std::array kHandlers = {
+// A find; a bundle it found opens in the bundle view.
+template <auto kFind>
+void OnItemFind(Ventro& v) {
+  if constexpr (std::is_void_v<decltype(kFind(InventoryDeskOf(v)))>) {
+    kFind(InventoryDeskOf(v));
+  } else {
+    std::optional<FoundItem> found = kFind(InventoryDeskOf(v));
+    if (found && found->open_bundle_view) ShowBundle(v.ui(), v.settings, v.inventory.item());
+  }
+}
+
+// The drawer, then its line in the day text log; a drawer that could not be opened (its
+// message was shown) is not logged as opened.
+void OpenTillDrawerCommand(Ventro& v) {
+  if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
+}
+
+// Commands whose handlers exist, by number.
+constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
@@ -246,29 +249,29 @@ void OnCustomers(Ventro& v) {
                    [](Ventro& v) { RunLanguageDialog(v.ui(), v.settings, v.labels); }},
 };
 
-  // The keypad's digits and clear keys, the category buttons (18: every category) and the
-  // quick-select buttons.
-  constexpr std::array kRanges = {
-      CommandRange{Command::kKeypadDigit0, Command::kKeypadCE,
-                   [](Ventro& v, int k) { PressKeypad(v, ToInt(Command::kKeypadDigit0) + k); }},
-      CommandRange{Command::kCategoryFirst, Command::kCategoryLast,
-                   [](Ventro& v, int k) { ChooseQuickSelectCategory(v.sale_session(), k); }},
-      CommandRange{Command::kQuickSelectFirst, Command::kQuickSelectLast,
-                   [](Ventro& v, int k) { PressQuickSelect(v.sale_session(), k); }},
-  };
+// The keypad's digits and clear keys, the category buttons (18: every category) and the
+// quick-select buttons.
+constexpr std::array kRanges = {
+    CommandRange{Command::kKeypadDigit0, Command::kKeypadCE,
+                 [](Ventro& v, int k) { PressKeypad(v, ToInt(Command::kKeypadDigit0) + k); }},
+    CommandRange{Command::kCategoryFirst, Command::kCategoryLast,
+                 [](Ventro& v, int k) { ChooseQuickSelectCategory(v.sale_session(), k); }},
+    CommandRange{Command::kQuickSelectFirst, Command::kQuickSelectLast,
+                 [](Ventro& v, int k) { PressQuickSelect(v.sale_session(), k); }},
+};
 
-  const CommandHandler* FindHandler(int id) {
-    auto it = std::find_if(kHandlers.begin(), kHandlers.end(),
-                           [id](const CommandHandler& entry) { return ToInt(entry.id) == id; });
-    return it == kHandlers.end() ? nullptr : &*it;
-  }
+const CommandHandler* FindHandler(int id) {
+  auto it = std::find_if(kHandlers.begin(), kHandlers.end(),
+                         [id](const CommandHandler& entry) { return ToInt(entry.id) == id; });
+  return it == kHandlers.end() ? nullptr : &*it;
+}
 
-  const CommandRange* FindRange(int id) {
-    auto it = std::find_if(kRanges.begin(), kRanges.end(), [id](const CommandRange& range) {
-      return id >= ToInt(range.first) && id <= ToInt(range.last);
-    });
-    return it == kRanges.end() ? nullptr : &*it;
-  }
+const CommandRange* FindRange(int id) {
+  auto it = std::find_if(kRanges.begin(), kRanges.end(), [id](const CommandRange& range) {
+    return id >= ToInt(range.first) && id <= ToInt(range.last);
+  });
+  return it == kRanges.end() ? nullptr : &*it;
+}
 
 }  // namespace
 

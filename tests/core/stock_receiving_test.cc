@@ -280,7 +280,9 @@ TEST(ReceivingScriptTest, ScriptsReceiveAddABundleAndShowTheReport) {
           "answer BUNDLE number=900 description=\"SPIRITS DEAL\" Select1 quantity1=2 OK\n"
           "answer SALE4BOX start_day=1 OK\n"
           "answer SALE2BOX OK\n"
-          "command 3046\ncommand 3046\ncommand 3050\ncommand 3042\n",
+          "answer EDITBOX text=900\n"
+          "answer BUNDLE Cancel\n"
+          "command 3046\ncommand 3046\ncommand 3050\ncommand 3042\ncommand 1050\n",
       test::kScriptClock);
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_NE(run.transcript.find("message \"Updated quantity\" \"17\" OK"), std::string::npos);
@@ -290,6 +292,9 @@ TEST(ReceivingScriptTest, ScriptsReceiveAddABundleAndShowTheReport) {
             std::string::npos)
       << run.transcript;
   EXPECT_EQ(run.transcript.find("Bundle may not"), std::string::npos);
+  // Amend on a bundle opens the bundle form.
+  EXPECT_NE(run.transcript.find("dialog BUNDLE title=\"Amend bundle\""), std::string::npos)
+      << run.transcript;
 }
 
 }  // namespace
