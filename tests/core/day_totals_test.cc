@@ -72,19 +72,6 @@ class DayTotalsTest : public testing::Test {
   StdFiles files_;
 };
 
-TEST_F(DayTotalsTest, CashSaleAndItsRefundCancelOut) {
-  Log({.number = 1, .type = "Cash", .grand = 10.0, .cash = 10.0, .cost = 4.0, .lines = 1});
-  Log({.number = 2, .type = "Refund", .grand = -10.0, .cash = -10.0, .cost = -4.0, .lines = 1});
-  DayTotals totals = Compute();
-  EXPECT_DOUBLE_EQ(totals.cash_sales, 10.0);
-  EXPECT_DOUBLE_EQ(totals.cash_refunds, -10.0);
-  EXPECT_DOUBLE_EQ(totals.total, 0.0);
-  EXPECT_DOUBLE_EQ(totals.cost_of_sales, 0.0);
-  EXPECT_DOUBLE_EQ(totals.credit_refunds, 0.0);
-  EXPECT_EQ(totals.items_sold, 1);
-  EXPECT_EQ(totals.items_refunded, 1);
-}
-
 TEST_F(DayTotalsTest, EachPaymentKindLandsInItsOwnFigures) {
   Log({.number = 1, .type = "Credit", .grand = 30.0, .lines = 2});
   Log({.number = 2, .type = "Refund", .grand = -7.5, .lines = 1});  // to the customer's account
