@@ -28,6 +28,7 @@
 #include "operators/user_control.h"
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
+#include "reports/activity_summary.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -109,6 +110,18 @@ void OnItemFind(Ventro& v) {
   }
 }
 
+// What the activity summary works on, with the day it is of kept for the run.
+ActivityDesk ActivityDeskOf(Ventro& v) {
+  return {v.platform,   v.settings,     v.inventory,      v.customers,   v.paths.folder,
+          v.start_hour, v.start_minute, v.previous_start, v.activity_day};
+}
+
+template <void (*kFlow)(ActivityDesk&)>
+void OnActivity(Ventro& v) {
+  ActivityDesk desk = ActivityDeskOf(v);
+  kFlow(desk);
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -149,6 +162,11 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kTransactionsInYear, OnFindTransaction<TransactionLookup::kYear>},
     CommandHandler{Command::kDisplayTransaction, OnFindTransaction<TransactionLookup::kFind>},
     CommandHandler{Command::kFindTransaction, OnFindTransaction<TransactionLookup::kFind>},
+    CommandHandler{Command::kActivitySummary, OnActivity<ShowDailyStatus>},
+    CommandHandler{Command::kPreviousActivitySummary, OnActivity<ShowPickedDailyStatus>},
+    CommandHandler{Command::kPrintActivitySummary, OnActivity<PrintActivitySummary>},
+    CommandHandler{Command::kExportActivitySummary, OnActivity<ExportActivitySummary>},
+    CommandHandler{Command::kEmailActivitySummary, OnActivity<MailActivitySummary>},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},

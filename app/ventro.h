@@ -59,6 +59,9 @@ class Ventro {
   // The mailmerge letter's text, kept for the run.
   std::string mailmerge_body;
 
+  // The day the activity summary's export and mail link are of; 0 until a summary sets it.
+  Date activity_day;
+
   // The sale screen's entry text, restricted flag, entry mode and title.
   SaleScreen screen;
 
