@@ -28,6 +28,7 @@
 #include "operators/user_control.h"
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
+#include "reports/day_log_commands.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -115,11 +116,21 @@ void OpenTillDrawerCommand(Ventro& v) {
   if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
 }
 
+// A day text log command of the Activity menu.
+template <auto kFlow>
+void OnDayLog(Ventro& v) {
+  kFlow(v.printing());
+}
+
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
+    CommandHandler{Command::kDisplayTodaysLog, OnDayLog<DisplayTodaysLog>},
+    CommandHandler{Command::kPrintTodaysLog, OnDayLog<PrintTodaysLog>},
+    CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
+    CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
