@@ -29,6 +29,7 @@
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
 #include "reports/day_log_commands.h"
+#include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -122,12 +123,18 @@ void OnDayLog(Ventro& v) {
   kFlow(v.printing());
 }
 
+// The till closeout signs the clerk off once it is logged, as the log-off command does.
+void CloseOutTillCommand(Ventro& v) {
+  if (CloseOutTill(v.sale_session())) SignOn(v.sale_session());
+}
+
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
     CommandHandler{Command::kDisplayTodaysLog, OnDayLog<DisplayTodaysLog>},
+    CommandHandler{Command::kDisplayPreviousLog, OnDayLog<DisplayPreviousLog>},
     CommandHandler{Command::kPrintTodaysLog, OnDayLog<PrintTodaysLog>},
     CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
     CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
@@ -218,6 +225,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kQuickSelectForward,
                    [](Ventro& v) { PageQuickSelect(v.sale_session(), PageDirection::kForward); }},
     CommandHandler{Command::kSignOn, [](Ventro& v) { SignOn(v.sale_session()); }},
+    CommandHandler{Command::kTillReconciliation, OnSale<ShowTillReconciliation>},
+    CommandHandler{Command::kTillCloseout, CloseOutTillCommand},
     CommandHandler{Command::kRefundBasket, OnSale<RefundBasket>},
     CommandHandler{Command::kPayCash, OnSale<PayCash>},
     CommandHandler{Command::kKitchenPrint,

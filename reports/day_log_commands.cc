@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/tell.h"
+#include "reports/day_picker.h"
 #include "reports/log_print.h"
 #include "reports/log_viewer.h"
 #include "store/day_log.h"
@@ -51,6 +52,19 @@ void DisplayTodaysLog(const PrintingContext& context) {
   const LocalTime now = platform.clock.Now();
   Tell(platform.ui, EnsureDayFolders(platform.files, context.data_folder, now));
   ShowLogViewer(platform.ui, platform.files, DayTextLogPath(context.data_folder, now));
+}
+
+void DisplayPreviousLog(const PrintingContext& context) {
+  Platform& platform = context.platform;
+  const LocalTime now = platform.clock.Now();
+  std::optional<Date> picked = PickDay(platform.ui, {now.day, now.month, now.year});
+  if (!picked) return;
+  const Path log = DayTextLogPath(context.data_folder, {picked->year, picked->month, picked->day});
+  if (!platform.files.Exists(log)) {
+    platform.ui.Message("Problem", "No log for that day.", Icon::kWarning);
+    return;
+  }
+  ShowLogViewer(platform.ui, platform.files, log, "Data file");
 }
 
 bool PrintTodaysLog(const PrintingContext& context) {

@@ -9,6 +9,9 @@ namespace ventro {
 // Shows today's log in the viewer, making today's folders first.
 void DisplayTodaysLog(const PrintingContext& context);
 
+// Asks for a day in "THEPICK" (today at first) and shows its log in the viewer.
+void DisplayPreviousLog(const PrintingContext& context);
+
 // Prints today's log through the Print dialog; false when nothing was printed (the dialog
 // cancelled, no log, or a printer failure, whose message was shown).
 bool PrintTodaysLog(const PrintingContext& context);

@@ -30,12 +30,12 @@ std::optional<std::string> ReadLogPage(Files& files, const Path& log, uint64_t o
   return page;
 }
 
-void ShowLogViewer(Ui& ui, Files& files, const Path& log) {
+void ShowLogViewer(Ui& ui, Files& files, const Path& log, const std::string& unreadable) {
   uint64_t offset = 0;
   for (;;) {
     std::optional<std::string> page = ReadLogPage(files, log, offset);
     if (!page) {
-      ui.Message("Problem", "Data file: bun4.dat.", Icon::kWarning);
+      ui.Message("Problem", unreadable, Icon::kWarning);
       page.emplace();
     }
     // A full page may have more behind it; the next read tells.

@@ -19,8 +19,9 @@ inline constexpr uint64_t kLogPageSize = 31999;
 std::optional<std::string> ReadLogPage(Files& files, const Path& log, uint64_t offset);
 
 // The viewer on `log`, from its first page; "Next" is offered after a full page and
-// "Previous" after the first. A file that cannot be opened gives "Data file: bun4.dat." /
-// "Problem" and an empty viewer.
-void ShowLogViewer(Ui& ui, Files& files, const Path& log);
+// "Previous" after the first. A file that cannot be opened gives `unreadable` titled "Problem"
+// and an empty viewer.
+void ShowLogViewer(Ui& ui, Files& files, const Path& log,
+                   const std::string& unreadable = "Data file: bun4.dat.");
 
 }  // namespace ventro

@@ -106,6 +106,30 @@ TEST_F(LogViewTest, AnUnreadableLogShowsAnEmptyViewerAfterTheMessage) {
   EXPECT_EQ(pages[0].Field("text").text, "");
 }
 
+TEST_F(LogViewTest, APickedDayShowsItsLogOrSaysThereIsNone) {
+  WriteLog(LogOf(2026, 11, 30), "\r\n09:30 30/11/2026  Switched on.");
+  auto pick = [this](const char* day, const char* month) {
+    p.ui.dialog_answers.push_back([=](Dialog& d) {
+      d.Field("day").text = day;
+      d.Field("month").text = month;
+      d.Field("year").text = "2026";
+      return true;
+    });
+  };
+  pick("29", "11");
+  DisplayPreviousLog(context);
+  ASSERT_EQ(p.ui.messages.size(), 1u);
+  EXPECT_EQ(p.ui.messages[0].title, "Problem");
+  EXPECT_EQ(p.ui.messages[0].text, "No log for that day.");
+
+  pick("30", "11");
+  PressInViewer({"OK"});
+  DisplayPreviousLog(context);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_EQ(pages[0].Field("text").text, "\r\n09:30 30/11/2026  Switched on.");
+  EXPECT_EQ(p.ui.messages.size(), 1u);
+}
+
 TEST_F(LogViewTest, OnlyTenCharacterDatesOfRealDaysAreTaken) {
   std::optional<LocalTime> day = ParseLogDay("05/03/2021");
   ASSERT_TRUE(day);
