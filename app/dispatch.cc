@@ -123,6 +123,12 @@ void OnDayLog(Ventro& v) {
   kFlow(v.printing());
 }
 
+// File, "Exit - print log": today's log printed, then the run ends.
+void ExitPrintingLog(Ventro& v) {
+  PrintTodaysLog(v.printing());
+  v.host.Quit();
+}
+
 // The till closeout signs the clerk off once it is logged, as the log-off command does.
 void CloseOutTillCommand(Ventro& v) {
   if (CloseOutTill(v.sale_session())) SignOn(v.sale_session());
@@ -131,6 +137,7 @@ void CloseOutTillCommand(Ventro& v) {
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
+    CommandHandler{Command::kExitPrintLog, ExitPrintingLog},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
     CommandHandler{Command::kDisplayTodaysLog, OnDayLog<DisplayTodaysLog>},

@@ -243,5 +243,17 @@ TEST(LogViewScriptTest, TheViewerPageAndThePrintedLinesShowInTheTranscript) {
   EXPECT_NE(run.transcript.find("printed day-log"), std::string::npos);
 }
 
+TEST(LogViewScriptTest, ExitPrintingTheLogPrintsTodaysLogAndEndsTheRun) {
+  test::TempDir home;
+  const test::ScriptRun run = test::RunScript(
+      home.path(),
+      std::string(test::kScriptSignOn) + "answer Print OK\ncommand 1003\ncommand 1020\n",
+      test::kScriptClock);
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("printed day-log"), std::string::npos) << run.transcript;
+  // The run ended with the printing: the command after it was never run.
+  EXPECT_EQ(run.transcript.find("dialog logedit"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace ventro
