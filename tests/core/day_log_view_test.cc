@@ -243,7 +243,7 @@ TEST(LogViewScriptTest, TheViewerPageAndThePrintedLinesShowInTheTranscript) {
   EXPECT_NE(run.transcript.find("printed day-log"), std::string::npos);
 }
 
-TEST(LogViewScriptTest, ExitPrintingTheLogPrintsTodaysLogAndEndsTheRun) {
+TEST(LogViewScriptTest, ExitPrintingPrintsTheLogOrTheSummaryAndTheLogThenEndsTheRun) {
   test::TempDir home;
   const test::ScriptRun run = test::RunScript(
       home.path(),
@@ -253,6 +253,18 @@ TEST(LogViewScriptTest, ExitPrintingTheLogPrintsTodaysLogAndEndsTheRun) {
   EXPECT_NE(run.transcript.find("printed day-log"), std::string::npos) << run.transcript;
   // The run ended with the printing: the command after it was never run.
   EXPECT_EQ(run.transcript.find("dialog logedit"), std::string::npos);
+
+  // "Exit - print report + log": the summary, then the log, then the end of the run.
+  const test::ScriptRun both = test::RunScript(
+      home.path(),
+      std::string(test::kScriptSignOn) + "answer Print OK\ncommand 1004\ncommand 1020\n",
+      test::kScriptClock);
+  ASSERT_EQ(both.status, 0) << both.transcript;
+  const size_t summary = both.transcript.find("printed activity-summary");
+  ASSERT_NE(summary, std::string::npos) << both.transcript;
+  EXPECT_NE(both.transcript.find("print \"      Total:"), std::string::npos) << both.transcript;
+  EXPECT_NE(both.transcript.find("printed day-log", summary), std::string::npos);
+  EXPECT_EQ(both.transcript.find("dialog logedit"), std::string::npos);
 }
 
 }  // namespace
