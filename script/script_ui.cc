@@ -160,6 +160,11 @@ bool ScriptUi::RunDialog(Dialog& dialog) {
   }
   dialog.pressed = dialog.buttons.empty() ? "" : dialog.buttons.front();
   for (const auto& button : answer.buttons) {
+    if (dialog.Greyed(button)) {
+      // A greyed button cannot be pressed; the script goes on as the user would.
+      given += " (" + button + " greyed, not pressed)";
+      continue;
+    }
     if (Contains(dialog.actions, button)) {
       if (dialog.on_change) dialog.on_change(dialog, button);
     } else if (Contains(dialog.buttons, button)) {
