@@ -36,7 +36,8 @@ struct DialogField {
   std::string page;       // property-sheet page; empty in a plain dialog
   std::string group;      // group box caption; empty for none
   bool enabled = true;
-  bool required = false;  // a box that must be filled, drawn with a light yellow background
+  bool required = false;   // a box that must be filled, drawn with a light yellow background
+  bool multiline = false;  // kReadOnly: a text of many lines, shown in a box that scrolls
 };
 
 struct Dialog {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -59,12 +61,25 @@ constexpr QSize kKeypadKeySize(56, 44);
 // The light yellow of a box that must be filled.
 constexpr char kRequiredStyle[] = "QLineEdit { background-color: rgb(230, 240, 140); }";
 
+// A text box of many lines (a log page, a report) opens large enough to read.
+constexpr int kMultilineMinimumWidth = 640;
+constexpr int kMultilineMinimumHeight = 400;
+
 // Notes wrap; below this width a sentence would stand a word or two to a line.
 constexpr int kNoteMinimumWidth = 360;
 
-bool IsLineEdit(FieldKind kind) {
+bool IsLineEdit(const DialogField& field) {
+  const FieldKind kind = field.kind;
   return kind == FieldKind::kText || kind == FieldKind::kNumber || kind == FieldKind::kCents ||
-         kind == FieldKind::kPassword || kind == FieldKind::kReadOnly;
+         kind == FieldKind::kPassword || (kind == FieldKind::kReadOnly && !field.multiline);
+}
+
+// A text of several lines as the text box shows it: the core's CR LF line ends as single
+// breaks.
+QString MultilineText(const std::string& text) {
+  QString shown = ToQt(text);
+  shown.remove(QChar('\r'));
+  return shown;
 }
 
 EntryRule RuleOf(FieldKind kind) {
@@ -259,6 +274,14 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
       return edit;
     }
     case FieldKind::kReadOnly: {
+      if (field.multiline) {
+        auto* box = new QPlainTextEdit;
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        box->setMinimumSize(kMultilineMinimumWidth, kMultilineMinimumHeight);
+        return box;
+      }
       auto* edit = new QLineEdit;
       edit->setReadOnly(true);
       if (field.required) edit->setStyleSheet(kRequiredStyle);
@@ -517,7 +540,10 @@ void DialogView::refresh() {
     const DialogField& field = dialog_.fields[i];
     QWidget* widget = widgets_[i];
     if (!widget) continue;
-    if (IsLineEdit(field.kind)) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+      const QString text = MultilineText(field.text);
+      if (box->toPlainText() != text) box->setPlainText(text);
+    } else if (IsLineEdit(field)) {
       auto* edit = static_cast<QLineEdit*>(widget);
       QString text = ToQt(field.text);
       if (edit->text() != text) {

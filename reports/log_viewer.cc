@@ -11,11 +11,11 @@ Dialog LogViewer(std::string text, bool has_previous, bool has_next) {
   viewer.title = "VENTRO log";
   DialogField page = TextField("text", "", std::move(text), 0);
   page.kind = FieldKind::kReadOnly;
+  page.multiline = true;
   viewer.Add(std::move(page));
-  // A button that cannot act is left out rather than shown greyed.
-  viewer.buttons = {"OK"};
-  if (has_next) viewer.buttons.push_back("Next");
-  if (has_previous) viewer.buttons.push_back("Previous");
+  viewer.buttons = {"OK", "Next", "Previous"};
+  if (!has_next) viewer.greyed.push_back("Next");
+  if (!has_previous) viewer.greyed.push_back("Previous");
   viewer.focus = "OK";
   return viewer;
 }

@@ -42,7 +42,8 @@ class LogViewTest : public ::testing::Test {
     }
   }
   static bool Offers(const Dialog& d, const std::string& button) {
-    return std::find(d.buttons.begin(), d.buttons.end(), button) != d.buttons.end();
+    return std::find(d.buttons.begin(), d.buttons.end(), button) != d.buttons.end() &&
+           !d.Greyed(button);
   }
 
   // The texts of the printed document, in the order drawn.
