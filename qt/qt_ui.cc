@@ -172,7 +172,7 @@ ScreenSize QtUi::DesktopSize() {
 void QtUi::ShowPicture(const std::string& title, std::string_view bitmap) {
   QImage picture;
   if (!picture.loadFromData(reinterpret_cast<const uchar*>(bitmap.data()),
-                            static_cast<qsizetype>(bitmap.size()), "BMP")) {
+                            static_cast<int>(bitmap.size()), "BMP")) {
     return;
   }
   OpenPictureWindow(ToQt(title), picture, main_window_);
