@@ -68,9 +68,9 @@ struct Word {
 QList<Word> PdfWords(const QString& pdf) {
   QList<Word> words;
   const QString html = Run("pdftotext", {"-bbox", pdf, "-"}).text;
-  static const QRegularExpression kWord(R"(<word xMin="([\d.]+)" yMin = "([\d.]+)" xMax =
-                                            "([\d.]+)" yMax = "[\d.]+" > ([^ < ]*) < / word >) ");
-      for (const QRegularExpressionMatch& match : kWord.globalMatch(html)) {
+  static const QRegularExpression kWord(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+  for (const QRegularExpressionMatch& match : kWord.globalMatch(html)) {
     words.append({match.captured(4), match.captured(1).toDouble(), match.captured(2).toDouble(),
                   match.captured(3).toDouble()});
   }
