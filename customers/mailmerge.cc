@@ -5,6 +5,7 @@
 
 #include "base/format.h"
 #include "customers/customer_maintenance.h"
+#include "customers/customer_scan.h"
 #include "customers/letter_page.h"
 #include "customers/letters.h"
 
@@ -143,20 +144,22 @@ std::vector<std::string> WrapBody(std::string_view body, size_t columns) {
 std::vector<int64_t> MailmergeCustomers(Files& files, const MasterFile& customers, int64_t first,
                                         int64_t last, MailmergeSelection selection, int this_year) {
   std::vector<int64_t> slots;
-  CustomerRecord c;
-  for (const IndexEntry& entry : customers.index().entries()) {
-    if (entry.number < first || entry.number < 1) continue;
-    if (entry.number > last) break;
-    if (selection != MailmergeSelection::kAll) {
-      if (!customers.ReadAt(files, entry.position, c.data())) continue;
-      if (selection == MailmergeSelection::kOweMoney && !(c.Get(cust::kBalance) > 0)) continue;
-      if (selection == MailmergeSelection::kNotActiveThisYear) {
-        std::optional<StampMonth> used = MonthOfStamp(c.Get(cust::kLastUsed));
-        if (used && used->year == this_year) continue;
-      }
+  if (selection == MailmergeSelection::kAll) {
+    // The index alone says who is in the range.
+    for (const IndexEntry& entry : customers.index().entries()) {
+      if (entry.number < first || entry.number < 1) continue;
+      if (entry.number > last) break;
+      slots.push_back(entry.position);
     }
-    slots.push_back(entry.position);
+    return slots;
   }
+  std::optional<std::vector<int64_t>> chosen =
+      CustomersInNumberOrder(files, customers, first, last, [&](const CustomerRecord& c) {
+        if (selection == MailmergeSelection::kOweMoney) return c.Get(cust::kBalance) > 0;
+        std::optional<StampMonth> used = MonthOfStamp(c.Get(cust::kLastUsed));
+        return !(used && used->year == this_year);
+      });
+  if (chosen) slots = std::move(*chosen);
   return slots;
 }
 
@@ -201,9 +204,10 @@ void RunMailmerge(CustomerDesk& desk, std::string& body) {
                            desk.platform.locale.FormatDate("MMMM", now) +
                            StringPrintf(" %d", now.year);
   MergeProgress progress;
-  PrintCopies(desk.platform, *target, "mailmerge", [&](PrintCanvas& canvas, DocumentPages& pages) {
-    DrawMergePage(desk, canvas, pages, slots, body, date, progress);
-  });
+  PrintCopiesWithCancelBox(desk.platform, *target, "mailmerge",
+                           [&](PrintCanvas& canvas, DocumentPages& pages) {
+                             DrawMergePage(desk, canvas, pages, slots, body, date, progress);
+                           });
 }
 
 }  // namespace ventro

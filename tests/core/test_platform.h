@@ -118,6 +118,30 @@ class FakeUi : public Ui {
   }
   ScreenSize DesktopSize() override { return desktop; }
 
+  // Picture windows opened: the title and the bitmap's size.
+  struct ShownPicture {
+    std::string title;
+    size_t size = 0;
+    bool operator==(const ShownPicture&) const = default;
+  };
+  std::vector<ShownPicture> pictures;
+  void ShowPicture(const std::string& title, std::string_view bitmap) override {
+    pictures.push_back({title, bitmap.size()});
+  }
+
+  // The cancel box: how often it opened and closed, and how often it was asked; it answers
+  // Cancel at the `cancel_at_poll`th question (0: never).
+  int print_boxes_opened = 0;
+  int print_boxes_closed = 0;
+  int print_polls = 0;
+  int cancel_at_poll = 0;
+  void BeginPrintProgress() override {
+    ++print_boxes_opened;
+    print_polls = 0;
+  }
+  bool PrintCancelRequested() override { return ++print_polls == cancel_at_poll; }
+  void EndPrintProgress() override { ++print_boxes_closed; }
+
   // Texts of every message shown, for compact assertions.
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;
