@@ -3,6 +3,7 @@
 // real barcode reader decodes (pdftoppm, zbarimg); and the Qt canvas's text boxes.
 #include <QPdfWriter>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "qtprint/qt_print_canvas.h"
@@ -330,11 +331,10 @@ class PrintDocumentsTest : public QObject {
     const QList<Word> centred = PdfWords(Printed("001-letter.pdf"));
     const double middle = (FindWord(centred, "YOUR").left + FindWord(centred, "STORE").right) / 2;
     QVERIFY2(qAbs(middle - 595.0 / 2) < 3, qPrintable(QString::number(middle)));
-    QVERIFY(FindWord(centred, "YOUR").left < store.left);
   }
 
   // A mailmerge body with a word longer than a line: the word is cut over several lines, none
-  // of it lost; the cancel box stops the letters after the first page.
+  // of it lost or printed off the page; the cancel box stops the letters after the first page.
   void mailmergeCutsALongWordAndStopsAtTheCancelBox() {
     const QString word = QString("MAILMERGE").repeated(23).left(200);
     const Output run = RunScript(QString(kSignOn) + "answer bodyedit body=\"Hello " + word +
@@ -354,11 +354,16 @@ class PrintDocumentsTest : public QObject {
     bool inside = false;
     for (const Word& piece : PdfWords(pdf)) {
       if (piece.text == "goodbye") break;
-      if (inside) joined += piece.text;
+      if (inside) {
+        joined += piece.text;
+        QVERIFY2(piece.right <= 595.5, qPrintable(piece.text + " " + QString::number(piece.right)));
+      }
       inside = inside || piece.text == "Hello";
     }
     QCOMPARE(joined, word);
-    QVERIFY(HasLine(PdfLines(pdf), "goodbye"));
+    const QList<QStringList> lines = PdfLines(pdf);
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const QStringList& line) { return line.contains("goodbye"); }));
   }
 
   void withoutAPrintFolderTheTranscriptNamesEachDocument() {
