@@ -25,7 +25,18 @@ std::optional<YearIndex> YearIndex::Read(Files& files, const Path& data_folder, 
   index.count_ =
       bytes->size() <= kYearIndexHeader ? 0 : (bytes->size() - kYearIndexHeader) / kYearIndexRecord;
   index.bytes_ = std::move(*bytes);
+  // Checked once here, in one tight pass over the raw entries, rather than entry by entry
+  // through operator[] by every search that needs the order.
+  index.rises_strictly_ = index.CheckNumbersRise();
   return index;
+}
+
+bool YearIndex::CheckNumbersRise() const {
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes_.data()) + kYearIndexHeader;
+  for (size_t i = 1; i < count_; ++i, p += kYearIndexRecord) {
+    if (GetI32(p + kYearIndexRecord) <= GetI32(p)) return false;
+  }
+  return true;
 }
 
 YearIndexEntry YearIndex::operator[](size_t i) const {

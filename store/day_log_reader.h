@@ -36,10 +36,16 @@ class YearIndex {
   YearIndexEntry operator[](size_t i) const;
   // Entry i's transaction number alone.
   int32_t number(size_t i) const;
+  // Whether every entry's number is above the one before it, so that the index can be
+  // searched by halving.
+  bool NumbersRiseStrictly() const { return rises_strictly_; }
 
  private:
+  bool CheckNumbersRise() const;
+
   std::string bytes_;
   size_t count_ = 0;
+  bool rises_strictly_ = true;
 };
 
 // The whole records of a log of `record_size`-byte records without a header, as one byte
