@@ -29,6 +29,7 @@
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
+#include "reports/head_office.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -122,6 +123,11 @@ void OnActivity(Ventro& v) {
   kFlow(desk);
 }
 
+void OnHeadOfficeSetup(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  SetUpHeadOfficeReports(desk);
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -167,6 +173,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintActivitySummary, OnActivity<PrintActivitySummary>},
     CommandHandler{Command::kExportActivitySummary, OnActivity<ExportActivitySummary>},
     CommandHandler{Command::kEmailActivitySummary, OnActivity<MailActivitySummary>},
+    CommandHandler{Command::kHeadOfficeSetup, OnHeadOfficeSetup},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
