@@ -29,7 +29,9 @@
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
+#include "reports/day_log_commands.h"
 #include "reports/head_office.h"
+#include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
 #include "sale/credit_tender.h"
@@ -134,11 +136,63 @@ void OpenTillDrawerCommand(Ventro& v) {
   if (OpenTillDrawer(v.platform, v.settings)) LogTillOpened(v.sale_session());
 }
 
+// A day text log command of the Activity menu.
+template <auto kFlow>
+void OnDayLog(Ventro& v) {
+  kFlow(v.printing());
+}
+
+// File, "Exit - print log": today's log printed, then the run ends.
+void ExitPrintingLog(Ventro& v) {
+  PrintTodaysLog(v.printing());
+  v.host.Quit();
+}
+
+// File, "Exit - print report": the day's summary printed, then the run ends.
+void ExitPrintingReport(Ventro& v) {
+  ActivityDesk desk = ActivityDeskOf(v);
+  PrintActivitySummary(desk);
+  v.host.Quit();
+}
+
+// File, "Exit - print report + log": the summary, then today's log, then the run ends.
+void ExitPrintingReportAndLog(Ventro& v) {
+  ActivityDesk desk = ActivityDeskOf(v);
+  PrintActivitySummary(desk);
+  PrintTodaysLog(v.printing());
+  v.host.Quit();
+}
+
+// The till figures are today's, and so becomes the day the activity commands report.
+void SelectToday(Ventro& v) {
+  const LocalTime now = v.platform.clock.Now();
+  v.activity_day = Date{now.day, now.month, now.year};
+}
+
+void ReconcileTillCommand(Ventro& v) {
+  SelectToday(v);
+  ShowTillReconciliation(v.sale_session());
+}
+
+// The till closeout signs the clerk off once it is logged, as the log-off command does.
+void CloseOutTillCommand(Ventro& v) {
+  SelectToday(v);
+  if (CloseOutTill(v.sale_session())) SignOn(v.sale_session());
+}
+
 // Commands whose handlers exist, by number.
 constexpr std::array kHandlers = {
     CommandHandler{Command::kExit, [](Ventro& v) { v.host.Quit(); }},
+    CommandHandler{Command::kExitPrintReport, ExitPrintingReport},
+    CommandHandler{Command::kExitPrintLog, ExitPrintingLog},
+    CommandHandler{Command::kExitPrintReportAndLog, ExitPrintingReportAndLog},
     CommandHandler{Command::kTransactionsInDay, OnFindTransaction<TransactionLookup::kDay>},
     CommandHandler{Command::kTransactionsInMonth, OnFindTransaction<TransactionLookup::kMonth>},
+    CommandHandler{Command::kDisplayTodaysLog, OnDayLog<DisplayTodaysLog>},
+    CommandHandler{Command::kDisplayPreviousLog, OnDayLog<DisplayPreviousLog>},
+    CommandHandler{Command::kPrintTodaysLog, OnDayLog<PrintTodaysLog>},
+    CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
+    CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
@@ -232,6 +286,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kQuickSelectForward,
                    [](Ventro& v) { PageQuickSelect(v.sale_session(), PageDirection::kForward); }},
     CommandHandler{Command::kSignOn, [](Ventro& v) { SignOn(v.sale_session()); }},
+    CommandHandler{Command::kTillReconciliation, ReconcileTillCommand},
+    CommandHandler{Command::kTillCloseout, CloseOutTillCommand},
     CommandHandler{Command::kRefundBasket, OnSale<RefundBasket>},
     CommandHandler{Command::kPayCash, OnSale<PayCash>},
     CommandHandler{Command::kKitchenPrint,

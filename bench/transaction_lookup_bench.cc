@@ -167,6 +167,38 @@ void BM_FindAndHundredNext(benchmark::State& state) {
 }
 BENCHMARK(BM_FindAndHundredNext)->Unit(benchmark::kMillisecond);
 
+// The parts of the above, to see where the time goes: the indexes read when the search opens,
+// and the 100 "Next" alone on a dialog already open.
+void BM_OpenSearch(benchmark::State& state) {
+  Year& year = TheYear();
+  for (auto _ : state) {
+    TransactionSearch search(year.p.files, year.folder(), kYear, kYear);
+    benchmark::DoNotOptimize(search.FindDay(kFound));
+  }
+}
+BENCHMARK(BM_OpenSearch)->Unit(benchmark::kMillisecond);
+
+void BM_HundredNextOnly(benchmark::State& state) {
+  Year& year = TheYear();
+  test::FakeUi& ui = year.p.ui;
+  std::string last;
+  for (auto _ : state) {
+    TransactionSearch search(year.p.files, year.folder(), kYear, kYear);
+    SearchOutcome outcome = search.Find(kFound);
+    ui.dialog_answers.push_back([&](Dialog& dialog) {
+      const auto start = std::chrono::steady_clock::now();
+      for (int k = 0; k < 100; ++k) dialog.on_change(dialog, "Next");
+      const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+      state.SetIterationTime(elapsed.count());
+      last = dialog.Field("transaction").text;
+      return true;
+    });
+    RunTransactionDialog(year.printing(), search, outcome.found, NextMode::kEvery);
+  }
+  if (last != std::to_string(kFound + 100)) state.SkipWithError("did not step 100 times");
+}
+BENCHMARK(BM_HundredNextOnly)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 // The reference: the sales logs of the eleven days the discounted step passes through.
 void BM_ReadElevenSalesLogs(benchmark::State& state) {
   Year& year = TheYear();

@@ -7,6 +7,7 @@
 #include "base/format.h"
 #include "customers/customer_form.h"
 #include "customers/customer_lookup.h"
+#include "customers/customer_scan.h"
 #include "customers/customer_view.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
@@ -218,34 +219,37 @@ void PruneCustomers(CustomerDesk& desk) {
   const bool omit_owing = ui.Message("Prune members", "Omit those that owe money?", Icon::kQuestion,
                                      Buttons::kYesNo) == Answer::kYes;
 
-  // The numbers are taken first: deleting changes the index being walked.
-  std::vector<int64_t> numbers;
-  for (const IndexEntry& entry : desk.customers.index().entries()) {
-    if (entry.number >= start) numbers.push_back(entry.number);
+  // The customers who may go are found first, in one read of the file: deleting changes the
+  // index.
+  const std::optional<std::vector<int64_t>> candidates = CustomersInNumberOrder(
+      desk.files(), desk.customers, start, CustomerRecord::kMaxNumber,
+      [&](const CustomerRecord& customer) {
+        if (customer.Get(cust::kTax) != 0) return false;
+        if (std::optional<StampMonth> used = MonthOfStamp(customer.Get(cust::kLastUsed))) {
+          const bool old_enough = used->year < cut_off.year ||
+                                  (used->year == cut_off.year && used->month <= cut_off.month);
+          if (!old_enough) return false;
+        }
+        return !(omit_owing && customer.Get(cust::kBalance) != 0);
+      });
+  if (!candidates) {
+    ui.Message(kProblem, "Not able to read customer.dat", Icon::kError);
+    return;
   }
   CustomerRecord customer;
-  for (int64_t number : numbers) {
-    std::optional<int64_t> position = desk.customers.FindPosition(number);
-    if (!position) continue;
-    if (!desk.customers.ReadAt(desk.files(), *position, customer.data())) {
+  for (int64_t position : *candidates) {
+    if (!desk.customers.ReadAt(desk.files(), position, customer.data())) {
       ui.Message(kProblem, "Not able to read customer.dat", Icon::kError);
       return;
     }
-    if (customer.Get(cust::kTax) != 0) continue;
     const std::string last_used = customer.Get(cust::kLastUsed);
-    if (std::optional<StampMonth> used = MonthOfStamp(last_used)) {
-      const bool old_enough =
-          used->year < cut_off.year || (used->year == cut_off.year && used->month <= cut_off.month);
-      if (!old_enough) continue;
-    }
-    if (omit_owing && customer.Get(cust::kBalance) != 0) continue;
     const std::string date = last_used.size() > 5 ? last_used.substr(5) : "";
     const Answer answer =
         ui.Message(CustomerTitle(customer),
                    "Last used: " + date + " Balance: " + FormatAmount(customer.Get(cust::kBalance)),
                    Icon::kQuestion, Buttons::kYesNoCancel);
     if (answer == Answer::kCancel) return;
-    if (answer == Answer::kYes && !FreeCustomer(desk, *position, customer)) return;
+    if (answer == Answer::kYes && !FreeCustomer(desk, position, customer)) return;
   }
 }
 

@@ -1,7 +1,9 @@
 #include "customers/customer_scan.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ventro {
@@ -28,6 +30,26 @@ Status ScanCustomers(Files& files, const MasterFile& customers,
     }
     if (got < block.size()) return Status::Ok();
   }
+}
+
+std::optional<std::vector<int64_t>> CustomersInNumberOrder(
+    Files& files, const MasterFile& customers, int64_t first, int64_t last,
+    const std::function<bool(const CustomerRecord&)>& keep) {
+  std::vector<std::pair<int64_t, int64_t>> kept;  // number, slot
+  const Status status =
+      ScanCustomers(files, customers, [&](int64_t position, const CustomerRecord& record) {
+        const int64_t number = record.Get(cust::kNumber);
+        if (number >= 1 && number >= first && number <= last && keep(record)) {
+          kept.emplace_back(number, position);
+        }
+        return true;
+      });
+  if (!status.ok()) return std::nullopt;
+  std::sort(kept.begin(), kept.end());
+  std::vector<int64_t> slots;
+  slots.reserve(kept.size());
+  for (const auto& entry : kept) slots.push_back(entry.second);
+  return slots;
 }
 
 }  // namespace ventro

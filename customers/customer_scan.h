@@ -1,8 +1,10 @@
-// Reading every live customer of customer.dat in file order, a block of records at a time.
+// Reading the live customers of customer.dat in file order, a block of records at a time.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "base/status.h"
 #include "formats/customer_record.h"
@@ -16,5 +18,12 @@ namespace ventro {
 // file; the records visited before a failure stand.
 Status ScanCustomers(Files& files, const MasterFile& customers,
                      const std::function<bool(int64_t position, const CustomerRecord&)>& visit);
+
+// The slots of the live customers numbered `first` to `last` that `keep` accepts, in number
+// order: customer.dat is read once in blocks, in file order, and the slots kept are then put in
+// the order of their numbers. Nothing when the file cannot be opened.
+std::optional<std::vector<int64_t>> CustomersInNumberOrder(
+    Files& files, const MasterFile& customers, int64_t first, int64_t last,
+    const std::function<bool(const CustomerRecord&)>& keep);
 
 }  // namespace ventro

@@ -8,7 +8,9 @@
 namespace ventro {
 namespace {
 
-constexpr int kFontDivisor = 40;
+// A font of a 64th of the page's height: at a 40th a debtor letter needs more lines than the
+// page holds, and its closing paragraphs fell off the sheet.
+constexpr int kFontDivisor = 64;
 constexpr int kPictureMargin = 10;
 constexpr int kHeadingGap = 30;
 constexpr int kHeadingLines = 6;

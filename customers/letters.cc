@@ -29,7 +29,7 @@ std::optional<CustomerRecord> AskCustomer(CustomerDesk& desk) {
 
 void Print(CustomerDesk& desk, const std::string& kind, const DrawDocument& draw) {
   std::optional<PrintTarget> target = RunPrintDialog(desk.ui(), desk.platform.raw_printer);
-  if (target) PrintCopies(desk.platform, *target, kind, draw);
+  if (target) PrintCopiesWithCancelBox(desk.platform, *target, kind, draw);
 }
 
 void DrawLetter(CustomerDesk& desk, PrintCanvas& canvas, DebtorLetter letter,

@@ -5,6 +5,7 @@
 
 #include "base/format.h"
 #include "customers/customer_maintenance.h"
+#include "customers/customer_scan.h"
 #include "customers/letter_page.h"
 #include "customers/letters.h"
 
@@ -62,6 +63,18 @@ void Save(CustomerDesk& desk, const Dialog& dialog) {
   }
 }
 
+// Where the first word of `text` longer than `limit` characters starts, or npos.
+size_t FirstWordLongerThan(std::string_view text, size_t limit) {
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find(' ', start);
+    const size_t length = (end == std::string_view::npos ? text.size() : end) - start;
+    if (length > limit) return start;
+    if (end == std::string_view::npos) return std::string_view::npos;
+    start = end + 1;
+  }
+}
+
 // Where the printing of the letters has got to: which customer, and which of its lines.
 struct MergeProgress {
   size_t customer = 0;
@@ -78,9 +91,14 @@ void DrawMergePage(CustomerDesk& desk, PrintCanvas& canvas, DocumentPages& pages
   CustomerRecord c;
   if (!desk.customers.ReadAt(desk.files(), slots[progress.customer], c.data())) c.Clear();
   LetterPage page(canvas);
-  const size_t columns = static_cast<size_t>(
-      std::max(1, page.width() / std::max(1, canvas.Metrics().average_char_width)));
-  std::vector<std::string> lines = WrapBody(body, columns);
+  // Text is wrapped by the average character width; a word cut for want of a space is cut by
+  // the font's height, wider than its widest capital, so no piece runs off the page.
+  const FontMetrics metrics = canvas.Metrics();
+  const size_t columns =
+      static_cast<size_t>(std::max(1, page.width() / std::max(1, metrics.average_char_width)));
+  const size_t cut_columns =
+      static_cast<size_t>(std::max(1, page.width() / std::max(1, metrics.height)));
+  std::vector<std::string> lines = WrapBody(body, columns, cut_columns);
   lines.push_back("");
   lines.push_back("Yours sincerely,");
   for (int k = 1; k < kSignatureGap; ++k) lines.push_back("");
@@ -115,23 +133,34 @@ void DrawMergePage(CustomerDesk& desk, PrintCanvas& canvas, DocumentPages& pages
 
 }  // namespace
 
-std::vector<std::string> WrapBody(std::string_view body, size_t columns) {
+std::vector<std::string> WrapBody(std::string_view body, size_t columns, size_t cut_columns) {
   if (columns < 1) columns = 1;
+  if (cut_columns < 1 || cut_columns > columns) cut_columns = columns;
   std::vector<std::string> lines;
+  auto take = [&](std::string_view& paragraph, size_t count, size_t skip) {
+    lines.emplace_back(paragraph.substr(0, count));
+    paragraph.remove_prefix(count + skip);
+  };
   size_t start = 0;
   while (start <= body.size()) {
     size_t end = body.find('\n', start);
     if (end == std::string_view::npos) end = body.size();
     std::string_view paragraph = body.substr(start, end - start);
     if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
-    while (paragraph.size() > columns) {
-      const size_t space = paragraph.rfind(' ', columns);
-      if (space == std::string_view::npos || space == 0) {
-        lines.emplace_back(paragraph.substr(0, columns));
-        paragraph.remove_prefix(columns);
+    for (;;) {
+      const size_t long_word = FirstWordLongerThan(paragraph, cut_columns);
+      const size_t room = std::min(paragraph.size(), columns);
+      if (long_word == 0) {
+        take(paragraph, cut_columns, 0);  // a word without a space to break at is cut
+      } else if (long_word != std::string_view::npos && long_word <= room) {
+        take(paragraph, long_word - 1, 1);  // the line ends before a word that must be cut
+      } else if (paragraph.size() <= columns) {
+        break;
+      } else if (const size_t space = paragraph.rfind(' ', columns);
+                 space == std::string_view::npos || space == 0) {
+        take(paragraph, cut_columns, 0);
       } else {
-        lines.emplace_back(paragraph.substr(0, space));
-        paragraph.remove_prefix(space + 1);
+        take(paragraph, space, 1);
       }
     }
     lines.emplace_back(paragraph);
@@ -143,20 +172,22 @@ std::vector<std::string> WrapBody(std::string_view body, size_t columns) {
 std::vector<int64_t> MailmergeCustomers(Files& files, const MasterFile& customers, int64_t first,
                                         int64_t last, MailmergeSelection selection, int this_year) {
   std::vector<int64_t> slots;
-  CustomerRecord c;
-  for (const IndexEntry& entry : customers.index().entries()) {
-    if (entry.number < first || entry.number < 1) continue;
-    if (entry.number > last) break;
-    if (selection != MailmergeSelection::kAll) {
-      if (!customers.ReadAt(files, entry.position, c.data())) continue;
-      if (selection == MailmergeSelection::kOweMoney && !(c.Get(cust::kBalance) > 0)) continue;
-      if (selection == MailmergeSelection::kNotActiveThisYear) {
-        std::optional<StampMonth> used = MonthOfStamp(c.Get(cust::kLastUsed));
-        if (used && used->year == this_year) continue;
-      }
+  if (selection == MailmergeSelection::kAll) {
+    // The index alone says who is in the range.
+    for (const IndexEntry& entry : customers.index().entries()) {
+      if (entry.number < first || entry.number < 1) continue;
+      if (entry.number > last) break;
+      slots.push_back(entry.position);
     }
-    slots.push_back(entry.position);
+    return slots;
   }
+  std::optional<std::vector<int64_t>> chosen =
+      CustomersInNumberOrder(files, customers, first, last, [&](const CustomerRecord& c) {
+        if (selection == MailmergeSelection::kOweMoney) return c.Get(cust::kBalance) > 0;
+        std::optional<StampMonth> used = MonthOfStamp(c.Get(cust::kLastUsed));
+        return !(used && used->year == this_year);
+      });
+  if (chosen) slots = std::move(*chosen);
   return slots;
 }
 
@@ -201,9 +232,10 @@ void RunMailmerge(CustomerDesk& desk, std::string& body) {
                            desk.platform.locale.FormatDate("MMMM", now) +
                            StringPrintf(" %d", now.year);
   MergeProgress progress;
-  PrintCopies(desk.platform, *target, "mailmerge", [&](PrintCanvas& canvas, DocumentPages& pages) {
-    DrawMergePage(desk, canvas, pages, slots, body, date, progress);
-  });
+  PrintCopiesWithCancelBox(desk.platform, *target, "mailmerge",
+                           [&](PrintCanvas& canvas, DocumentPages& pages) {
+                             DrawMergePage(desk, canvas, pages, slots, body, date, progress);
+                           });
 }
 
 }  // namespace ventro

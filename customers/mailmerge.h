@@ -27,7 +27,8 @@ std::vector<int64_t> MailmergeCustomers(Files& files, const MasterFile& customer
                                         int64_t last, MailmergeSelection selection, int this_year);
 
 // The body broken into lines of at most `columns` characters: at each CR LF, else at the last
-// space before the width, and a word wider than the line cut at the width.
-std::vector<std::string> WrapBody(std::string_view body, size_t columns);
+// space before the width, and a word wider than the line cut into pieces of `cut_columns`
+// characters (by default `columns`).
+std::vector<std::string> WrapBody(std::string_view body, size_t columns, size_t cut_columns = 0);
 
 }  // namespace ventro

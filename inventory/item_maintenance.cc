@@ -2,6 +2,7 @@
 
 #include "base/format.h"
 #include "inventory/item_form.h"
+#include "inventory/item_pictures.h"
 #include "inventory/item_views.h"
 #include "platform/clock_text.h"
 #include "platform/tell.h"
@@ -176,6 +177,7 @@ std::optional<FoundItem> FindItem(const InventoryDesk& desk) {
   if (item.IsBundle()) return FoundItem{*position, true};
   const int64_t typed = AtoI64(*text);
   if (typed >= 1 && typed <= InventoryRecord::kMaxNumber) {
+    ShowItemPicture(desk, item);
     Dialog view = ItemView(desk.settings, desk.platform.locale, desk.Now(), item);
     desk.ui().RunDialog(view);
   }

@@ -41,7 +41,8 @@ bool AmendItem(const InventoryDesk& desk);
 void DeleteItem(const InventoryDesk& desk);
 
 // Find (F2): asks "Find item number / description / fragment". An ordinary item found by its
-// number is shown in the item view (dialog "801"); a bundle asks for the bundle view.
+// number opens its picture window beside the item view (dialog "801"); a bundle asks for the
+// bundle view.
 std::optional<FoundItem> FindItem(const InventoryDesk& desk);
 
 // Find by description: asks "Find inventory by description"; a bundle asks for the bundle view.

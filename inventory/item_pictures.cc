@@ -4,7 +4,9 @@
 #include <string>
 
 #include "base/format.h"
+#include "inventory/item_form.h"
 #include "inventory/item_lookup.h"
+#include "platform/bitmap.h"
 #include "platform/tell.h"
 
 namespace ventro {
@@ -33,7 +35,31 @@ bool ReplacePicture(const InventoryDesk& desk, const std::string& title, const s
   return true;
 }
 
+std::string LowerAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+// The bitmap named `name` in the data folder; the stock pictures are shipped in lower case
+// while their names are built in upper case, so the lower-case name is tried too.
+std::optional<std::string> ReadPicture(const InventoryDesk& desk, const std::string& name) {
+  for (const std::string& candidate : {name, LowerAscii(name)}) {
+    std::optional<std::string> bytes = desk.files().ReadAll(desk.data_folder / candidate);
+    if (bytes && IsBitmapFile(*bytes)) return bytes;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+void ShowItemPicture(const InventoryDesk& desk, const InventoryRecord& item) {
+  std::optional<std::string> bitmap = ReadPicture(desk, ItemPictureName(item));
+  if (!bitmap) return;
+  desk.ui().ShowPicture(
+      StringPrintf("Inventory: %lld", static_cast<long long>(item.Get(inv::kNumber))), *bitmap);
+}
 
 bool AddItemPicture(const InventoryDesk& desk) {
   std::string text;

@@ -19,4 +19,9 @@ bool AddItemPicture(const InventoryDesk& desk);
 // "Updated." titled "Inbuilt picture". True when a picture was replaced.
 bool ChangeStockPicture(const InventoryDesk& desk);
 
+// The item picture window "Inventory: <number>" painting the picture `item` shows (its own
+// m<number>.bmp or its STOCK<n>.bmp, read from the data folder under that name or in lower
+// case). Nothing opens when neither file reads as a bitmap.
+void ShowItemPicture(const InventoryDesk& desk, const InventoryRecord& item);
+
 }  // namespace ventro

@@ -1,12 +1,11 @@
 #include "inventory/stock_receiving.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "base/cp1252.h"
 #include "base/format.h"
+#include "inventory/item_scan.h"
 #include "inventory/stock_receipt.h"
 #include "platform/tell.h"
 #include "sale/item_entry.h"
@@ -59,39 +58,6 @@ bool LookUpTyped(SaleSession& session, const std::string& text) {
     return Tell(session.ui(), session.inventory.LookUp(session.files(), picked));
   }
   return Tell(session.ui(), session.inventory.LookUp(session.files(), number));
-}
-
-// Steps through the items whose SKU 1 contains `text`, asking about each; true when one was
-// taken (it is then the current item).
-bool FindBySku1(SaleSession& session, const std::string& text) {
-  Ui& ui = session.ui();
-  MasterFile& inventory = session.inventory;
-  std::unique_ptr<File> file = session.files().Open(inventory.path(), OpenMode::kRead);
-  if (!file) {
-    ui.Message("Fatal error", "Data file: inventory.dat, not present.", Icon::kError);
-    return false;
-  }
-  InventoryRecord item;
-  for (int64_t position = 0; position < inventory.record_count(); ++position) {
-    if (inventory.prefix(position)[0] == 0) continue;
-    const uint64_t offset = static_cast<uint64_t>(position) * InventoryRecord::kSize;
-    if (file->ReadAt(offset, item.data(), InventoryRecord::kSize) != InventoryRecord::kSize) {
-      ui.Message("Problem", inventory.path().string(), Icon::kError);
-      return false;
-    }
-    if (item.IsDeleted() || item.Get(inv::kSku1).find(text) == std::string::npos) continue;
-    const std::string question =
-        StringPrintf("%lld, %s", static_cast<long long>(item.Get(inv::kNumber)),
-                     item.Get(inv::kDescription).c_str());
-    const Answer answer =
-        ui.Message("Search: No to continue", question, Icon::kQuestion, Buttons::kYesNoCancel);
-    if (answer == Answer::kNo) continue;
-    inventory.item() = item;
-    inventory.set_current_position(position);
-    return true;
-  }
-  ui.Message(kFinished, kNoMatch, Icon::kInformation);
-  return false;
 }
 
 // Shows "Receive Inventory" for the current item and books the receipt in.
@@ -166,9 +132,10 @@ void ReceiveInventory(SaleSession& session) {
 }
 
 void ReceiveInventoryBySku(SaleSession& session) {
-  std::string text;
-  if (!session.ui().EditBox("Find in SKU 1:", text) || text.empty()) return;
-  if (!FindBySku1(session, UpperCp1252(text))) return;
+  const InventoryDesk desk{session.platform, session.settings, session.inventory,
+                           session.paths.folder};
+  // The item taken is the current item; Yes and Cancel both take it.
+  if (!SearchSku1Fragment(desk)) return;
   ReceiveCurrentItem(session);
 }
 

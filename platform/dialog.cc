@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace ventro {
@@ -13,6 +14,10 @@ DialogField& Dialog::Field(const std::string& key) {
 
 const DialogField& Dialog::Field(const std::string& key) const {
   return const_cast<Dialog*>(this)->Field(key);
+}
+
+bool Dialog::Greyed(const std::string& button) const {
+  return std::find(greyed.begin(), greyed.end(), button) != greyed.end();
 }
 
 DialogField TextField(std::string key, std::string label, std::string text, size_t max_length) {

@@ -36,7 +36,8 @@ struct DialogField {
   std::string page;       // property-sheet page; empty in a plain dialog
   std::string group;      // group box caption; empty for none
   bool enabled = true;
-  bool required = false;  // a box that must be filled, drawn with a light yellow background
+  bool required = false;   // a box that must be filled, drawn with a light yellow background
+  bool multiline = false;  // kReadOnly: a text of many lines, shown in a box that scrolls
 };
 
 struct Dialog {
@@ -48,6 +49,12 @@ struct Dialog {
   // Actions that belong to one page of a property sheet, shown on that page rather than in the
   // button row: action -> page.
   std::map<std::string, std::string> action_pages;
+  // Buttons and actions shown greyed: they cannot be pressed (a feature not available here).
+  std::vector<std::string> greyed;
+  // Stays over the till's main window without blocking it: while the dialog is open the main
+  // window's keypad types into the dialog's focused field and every other command only brings
+  // the focus back to the dialog. The call still returns only when the dialog closes.
+  bool keypad_fed = false;
   // The field key or button that takes the keyboard focus when the dialog opens; empty for the
   // first field that can be edited.
   std::string focus;
@@ -64,6 +71,7 @@ struct Dialog {
   DialogField& Field(const std::string& key);
   const DialogField& Field(const std::string& key) const;
   bool Pressed(const std::string& button) const { return pressed == button; }
+  bool Greyed(const std::string& button) const;
 };
 
 // Shorthands for building fields.

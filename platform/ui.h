@@ -70,6 +70,20 @@ class Ui {
 
   // The size of the desktop the program runs on.
   virtual ScreenSize DesktopSize() = 0;
+
+  // A window titled `title` painting `bitmap` (a Windows bitmap file's bytes). It stays open
+  // beside what follows: the call does not wait for the user.
+  virtual void ShowPicture(const std::string& title, std::string_view bitmap) {
+    (void)title;
+    (void)bitmap;
+  }
+
+  // The cancel box "PrintDlgBox" while a document prints: opened before the first page, asked
+  // between pages whether its Cancel was pressed (the front end handles the user's input
+  // there), closed when the printing ends. Printing goes on unasked without one.
+  virtual void BeginPrintProgress() {}
+  virtual bool PrintCancelRequested() { return false; }
+  virtual void EndPrintProgress() {}
 };
 
 }  // namespace ventro

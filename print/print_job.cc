@@ -10,6 +10,42 @@ constexpr int kMaxCopies = 99;
 // A document that keeps asking for pages is cut off here rather than printing forever.
 constexpr int kMaxPages = 1000;
 
+// The copies of a document, page by page. With `cancel_box`, its Cancel is looked at after
+// each page; a cancelled copy is ended like a finished one and no further copy starts.
+bool RunCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
+               const DrawDocument& draw, const std::function<void()>& after_copy, Ui* cancel_box) {
+  bool clean = true;
+  bool cancelled = false;
+  for (int copy = 0; copy < target.copies && !cancelled; ++copy) {
+    std::unique_ptr<PrintCanvas> canvas =
+        target.pdf_file.empty()
+            ? platform.printer.StartDocument(target.printer, kDocumentTitle, kind)
+            : platform.printer.StartPdfFile(target.pdf_file, kDocumentTitle, kind);
+    if (!canvas) {
+      platform.ui.Message("Problem", "Unable to open printer", Icon::kWarning);
+      return false;
+    }
+    DocumentPages pages;
+    for (int printed = 0; printed < kMaxPages; ++printed) {
+      const int page = pages.page;
+      canvas->StartPage();
+      draw(*canvas, pages);
+      canvas->EndPage();
+      if (cancel_box && cancel_box->PrintCancelRequested()) {
+        cancelled = true;
+        break;
+      }
+      if (pages.page == page) break;
+    }
+    if (!canvas->EndDocument()) {
+      platform.ui.Message("Problem", "Unable to release printer", Icon::kWarning);
+      clean = false;
+    }
+    if (after_copy) after_copy();
+  }
+  return clean && !cancelled;
+}
+
 }  // namespace
 
 std::optional<PrintTarget> RunPrintDialog(Ui& ui, RawPrinter& printers) {
@@ -56,31 +92,15 @@ std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecor
 
 bool PrintCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
                  const DrawDocument& draw, const std::function<void()>& after_copy) {
-  bool clean = true;
-  for (int copy = 0; copy < target.copies; ++copy) {
-    std::unique_ptr<PrintCanvas> canvas =
-        target.pdf_file.empty()
-            ? platform.printer.StartDocument(target.printer, kDocumentTitle, kind)
-            : platform.printer.StartPdfFile(target.pdf_file, kDocumentTitle, kind);
-    if (!canvas) {
-      platform.ui.Message("Problem", "Unable to open printer", Icon::kWarning);
-      return false;
-    }
-    DocumentPages pages;
-    for (int printed = 0; printed < kMaxPages; ++printed) {
-      const int page = pages.page;
-      canvas->StartPage();
-      draw(*canvas, pages);
-      canvas->EndPage();
-      if (pages.page == page) break;
-    }
-    if (!canvas->EndDocument()) {
-      platform.ui.Message("Problem", "Unable to release printer", Icon::kWarning);
-      clean = false;
-    }
-    if (after_copy) after_copy();
-  }
-  return clean;
+  return RunCopies(platform, target, kind, draw, after_copy, nullptr);
+}
+
+bool PrintCopiesWithCancelBox(Platform& platform, const PrintTarget& target,
+                              const std::string& kind, const DrawDocument& draw) {
+  platform.ui.BeginPrintProgress();
+  const bool printed = RunCopies(platform, target, kind, draw, {}, &platform.ui);
+  platform.ui.EndPrintProgress();
+  return printed;
 }
 
 }  // namespace ventro

@@ -63,4 +63,10 @@ std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecor
 bool PrintCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
                  const DrawDocument& draw, const std::function<void()>& after_copy = {});
 
+// PrintCopies with the cancel box "PrintDlgBox" open while the copies print. Its Cancel,
+// looked at after every page, stops the page and copy loops; the document is still ended, so
+// the pages already sent stay printed. False when a failure was shown or the user cancelled.
+bool PrintCopiesWithCancelBox(Platform& platform, const PrintTarget& target,
+                              const std::string& kind, const DrawDocument& draw);
+
 }  // namespace ventro

@@ -5,12 +5,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -57,12 +61,25 @@ constexpr QSize kKeypadKeySize(56, 44);
 // The light yellow of a box that must be filled.
 constexpr char kRequiredStyle[] = "QLineEdit { background-color: rgb(230, 240, 140); }";
 
+// A text box of many lines (a log page, a report) opens large enough to read.
+constexpr int kMultilineMinimumWidth = 640;
+constexpr int kMultilineMinimumHeight = 400;
+
 // Notes wrap; below this width a sentence would stand a word or two to a line.
 constexpr int kNoteMinimumWidth = 360;
 
-bool IsLineEdit(FieldKind kind) {
+bool IsLineEdit(const DialogField& field) {
+  const FieldKind kind = field.kind;
   return kind == FieldKind::kText || kind == FieldKind::kNumber || kind == FieldKind::kCents ||
-         kind == FieldKind::kPassword || kind == FieldKind::kReadOnly;
+         kind == FieldKind::kPassword || (kind == FieldKind::kReadOnly && !field.multiline);
+}
+
+// A text of several lines as the text box shows it: the core's CR LF line ends as single
+// breaks.
+QString MultilineText(const std::string& text) {
+  QString shown = ToQt(text);
+  shown.remove(QChar('\r'));
+  return shown;
 }
 
 EntryRule RuleOf(FieldKind kind) {
@@ -82,6 +99,9 @@ QDialogButtonBox::ButtonRole RoleOf(const std::string& button) {
   if (button == "No") return QDialogButtonBox::NoRole;
   return QDialogButtonBox::AcceptRole;
 }
+
+// The keypad-fed dialog open over the main window, if any.
+QPointer<DialogView> keypad_fed_open;
 
 }  // namespace
 
@@ -254,6 +274,14 @@ QWidget* DialogView::makeFieldWidget(size_t index) {
       return edit;
     }
     case FieldKind::kReadOnly: {
+      if (field.multiline) {
+        auto* box = new QPlainTextEdit;
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        box->setMinimumSize(kMultilineMinimumWidth, kMultilineMinimumHeight);
+        return box;
+      }
       auto* edit = new QLineEdit;
       edit->setReadOnly(true);
       if (field.required) edit->setStyleSheet(kRequiredStyle);
@@ -336,7 +364,10 @@ void DialogView::buildButtons(QVBoxLayout* layout) {
     buttons_.push_back({text, button});
     if (text == "OK" || !default_button) default_button = button;
   }
-  for (auto& entry : buttons_) entry.second->setAutoDefault(false);
+  for (auto& [name, button] : buttons_) {
+    button->setAutoDefault(false);
+    if (dialog_.Greyed(name)) button->setEnabled(false);
+  }
   if (default_button) default_button->setDefault(true);
   layout->addWidget(box);
 }
@@ -380,8 +411,71 @@ void DialogView::fitNotes() {
 
 bool DialogView::run() {
   closed_by_button_ = false;
-  exec();
+  if (dialog_.keypad_fed && parentWidget()) {
+    runBesideParent();
+  } else {
+    exec();
+  }
   return closed_by_button_ && dialog_.pressed != "Cancel";
+}
+
+void DialogView::runBesideParent() {
+  setModal(false);
+  adjustSize();
+  const QRect over = parentWidget()->window()->geometry();
+  move(over.center().x() - width() / 2, over.bottom() - height());
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  QPointer<DialogView> outer = keypad_fed_open;
+  keypad_fed_open = this;
+  show();
+  raise();
+  activateWindow();
+  loop.exec();
+  keypad_fed_open = outer;
+}
+
+DialogView* DialogView::keypadFedOpen() { return keypad_fed_open.data(); }
+
+QLineEdit* DialogView::fedEntry() const {
+  auto entry_of = [](QWidget* widget) -> QLineEdit* {
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->lineEdit();
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    return edit && !edit->isReadOnly() ? edit : nullptr;
+  };
+  QWidget* focused = focusWidget();
+  if (focused && std::find(widgets_.begin(), widgets_.end(), focused) == widgets_.end()) {
+    focused = focused->parentWidget();  // the entry inside an editable list
+  }
+  if (QLineEdit* edit = focused ? entry_of(focused) : nullptr) return edit;
+  return entry_of(initialFocus());
+}
+
+void DialogView::feedKeypad(int key) {
+  if (QLineEdit* edit = fedEntry()) {
+    QString text = edit->text();
+    if (key >= 0 && key <= 9) {
+      text += QChar(static_cast<char16_t>(u'0' + key));
+    } else if (key == 10) {
+      text.clear();
+    } else if (key == 11) {
+      text.chop(1);
+    }
+    // The entry's length limit holds as for typing; the change reaches the core as an edit.
+    edit->setText(text.left(edit->maxLength()));
+    edit->setFocus(Qt::OtherFocusReason);
+  }
+  refocus();
+}
+
+void DialogView::refocus() {
+  raise();
+  activateWindow();
+  if (QLineEdit* edit = fedEntry()) {
+    edit->setFocus(Qt::OtherFocusReason);
+  } else {
+    placeFocus();
+  }
 }
 
 QWidget* DialogView::fieldWidget(const std::string& key) const {
@@ -446,7 +540,10 @@ void DialogView::refresh() {
     const DialogField& field = dialog_.fields[i];
     QWidget* widget = widgets_[i];
     if (!widget) continue;
-    if (IsLineEdit(field.kind)) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+      const QString text = MultilineText(field.text);
+      if (box->toPlainText() != text) box->setPlainText(text);
+    } else if (IsLineEdit(field)) {
       auto* edit = static_cast<QLineEdit*>(widget);
       QString text = ToQt(field.text);
       if (edit->text() != text) {

@@ -11,6 +11,7 @@
 #include "platform/dialog.h"
 
 class QLabel;
+class QLineEdit;
 class QFormLayout;
 class QPushButton;
 class QVBoxLayout;
@@ -26,8 +27,18 @@ class DialogView : public QDialog {
 
   // Shows the dialog modally. Sets dialog.pressed to the closing button's text ("Cancel" when
   // the window was closed) and returns false for Cancel or a closed window, in which case the
-  // fields are put back as they were when the dialog opened.
+  // fields are put back as they were when the dialog opened. A keypad-fed dialog is shown
+  // without blocking its parent, centred over the parent's bottom edge, and the call returns
+  // when it closes all the same.
   bool run();
+
+  // The keypad-fed dialog open now, or nullptr.
+  static DialogView* keypadFedOpen();
+  // A key of the till's keypad for the field with the focus: 0 to 9 types the digit, 10 ("CA")
+  // empties the field, 11 ("CE") removes its last character. The focus goes back to the field.
+  void feedKeypad(int key);
+  // Brings the dialog to the front with the focus back in its field.
+  void refocus();
 
   // The widget that shows field `key`: a QLineEdit, QCheckBox, QComboBox or (for a note) a
   // QLabel; nullptr when there is no such field.
@@ -54,6 +65,9 @@ class DialogView : public QDialog {
   // The widget named by the dialog's focus, else the first field that can be edited.
   QWidget* initialFocus() const;
   void placeFocus();
+  // The entry the till's keypad types into: the one with the focus, else the first.
+  QLineEdit* fedEntry() const;
+  void runBesideParent();
 
   void fieldEdited(size_t index);
   void actionPressed(const std::string& action);

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 
 #include "app/command_table.h"
+#include "app/screen_layout.h"
+#include "qt/dialog_view.h"
 #include "qt/entry_box.h"
 #include "qt/sale_screen.h"
 #include "qt/text.h"
@@ -20,13 +22,27 @@ MainWindow::MainWindow(ScreenHooks hooks, QWidget* parent)
   handlers.command = [this](int id) { runCommand(id); };
   handlers.key_command = [this](int id) { runCommand(id, true); };
   handlers.enter = [this] {
+    if (DialogView* open = DialogView::keypadFedOpen()) {
+      open->refocus();
+      return;
+    }
     if (hooks_.enter) hooks_.enter();
     refresh();
   };
   handlers.entry_edited = [this](const QString& text) {
+    if (DialogView* open = DialogView::keypadFedOpen()) {
+      open->refocus();
+      refresh();  // the entry box shows the core's text again
+      return;
+    }
     if (hooks_.entry_edited) hooks_.entry_edited(ToCore(text));
   };
   handlers.line_selected = [this](int row) {
+    if (DialogView* open = DialogView::keypadFedOpen()) {
+      open->refocus();
+      refresh();  // the basket's own selection stays
+      return;
+    }
     if (hooks_.line_selected) hooks_.line_selected(row);
   };
   handlers.quick_select_count_changed = [this](int count) {
@@ -81,6 +97,16 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::runCommand(int id, bool from_key) {
+  // While a keypad-fed dialog is open over the window, the keypad types into it and every
+  // other command only gives it the focus back: nothing reaches the core meanwhile.
+  if (DialogView* open = DialogView::keypadFedOpen()) {
+    if (id >= kKeypadFirst && id < kKeypadFirst + kKeypadCount) {
+      open->feedKeypad(id - kKeypadFirst);
+    } else {
+      open->refocus();
+    }
+    return;
+  }
   if (from_key && hooks_.key) {
     hooks_.key(id);
   } else if (hooks_.run) {
@@ -140,6 +166,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The program does not close under an open keypad-fed dialog; that dialog closes first.
+  if (DialogView* open = DialogView::keypadFedOpen()) {
+    event->ignore();
+    open->refocus();
+    return;
+  }
   event->accept();
   if (close_handler_) close_handler_();
 }

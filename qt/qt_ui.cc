@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 
 #include "qt/dialog_view.h"
 #include "qt/edit_box.h"
+#include "qt/picture_window.h"
 #include "qt/text.h"
 
 namespace ventro {
@@ -165,6 +167,36 @@ ScreenSize QtUi::DesktopSize() {
   if (!screen) return {};
   QRect geometry = screen->geometry();
   return {geometry.width(), geometry.height()};
+}
+
+void QtUi::ShowPicture(const std::string& title, std::string_view bitmap) {
+  QImage picture;
+  if (!picture.loadFromData(reinterpret_cast<const uchar*>(bitmap.data()),
+                            static_cast<int>(bitmap.size()), "BMP")) {
+    return;
+  }
+  OpenPictureWindow(ToQt(title), picture, main_window_);
+}
+
+void QtUi::BeginPrintProgress() {
+  EndPrintProgress();
+  print_box_ = new PrintCancelBox(main_window_);
+  print_box_->show();
+  QCoreApplication::processEvents();
+}
+
+bool QtUi::PrintCancelRequested() {
+  QCoreApplication::processEvents();
+  return print_box_ && print_box_->cancelled();
+}
+
+void QtUi::EndPrintProgress() {
+  // Closing would count as Cancel (and keep the box up): it is hidden and let go instead.
+  if (print_box_) {
+    print_box_->hide();
+    print_box_->deleteLater();
+  }
+  print_box_.clear();
 }
 
 }  // namespace ventro

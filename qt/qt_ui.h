@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/ui.h"
+#include "qt/print_cancel_box.h"
 
 namespace ventro {
 
@@ -31,11 +32,18 @@ class QtUi : public Ui {
   // Any picture format Qt reads (PNG, JPEG, GIF, bitmap...) is converted to a bitmap.
   std::optional<std::string> PictureAsBitmap(std::string_view bytes) override;
   ScreenSize DesktopSize() override;
+  // A window of its own over the main window; a bitmap Qt cannot read opens nothing.
+  void ShowPicture(const std::string& title, std::string_view bitmap) override;
+  // The cancel box, handling the user's input between pages.
+  void BeginPrintProgress() override;
+  bool PrintCancelRequested() override;
+  void EndPrintProgress() override;
 
  private:
   QWidget* Owner() const;
 
   QPointer<QWidget> main_window_;
+  QPointer<PrintCancelBox> print_box_;
 };
 
 }  // namespace ventro

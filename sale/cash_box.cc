@@ -15,6 +15,7 @@ Dialog CashBox(double due) {
   Dialog dialog;
   dialog.name = "CASHBOX";
   dialog.title = "Cash payment";
+  dialog.keypad_fed = true;  // the till's keypad types the amount
   DialogField total = TextField("total", "Total", FormatAmount(due), 0);
   total.kind = FieldKind::kReadOnly;
   dialog.Add(total);

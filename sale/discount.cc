@@ -42,6 +42,7 @@ Dialog DiscountDialog(const Basket& basket, bool on_total, double base, int rate
   Dialog dialog;
   dialog.name = on_total ? "DISCOUNTWO" : "DISCOUN2";
   dialog.title = "Discount total";
+  dialog.keypad_fed = true;  // the till's keypad types the amount
   if (!on_total) {
     dialog.Add(ReadOnly("non_taxable", "Non taxable", FormatAmount(totals.non_taxable_total)));
     dialog.Add(ReadOnly("taxable", "Taxable", FormatAmount(totals.taxable_total)));

@@ -189,6 +189,7 @@ void AdjustLastLinePrice(SaleSession& session) {
   Dialog dialog = LineDialog(session, *item, line);
   dialog.name = "DISCOUNT";
   dialog.title = "Adjust item price";
+  dialog.keypad_fed = true;  // the till's keypad types the amount
   DialogField price = TextField("price", "Amended price (in cents, no decimal point)", "", 9);
   price.kind = FieldKind::kCents;
   dialog.Add(price);
@@ -224,6 +225,7 @@ void AdjustLastLineByWeight(SaleSession& session) {
   Dialog dialog = LineDialog(session, *item, line);
   dialog.name = "DISCOUN4";
   dialog.title = "Adjust by weight";
+  dialog.keypad_fed = true;  // the till's keypad types the amount
   std::vector<std::string> weights;
   for (int w = 1; w <= kListedWeights; ++w) weights.push_back(StringPrintf("%d", w));
   dialog.Add(ChoiceField("weight", "Weight", weights, kPreselectedWeight - 1));

@@ -22,6 +22,7 @@ class SalesLogRecord {
  public:
   static constexpr size_t kSize = 1050;
   static constexpr int kCustomerTextCount = 5;
+  static constexpr size_t kDiscountTotalOffset = 88;
 
   SalesLogRecord() { bytes_.fill(0); }
   // The record of `basket`: its header, its 23 doubles from the non-taxable total onward and
@@ -51,7 +52,7 @@ class SalesLogRecord {
   double tax2_total() const { return GetF64(At(64)); }
   double cost_total() const { return GetF64(At(72)); }
   double grand_total() const { return GetF64(At(80)); }
-  double discount_total() const { return GetF64(At(88)); }
+  double discount_total() const { return GetF64(At(kDiscountTotalOffset)); }
   double cash_back() const { return GetF64(At(136)); }
   double cash_amount() const { return GetF64(At(144)); }
   double eft_amount() const { return GetF64(At(152)); }

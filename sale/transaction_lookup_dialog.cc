@@ -12,6 +12,7 @@ namespace {
 constexpr char kTillReceiptButton[] = "Till receipt";
 constexpr char kCustomReceiptButton[] = "Custom receipt";
 constexpr char kNextButton[] = "Next";
+constexpr char kInvoiceButton[] = "Invoice";
 constexpr char kNotApplicable[] = "N/A";
 
 DialogField ReadOnly(std::string key, std::string label) {
@@ -62,8 +63,9 @@ Dialog EmptyTransactionDialog() {
   dialog.Add(ReadOnly("cash_back", "Cash back"));
   dialog.Add(ChoiceField("inventory", "Inventory", {}, -1));
   dialog.Add(NoteField("inventory_note", "The invoice inventory will reflect subsequent changes"));
-  // The invoice joins the receipts when invoices are part of the program.
-  dialog.actions = {kNextButton, kTillReceiptButton, kCustomReceiptButton};
+  // The invoice is shown beside the receipts but greyed until invoices are part of the program.
+  dialog.actions = {kNextButton, kTillReceiptButton, kCustomReceiptButton, kInvoiceButton};
+  dialog.greyed = {kInvoiceButton};
   return dialog;
 }
 
@@ -108,38 +110,44 @@ void ShowTransaction(Dialog& dialog, const Basket& basket, int32_t stored_lines,
   inventory.choice = inventory.options.empty() ? -1 : 0;
 }
 
-// The transaction and its lines as a basket; a missing items log is told and leaves it
+// Puts the transaction and its lines into `shown`; a missing items log is told and leaves it
 // without lines.
-Basket LoadTransaction(Ui& ui, TransactionSearch& search, const FoundTransaction& transaction) {
+void LoadTransaction(Ui& ui, TransactionSearch& search, const FoundTransaction& transaction,
+                     Basket& shown) {
   std::optional<std::vector<ItemsLogRecord>> items = search.Items(transaction);
   if (!items) {
     ui.Message("Problem", "Unable to open items log.", Icon::kWarning);
     items.emplace();
   }
-  return TransactionBasket(transaction.sales, *items);
+  FillTransactionBasket(shown, transaction.sales, *items);
 }
 
 // The transaction after `number` that `mode` steps to; failures are told.
 std::optional<FoundTransaction> FindNext(Ui& ui, TransactionSearch& search, int64_t number,
                                          NextMode mode) {
-  for (int64_t next = number + 1;; ++next) {
-    SearchOutcome outcome = search.Find(next);
-    if (outcome.result == SearchResult::kNotIndexed) {
-      ui.Message("Problem", "End of list.", Icon::kWarning);
-      return std::nullopt;
-    }
-    if (outcome.result != SearchResult::kFound) {
-      TellSearchFailure(ui, outcome);
-      return std::nullopt;
-    }
-    if (mode == NextMode::kEvery || outcome.found.sales.discount_total() > 0) return outcome.found;
+  SearchOutcome outcome =
+      mode == NextMode::kEvery ? search.Find(number + 1) : search.FindDiscounted(number + 1);
+  if (outcome.result == SearchResult::kNotIndexed) {
+    ui.Message("Problem", "End of list.", Icon::kWarning);
+    return std::nullopt;
   }
+  if (outcome.result != SearchResult::kFound) {
+    TellSearchFailure(ui, outcome);
+    return std::nullopt;
+  }
+  return outcome.found;
 }
 
 }  // namespace
 
 Basket TransactionBasket(const SalesLogRecord& sales, const std::vector<ItemsLogRecord>& items) {
   Basket basket;
+  FillTransactionBasket(basket, sales, items);
+  return basket;
+}
+
+void FillTransactionBasket(Basket& basket, const SalesLogRecord& sales,
+                           const std::vector<ItemsLogRecord>& items) {
   basket.transaction_number = sales.transaction_number();
   basket.customer_number = sales.customer_number();
   basket.clerk_number = sales.clerk_number();
@@ -181,8 +189,19 @@ Basket TransactionBasket(const SalesLogRecord& sales, const std::vector<ItemsLog
     basket.discount[i] = item.discount();
     basket.line_total[i] = item.line_total();
   }
+  // The lines of the transaction shown before that this one does not have are emptied.
+  for (auto i = count; i < static_cast<size_t>(basket.line_count); ++i) {
+    basket.item_number[i] = 0;
+    basket.description[i] = {};
+    basket.non_taxable_amount[i] = 0;
+    basket.taxable_amount[i] = 0;
+    basket.tax1[i] = 0;
+    basket.tax2[i] = 0;
+    basket.cost[i] = 0;
+    basket.discount[i] = 0;
+    basket.line_total[i] = 0;
+  }
   basket.line_count = static_cast<int32_t>(count);
-  return basket;
 }
 
 void TellSearchFailure(Ui& ui, const SearchOutcome& outcome) {
@@ -202,14 +221,15 @@ void TellSearchFailure(Ui& ui, const SearchOutcome& outcome) {
 void RunTransactionDialog(const PrintingContext& printing, TransactionSearch& search,
                           const FoundTransaction& transaction, NextMode mode) {
   Ui& ui = printing.platform.ui;
-  Basket shown = LoadTransaction(ui, search, transaction);
+  Basket shown;
+  LoadTransaction(ui, search, transaction, shown);
   Dialog dialog = EmptyTransactionDialog();
   ShowTransaction(dialog, shown, transaction.sales.line_count(), printing.settings);
   dialog.on_change = [&](Dialog& d, const std::string& key) {
     if (key == kNextButton) {
       std::optional<FoundTransaction> next = FindNext(ui, search, shown.transaction_number, mode);
       if (!next) return;
-      shown = LoadTransaction(ui, search, *next);
+      LoadTransaction(ui, search, *next, shown);
       ShowTransaction(d, shown, next->sales.line_count(), printing.settings);
     } else if (key == kTillReceiptButton || key == kCustomReceiptButton) {
       const ReceiptKind kind =

@@ -14,6 +14,11 @@ namespace ventro {
 // and payment amounts of its sales record (the balances before and after a credit payment
 // excepted) and one line per items record.
 Basket TransactionBasket(const SalesLogRecord& sales, const std::vector<ItemsLogRecord>& items);
+// The same written over `basket`, which holds another transaction's basket or an empty one:
+// only the lines are rewritten that either transaction has, so stepping through transactions
+// does not build and copy a whole basket each time.
+void FillTransactionBasket(Basket& basket, const SalesLogRecord& sales,
+                           const std::vector<ItemsLogRecord>& items);
 
 // Which transactions "Next" steps through.
 enum class NextMode {

@@ -25,7 +25,7 @@ TransactionSearch::TransactionSearch(Files& files, Path data_folder, int first_y
     std::optional<YearIndex> index = YearIndex::Read(files_, data_folder_, year);
     if (!index || index->size() == 0) continue;
     for (size_t i = 0; i < index->size() && strictly_rising_; ++i) {
-      const int32_t number = (*index)[i].transaction_number;
+      const int32_t number = index->number(i);
       if (last && number <= *last) strictly_rising_ = false;
       last = number;
     }
@@ -81,34 +81,62 @@ void TransactionSearch::LoadDay(DayLog& log, const TransactionDay& day, const ch
   log.folder = DayFolderOf(data_folder_, day);
   log.records = ReadLogRecords(files_, log.folder / name, record_size);
   log.numbers.clear();
+  log.numbers_rising = true;
   if (!log.records) return;
   const auto* bytes = reinterpret_cast<const uint8_t*>(log.records->data());
+  log.numbers.reserve(log.records->size() / record_size);
   for (size_t at = 0; at < log.records->size(); at += record_size) {
-    log.numbers.push_back(GetI64(bytes + at));
+    const int64_t number = GetI64(bytes + at);
+    if (!log.numbers.empty() && number < log.numbers.back()) log.numbers_rising = false;
+    log.numbers.push_back(number);
   }
 }
 
-SearchOutcome TransactionSearch::Find(int64_t number) {
-  SearchOutcome outcome;
+size_t TransactionSearch::FirstRecordOf(const DayLog& log, int64_t number) {
+  const auto begin = log.numbers.begin();
+  const auto end = log.numbers.end();
+  const auto it =
+      log.numbers_rising ? std::lower_bound(begin, end, number) : std::find(begin, end, number);
+  return it != end && *it == number ? static_cast<size_t>(it - begin) : log.numbers.size();
+}
+
+TransactionSearch::Place TransactionSearch::Locate(int64_t number) {
+  Place place;
   std::optional<TransactionDay> day = FindDay(number);
-  if (!day) return outcome;
+  if (!day) return place;
+  place.day = *day;
   LoadDay(sales_, *day, kSalesLogName, SalesLogRecord::kSize);
   if (!sales_.records) {
-    outcome.result = SearchResult::kNoSalesLog;
-    return outcome;
+    place.result = SearchResult::kNoSalesLog;
+    return place;
   }
-  auto it = std::find(sales_.numbers.begin(), sales_.numbers.end(), number);
-  if (it == sales_.numbers.end()) {
-    outcome.result = SearchResult::kNoSalesRecord;
-    return outcome;
-  }
-  const auto index = static_cast<size_t>(it - sales_.numbers.begin());
-  outcome.result = SearchResult::kFound;
-  std::memcpy(outcome.found.sales.data(), sales_.records->data() + index * SalesLogRecord::kSize,
-              SalesLogRecord::kSize);
-  outcome.found.day = *day;
+  place.record = FirstRecordOf(sales_, number);
+  place.result =
+      place.record < sales_.numbers.size() ? SearchResult::kFound : SearchResult::kNoSalesRecord;
+  return place;
+}
+
+SearchOutcome TransactionSearch::FoundAt(const Place& place) const {
+  SearchOutcome outcome;
+  outcome.result = place.result;
+  if (place.result != SearchResult::kFound) return outcome;
+  std::memcpy(outcome.found.sales.data(),
+              sales_.records->data() + place.record * SalesLogRecord::kSize, SalesLogRecord::kSize);
+  outcome.found.day = place.day;
   outcome.found.items_log = sales_.folder / kItemsLogName;
   return outcome;
+}
+
+SearchOutcome TransactionSearch::Find(int64_t number) { return FoundAt(Locate(number)); }
+
+SearchOutcome TransactionSearch::FindDiscounted(int64_t number) {
+  for (;; ++number) {
+    const Place place = Locate(number);
+    if (place.result != SearchResult::kFound) return FoundAt(place);
+    const auto* record = reinterpret_cast<const uint8_t*>(sales_.records->data()) +
+                         place.record * SalesLogRecord::kSize;
+    if (GetF64(record + SalesLogRecord::kDiscountTotalOffset) > 0) return FoundAt(place);
+  }
 }
 
 std::optional<std::vector<ItemsLogRecord>> TransactionSearch::Items(
@@ -119,8 +147,13 @@ std::optional<std::vector<ItemsLogRecord>> TransactionSearch::Items(
   const auto wanted =
       static_cast<size_t>(std::clamp(transaction.sales.line_count(), 0, kMaxBasketLines));
   std::vector<ItemsLogRecord> items;
-  for (size_t k = 0; k < items_.numbers.size() && items.size() < wanted; ++k) {
-    if (items_.numbers[k] != number) continue;
+  items.reserve(wanted);
+  for (size_t k = FirstRecordOf(items_, number); k < items_.numbers.size() && items.size() < wanted;
+       ++k) {
+    if (items_.numbers[k] != number) {
+      if (items_.numbers_rising) break;  // past the number's run of records
+      continue;
+    }
     ItemsLogRecord record;
     std::memcpy(record.data(), items_.records->data() + k * ItemsLogRecord::kSize,
                 ItemsLogRecord::kSize);

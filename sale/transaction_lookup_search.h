@@ -53,6 +53,11 @@ class TransactionSearch {
   // sales log.
   SearchOutcome Find(int64_t number);
 
+  // As Find, for the first number from `number` on whose sales record has a discount total
+  // above 0: the numbers without one are passed over in the logs as read, without copying
+  // their records out. Ends with the first number Find would not find.
+  SearchOutcome FindDiscounted(int64_t number);
+
   // The transaction's lines: the first records of its day's items log with its number, never
   // more than its sales record's line count nor kMaxBasketLines, so that a number recorded
   // twice does not run one transaction's lines into another's. Nothing when the items log
@@ -70,8 +75,19 @@ class TransactionSearch {
     Path folder;
     std::optional<std::string> records;  // nothing: the file cannot be read
     std::vector<int64_t> numbers;        // the transaction number of each record
+    bool numbers_rising = true;          // never falling: searched by halving
+  };
+  // Where `number`'s sales record is: its day, then its place in that day's sales log.
+  struct Place {
+    SearchResult result = SearchResult::kNotIndexed;
+    TransactionDay day;
+    size_t record = 0;
   };
   void LoadDay(DayLog& log, const TransactionDay& day, const char* name, size_t record_size);
+  // The first record of `log` with `number`; numbers.size() for none.
+  static size_t FirstRecordOf(const DayLog& log, int64_t number);
+  Place Locate(int64_t number);
+  SearchOutcome FoundAt(const Place& place) const;
 
   Files& files_;
   Path data_folder_;

@@ -161,6 +161,11 @@ bool ScriptUi::RunDialog(Dialog& dialog) {
   }
   dialog.pressed = dialog.buttons.empty() ? "" : dialog.buttons.front();
   for (const auto& button : answer.buttons) {
+    if (dialog.Greyed(button)) {
+      // A greyed button cannot be pressed; the script goes on as the user would.
+      given += " (" + button + " greyed, not pressed)";
+      continue;
+    }
     if (Contains(dialog.actions, button)) {
       if (dialog.on_change) dialog.on_change(dialog, button);
     } else if (Contains(dialog.buttons, button)) {
@@ -216,6 +221,40 @@ std::optional<std::filesystem::path> ScriptUi::OpenFileName(const std::string& t
   if (!RunDialog(dialog) || dialog.Field("path").text.empty()) return std::nullopt;
   return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
 }
+
+void ScriptUi::ShowPicture(const std::string& title, std::string_view bitmap) {
+  transcript_ << "picture " << Shown(title) << " " << bitmap.size() << " bytes" << std::endl;
+}
+
+void ScriptUi::BeginPrintProgress() {
+  pages_sent_ = 0;
+  cancel_after_.reset();
+  auto& queue = answers_["PrintDlgBox"];
+  if (queue.empty()) return;
+  QueuedAnswer answer = queue.front();
+  queue.pop_front();
+  const bool cancels = answer.buttons.size() == 1 && answer.buttons[0] == "Cancel";
+  if (!cancels || answer.values.size() != 1 || answer.values[0].first != "after") {
+    Fail("dialog PrintDlgBox is answered after=N Cancel");
+  }
+  const std::string& pages = answer.values[0].second;
+  if (pages.empty() || pages.size() > 6 || pages.find_first_not_of("0123456789") != pages.npos ||
+      AtoI64(pages) < 1) {
+    Fail("dialog PrintDlgBox field after takes a page count, not " + Quote(pages));
+  }
+  cancel_after_ = static_cast<int>(AtoI64(pages));
+}
+
+bool ScriptUi::PrintCancelRequested() {
+  ++pages_sent_;
+  if (!cancel_after_ || pages_sent_ < *cancel_after_) return false;
+  transcript_ << "dialog PrintDlgBox title=\"Printing\" => after="
+              << Quote(std::to_string(pages_sent_)) << " Cancel" << std::endl;
+  cancel_after_.reset();
+  return true;
+}
+
+void ScriptUi::EndPrintProgress() { cancel_after_.reset(); }
 
 std::optional<int> ScriptUi::SelectFromList(const std::string& name, const std::string& title,
                                             const std::vector<std::string>& items, int selected) {

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,6 +43,13 @@ class ScriptUi : public Ui {
   std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                     const std::string& filter) override;
   ScreenSize DesktopSize() override { return {1024, 768}; }
+  // Written `picture "TITLE" N bytes`.
+  void ShowPicture(const std::string& title, std::string_view bitmap) override;
+  // The cancel box "PrintDlgBox": a queued answer `after=N Cancel` stops the document once N
+  // pages were sent; without one the document prints to its end.
+  void BeginPrintProgress() override;
+  bool PrintCancelRequested() override;
+  void EndPrintProgress() override;
 
  private:
   // Ends the run with status 2 after writing `line` to the transcript.
@@ -50,6 +58,9 @@ class ScriptUi : public Ui {
 
   std::ostream& transcript_;
   std::map<std::string, std::deque<QueuedAnswer>> answers_;
+  // The open cancel box: pages sent so far, and the count after which it is cancelled.
+  int pages_sent_ = 0;
+  std::optional<int> cancel_after_;
 };
 
 }  // namespace ventro::script

@@ -34,6 +34,11 @@ YearIndexEntry YearIndex::operator[](size_t i) const {
   return {GetI32(p), GetI32(p + 4), GetI32(p + 8)};
 }
 
+int32_t YearIndex::number(size_t i) const {
+  return GetI32(reinterpret_cast<const uint8_t*>(bytes_.data()) + kYearIndexHeader +
+                i * kYearIndexRecord);
+}
+
 std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t record_size) {
   std::optional<std::string> bytes = files.ReadAll(path);
   if (bytes) bytes->resize(bytes->size() / record_size * record_size);

@@ -34,6 +34,8 @@ class YearIndex {
 
   size_t size() const { return count_; }
   YearIndexEntry operator[](size_t i) const;
+  // Entry i's transaction number alone.
+  int32_t number(size_t i) const;
 
  private:
   std::string bytes_;

@@ -159,6 +159,9 @@ TEST(WrapBodyTest, BreaksAtLineEndsAndSpacesAndCutsLongWords) {
   EXPECT_EQ(cut[0], "a");
   for (size_t k = 1; k < 4; ++k) EXPECT_EQ(cut[k].size(), 64u);
   EXPECT_EQ(cut[4].size(), 200u - 3 * 64);
+  // A narrower cut for a word without spaces; words still wrap at the full width.
+  EXPECT_EQ(WrapBody("one two " + std::string(10, 'w'), 9, 4),
+            (std::vector<std::string>{"one two", "wwww", "wwww", "ww"}));
 }
 
 }  // namespace

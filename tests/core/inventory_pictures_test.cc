@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "inventory/item_maintenance.h"
 #include "inventory_test_fixture.h"
 
 namespace ventro {
@@ -113,6 +114,36 @@ TEST_F(ItemPictureTest, AStockPictureIsReplacedByNumber) {
   EXPECT_TRUE(ChangeStockPicture(desk()));
   EXPECT_EQ(Read("stock24.bmp"), TinyBitmap(5));
   EXPECT_EQ(p.ui.messages, (std::vector<test::ShownMessage>{{"Inbuilt picture", "Updated."}}));
+}
+
+TEST_F(ItemPictureTest, FindByNumberOpensThePictureWindowBesideTheItemView) {
+  // Item 1 shows stock picture 3, shipped in lower case; item 2 takes its own picture.
+  std::ofstream(Data("stock3.bmp"), std::ios::binary) << TinyBitmap(3) + "padding";
+  Type("2");
+  p.ui.open_answers.push_back(Source("pear.bmp", TinyBitmap(2)));
+  ASSERT_TRUE(AddItemPicture(desk()));
+  p.ui.dialogs_run.clear();
+  Type("1");
+  Reply(nullptr);
+  FindItem(desk());
+  Type("2");
+  Reply(nullptr);
+  FindItem(desk());
+  EXPECT_EQ(p.ui.pictures,
+            (std::vector<test::FakeUi::ShownPicture>{{"Inventory: 1", 65}, {"Inventory: 2", 58}}));
+  EXPECT_EQ(p.ui.dialogs_run, (std::vector<std::string>{"EDITBOX", "801", "EDITBOX", "801"}));
+
+  // A picture that is missing or no bitmap opens no window; the item view still shows.
+  std::ofstream(Data("m2.bmp"), std::ios::binary) << "not a picture";
+  std::filesystem::remove(Data("stock3.bmp"));
+  p.ui.pictures.clear();
+  for (const char* typed : {"1", "2"}) {
+    Type(typed);
+    Reply(nullptr);
+    FindItem(desk());
+  }
+  EXPECT_TRUE(p.ui.pictures.empty());
+  EXPECT_EQ(p.ui.dialogs_run.size(), 8u);
 }
 
 }  // namespace

@@ -148,6 +148,40 @@ TEST_F(PrintJobTest, CopiesAreHeldToOneToNinetyNineAndADocumentToAThousandPages)
   EXPECT_EQ(drawn, 2000);
 }
 
+TEST_F(PrintJobTest, TheCancelBoxStopsTheDocumentAfterThePageSentAndNoFurtherCopyStarts) {
+  const DrawDocument three_pages = [](PrintCanvas&, DocumentPages& pages) {
+    if (pages.page < 3) ++pages.page;
+  };
+  // Cancel pressed while page 1 prints: that page stays printed, pages 2 and 3 and the second
+  // copy do not follow.
+  p.ui.cancel_at_poll = 1;
+  EXPECT_FALSE(PrintCopiesWithCancelBox(p.platform, PrintTarget{"", 2, {}}, "letter", three_pages));
+  ASSERT_EQ(p.printer.documents.size(), 1u);
+  EXPECT_EQ(p.printer.documents[0]->pages, 1);
+  EXPECT_TRUE(p.printer.documents[0]->ended);
+  EXPECT_EQ(p.ui.print_boxes_opened, 1);
+  EXPECT_EQ(p.ui.print_boxes_closed, 1);
+  EXPECT_TRUE(p.ui.messages.empty());
+
+  // Left alone, the box is asked after every page of every copy and both copies print whole.
+  p.printer.documents.clear();
+  p.ui.cancel_at_poll = 0;
+  EXPECT_TRUE(PrintCopiesWithCancelBox(p.platform, PrintTarget{"", 2, {}}, "letter", three_pages));
+  ASSERT_EQ(p.printer.documents.size(), 2u);
+  EXPECT_EQ(p.printer.documents[1]->pages, 3);
+  EXPECT_EQ(p.ui.print_polls, 6);
+  EXPECT_EQ(p.ui.print_boxes_closed, 2);
+
+  // A printer that cannot be opened still closes the box; receipts never open one.
+  p.printer.unreachable = true;
+  EXPECT_FALSE(PrintCopiesWithCancelBox(p.platform, PrintTarget{"", 1, {}}, "letter", three_pages));
+  EXPECT_EQ(p.ui.print_boxes_opened, 3);
+  EXPECT_EQ(p.ui.print_boxes_closed, 3);
+  p.printer.unreachable = false;
+  PrintSummaryReceipt();
+  EXPECT_EQ(p.ui.print_boxes_opened, 3);
+}
+
 TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted) {
   v().settings.Set(cfg::kOpenDrawerAfterCommit, 1);
   v().settings.Set(cfg::kReceiptPrinterName, "TM-T88");

@@ -160,11 +160,25 @@ TEST_F(ReceivingTest, AnItemIsFoundByNumberDescriptionOrSku1) {
   EXPECT_EQ(p.ui.messages.at(p.ui.messages.size() - 2),
             (ShownMessage{"Search: No to continue", "13, BAKED BEANS"}));
 
+  // Cancel takes the item as well; passing every item by ends with "No match found".
+  p.ui.edit_answers.push_back("157");
+  p.ui.message_answers.push_back(Answer::kCancel);
+  AnswerReceive("1");
+  ReceiveInventoryBySku(session());
+  EXPECT_EQ(Stored(0).Get(inv::kQuantity), 13);
+
   p.ui.messages.clear();
   p.ui.edit_answers.push_back("157");
   p.ui.message_answers.push_back(Answer::kNo);
   ReceiveInventoryBySku(session());
   EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Finished", "No match found"}));
+
+  // An empty text or a cancelled prompt ends without a search.
+  p.ui.messages.clear();
+  p.ui.edit_answers.push_back("");
+  ReceiveInventoryBySku(session());
+  ReceiveInventoryBySku(session());
+  EXPECT_TRUE(p.ui.messages.empty());
 
   p.ui.messages.clear();
   p.ui.edit_answers.push_back("99");

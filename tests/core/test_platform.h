@@ -32,7 +32,8 @@ class FakeUi : public Ui {
  public:
   // Everything shown, in order.
   std::vector<ShownMessage> messages;
-  std::vector<std::string> dialogs_run;  // dialog names (EDITBOX, EDIT2BOX, lists included)
+  std::vector<std::string> dialogs_run;     // dialog names (EDITBOX, EDIT2BOX, lists included)
+  std::vector<std::string> greyed_presses;  // greyed buttons an answer pressed, which did nothing
 
   // Answers, taken first in first out. A message box without a queued answer is answered OK
   // (or Yes); a dialog or prompt without one is cancelled.
@@ -94,11 +95,52 @@ class FakeUi : public Ui {
     }
     auto answer = std::move(dialog_answers.front());
     dialog_answers.pop_front();
+    // A greyed action cannot be pressed: the press is noted and goes no further.
+    auto on_change = dialog.on_change;
+    if (on_change && !dialog.greyed.empty()) {
+      dialog.on_change = [this, on_change](Dialog& d, const std::string& key) {
+        if (d.Greyed(key)) {
+          greyed_presses.push_back(key);
+          return;
+        }
+        on_change(d, key);
+      };
+    }
     bool ok = answer(dialog);
+    dialog.on_change = on_change;
     if (dialog.pressed.empty()) dialog.pressed = ok ? dialog.buttons.front() : "Cancel";
+    if (dialog.Greyed(dialog.pressed)) {
+      greyed_presses.push_back(dialog.pressed);
+      dialog.pressed = "Cancel";
+      return false;
+    }
     return ok;
   }
   ScreenSize DesktopSize() override { return desktop; }
+
+  // Picture windows opened: the title and the bitmap's size.
+  struct ShownPicture {
+    std::string title;
+    size_t size = 0;
+    bool operator==(const ShownPicture&) const = default;
+  };
+  std::vector<ShownPicture> pictures;
+  void ShowPicture(const std::string& title, std::string_view bitmap) override {
+    pictures.push_back({title, bitmap.size()});
+  }
+
+  // The cancel box: how often it opened and closed, and how often it was asked; it answers
+  // Cancel at the `cancel_at_poll`th question (0: never).
+  int print_boxes_opened = 0;
+  int print_boxes_closed = 0;
+  int print_polls = 0;
+  int cancel_at_poll = 0;
+  void BeginPrintProgress() override {
+    ++print_boxes_opened;
+    print_polls = 0;
+  }
+  bool PrintCancelRequested() override { return ++print_polls == cancel_at_poll; }
+  void EndPrintProgress() override { ++print_boxes_closed; }
 
   // Texts of every message shown, for compact assertions.
   std::vector<std::string> MessageTexts() const {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -116,6 +117,19 @@ class DialogViewTest : public QObject {
     QVERIFY(Widget<QLabel>(view, "note")->wordWrap());
     QVERIFY(view.button("OK")->isDefault());
     QVERIFY(changes.empty());  // building the view is not an edit
+  }
+
+  void showsATextOfManyLinesInAScrollingBox() {
+    Dialog dialog;
+    dialog.name = "logedit";
+    DialogField page = TextField("text", "", "\r\n09:30 Switched on.\r\n09:31 Log on.", 0);
+    page.kind = FieldKind::kReadOnly;
+    page.multiline = true;
+    dialog.Add(page);
+    DialogView view(dialog);
+    auto* box = Widget<QPlainTextEdit>(view, "text");
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(box->toPlainText(), QString("\n09:30 Switched on.\n09:31 Log on."));
   }
 
   void okKeepsEditsMadeThroughTheWidgets() {

@@ -3,6 +3,7 @@
 // real barcode reader decodes (pdftoppm, zbarimg); and the Qt canvas's text boxes.
 #include <QPdfWriter>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "qtprint/qt_print_canvas.h"
@@ -55,6 +56,34 @@ QList<QStringList> PdfLines(const QString& pdf) {
 
 bool HasLine(const QList<QStringList>& lines, const QString& line) {
   return lines.contains(line.split(' ', Qt::SkipEmptyParts));
+}
+
+// A word of a PDF page and where it was printed, in points from the top left.
+struct Word {
+  QString text;
+  double left = 0;
+  double top = 0;
+  double right = 0;
+};
+
+QList<Word> PdfWords(const QString& pdf) {
+  QList<Word> words;
+  const QString html = Run("pdftotext", {"-bbox", pdf, "-"}).text;
+  static const QRegularExpression kWord(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+  for (const QRegularExpressionMatch& match : kWord.globalMatch(html)) {
+    words.append({match.captured(4), match.captured(1).toDouble(), match.captured(2).toDouble(),
+                  match.captured(3).toDouble()});
+  }
+  return words;
+}
+
+// The first word `text` printed at or below `below`; a word far off the page when none is.
+Word FindWord(const QList<Word>& words, const QString& text, double below = -1) {
+  for (const Word& word : words) {
+    if (word.text == text && word.top > below) return word;
+  }
+  return {text, -1000, -1000, -1000};
 }
 
 QString Shown(const QList<QStringList>& lines) {
@@ -249,6 +278,92 @@ class PrintDocumentsTest : public QObject {
     for (const char* line : {"STATEMENT", "Customer ID: 2", "Balance: 142.65"}) {
       QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
     }
+  }
+
+  // Debtor letters: none for a customer who owes nothing; the address block with and without
+  // a postcode; the letterhead beside letter.bmp and, without it, centred.
+  void debtorLettersOnA4WithAndWithoutTheLetterheadPicture() {
+    const QString customer2 = "answer EDIT2BOX text=2 OK\nanswer Print OK\n";
+    const Output run = RunScript(QString(kSignOn) + "answer EDIT2BOX text=1 OK\ncommand 1068\n" +
+                                 customer2 + "command 1068\n" +
+                                 "answer EDIT2BOX text=2 OK\nanswer 802 postcode=\"\" OK\n"
+                                 "command 1090\n" +
+                                 customer2 + "command 1075\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("message \"Problem\" \"No amount is outstanding\" OK"),
+             qPrintable(run.text));
+    QVERIFY2(run.text.contains("printed letter file=001-letter.pdf\n"), qPrintable(run.text));
+    QVERIFY(run.text.contains("printed letter file=002-letter.pdf\n"));
+    QVERIFY(!run.text.contains("003-letter"));
+
+    const QString reminder = Printed("001-letter.pdf");
+    QVERIFY(Run("pdfinfo", {reminder}).text.contains("(A4)"));
+    const QList<QStringList> lines = PdfLines(reminder);
+    for (const char* line : {"now overdue: 142.65", "Dear Sir / Madam, Customer reference: 2",
+                             "MB1 1AA", "Yours sincerely,", "Manager"}) {
+      QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+    // The picture takes the left quarter; the heading lines start together to its right.
+    const QList<Word> beside = PdfWords(reminder);
+    const double quarter = 595.0 / 4;
+    const Word store = FindWord(beside, "YOUR");
+    QVERIFY2(store.left > quarter, qPrintable(QString::number(store.left)));
+    QVERIFY(qAbs(FindWord(beside, "SET").left - store.left) < 1);
+    // Name and road lines give the line height; the date comes four lines below the postcode.
+    const Word name = FindWord(beside, "The", store.top);
+    const double line = FindWord(beside, "3", name.top).top - name.top;
+    QVERIFY(line > 5);
+    const double after_postcode = FindWord(beside, "Dec").top - FindWord(beside, "MB1").top;
+    QVERIFY2(qAbs(after_postcode - 4 * line) < 1.5, qPrintable(QString::number(after_postcode)));
+
+    // Without a postcode the date follows the town line directly.
+    const QList<Word> notice = PdfWords(Printed("002-letter.pdf"));
+    QVERIFY(HasLine(PdfLines(Printed("002-letter.pdf")), "FINAL NOTICE"));
+    QVERIFY(FindWord(notice, "MB1").left < -100);
+    const Word town = FindWord(notice, "Millbrook", FindWord(notice, "Centre").top);
+    QVERIFY2(qAbs(FindWord(notice, "Dec").top - town.top - line) < 1.5,
+             qPrintable(QString::number(FindWord(notice, "Dec").top - town.top)));
+
+    // Without letter.bmp the heading lines are centred on the page.
+    QVERIFY(QFile::remove(work_->filePath("data/Tarvel/ventro/letter.bmp")));
+    QVERIFY(QDir(PrintDir()).removeRecursively());
+    QCOMPARE(RunScript(QString(kSignOn) + customer2 + "command 1068\n").status, 0);
+    const QList<Word> centred = PdfWords(Printed("001-letter.pdf"));
+    const double middle = (FindWord(centred, "YOUR").left + FindWord(centred, "STORE").right) / 2;
+    QVERIFY2(qAbs(middle - 595.0 / 2) < 3, qPrintable(QString::number(middle)));
+  }
+
+  // A mailmerge body with a word longer than a line: the word is cut over several lines, none
+  // of it lost or printed off the page; the cancel box stops the letters after the first page.
+  void mailmergeCutsALongWordAndStopsAtTheCancelBox() {
+    const QString word = QString("MAILMERGE").repeated(23).left(200);
+    const Output run = RunScript(QString(kSignOn) + "answer bodyedit body=\"Hello " + word +
+                                 " goodbye\" start=1 end=4 OK\n"
+                                 "answer Print OK\n"
+                                 "answer PrintDlgBox after=1 Cancel\n"
+                                 "command 3005\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("dialog PrintDlgBox title=\"Printing\" => after=\"1\" Cancel\n"
+                               "printed mailmerge file=001-mailmerge.pdf\n"),
+             qPrintable(run.text));
+    const QString pdf = Printed("001-mailmerge.pdf");
+    QVERIFY2(Run("pdfinfo", {pdf}).text.contains(QRegularExpression("Pages:\\s+1\n")),
+             qPrintable(Run("pdfinfo", {pdf}).text));
+    // The words between "Hello" and "goodbye" are the pieces of the long word, in order.
+    QString joined;
+    bool inside = false;
+    for (const Word& piece : PdfWords(pdf)) {
+      if (piece.text == "goodbye") break;
+      if (inside) {
+        joined += piece.text;
+        QVERIFY2(piece.right <= 595.5, qPrintable(piece.text + " " + QString::number(piece.right)));
+      }
+      inside = inside || piece.text == "Hello";
+    }
+    QCOMPARE(joined, word);
+    const QList<QStringList> lines = PdfLines(pdf);
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const QStringList& line) { return line.contains("goodbye"); }));
   }
 
   void withoutAPrintFolderTheTranscriptNamesEachDocument() {

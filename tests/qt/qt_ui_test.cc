@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -131,6 +132,50 @@ class QtUiTest : public QObject {
     QCOMPARE(back.size(), QSize(3, 2));
     QCOMPARE(back.pixelColor(1, 1), QColor(10, 200, 30));
     QVERIFY(!ui.PictureAsBitmap("not a picture").has_value());
+  }
+
+  void aPictureWindowOpensWithoutWaitingAndClosesItself() {
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(image.save(&buffer, "BMP"));
+    QWidget main_window;
+    main_window.show();
+    QtUi ui;
+    ui.SetMainWindow(&main_window);
+    ui.ShowPicture("Inventory: 12", bmp.toStdString());
+    ui.ShowPicture("Inventory: 13", "not a picture");
+    QList<QLabel*> windows = main_window.findChildren<QLabel*>("picture");
+    QCOMPARE(windows.size(), 1);
+    QLabel* window = windows.front();
+    QVERIFY(window->isWindow() && window->isVisible());
+    QCOMPARE(window->windowTitle(), QString("Inventory: 12"));
+    QCOMPARE(window->pixmap().size(), QSize(4, 3));
+    window->close();
+    QTRY_VERIFY(main_window.findChildren<QLabel*>("picture").isEmpty());
+  }
+
+  void theCancelBoxIsAskedBetweenPagesAndAnswersCancelOnceClicked() {
+    QWidget main_window;
+    main_window.show();
+    QtUi ui;
+    ui.SetMainWindow(&main_window);
+    ui.BeginPrintProgress();
+    auto* box = main_window.findChild<QDialog*>("PrintDlgBox");
+    QVERIFY(box && box->isVisible());
+    QVERIFY(!ui.PrintCancelRequested());
+    // The click is queued as the user's input would be, and handled when the box is asked.
+    QTimer::singleShot(0, [box] { ButtonOf(box, QDialogButtonBox::Cancel)->click(); });
+    QVERIFY(ui.PrintCancelRequested());
+    QVERIFY(ui.PrintCancelRequested());
+    ui.EndPrintProgress();
+    QTRY_VERIFY(!main_window.findChild<QDialog*>("PrintDlgBox"));
+    // The next document starts with a fresh box.
+    ui.BeginPrintProgress();
+    QVERIFY(!ui.PrintCancelRequested());
+    ui.EndPrintProgress();
   }
 
   void desktopSizeIsThePrimaryScreen() {
