@@ -9,6 +9,7 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "comms/head_office_upload.h"
 #include "customers/customer_maintenance.h"
 #include "customers/customer_payment.h"
 #include "customers/customer_search.h"
@@ -130,6 +131,11 @@ void OnHeadOfficeSetup(Ventro& v) {
   SetUpHeadOfficeReports(desk);
 }
 
+void OnUploadHeadOffice(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  UploadHeadOfficeReports(desk, v.uploader, v.screen, v.host);
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -228,6 +234,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kExportActivitySummary, OnActivity<ExportActivitySummary>},
     CommandHandler{Command::kEmailActivitySummary, OnActivity<MailActivitySummary>},
     CommandHandler{Command::kHeadOfficeSetup, OnHeadOfficeSetup},
+    CommandHandler{Command::kUploadHeadOffice, OnUploadHeadOffice},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},

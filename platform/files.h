@@ -50,9 +50,6 @@ class Files {
   // Replaces the file with `bytes` through a temporary file renamed over it, so that a crash
   // leaves either the old or the new content whole, never a short file.
   virtual bool WriteWhole(const Path& path, std::string_view bytes) = 0;
-  // WriteWhole for a file holding a secret: the new file may be read and written by its owner
-  // only, whatever the permissions of the file it replaces.
-  virtual bool WritePrivate(const Path& path, std::string_view bytes) = 0;
   // Creates one folder whose parent exists; true when it exists afterwards.
   virtual bool CreateDirectory(const Path& path) = 0;
   // Creates a folder and all missing parents; true when it exists afterwards.
@@ -76,16 +73,12 @@ class StdFiles : public Files {
   bool Exists(const Path& path) override;
   std::optional<std::string> ReadAll(const Path& path) override;
   bool WriteWhole(const Path& path, std::string_view bytes) override;
-  bool WritePrivate(const Path& path, std::string_view bytes) override;
   bool CreateDirectory(const Path& path) override;
   bool CreateDirectories(const Path& path) override;
   bool CopyFile(const Path& from, const Path& to) override;
   bool IsReadableDirectory(const Path& path) override;
   bool Remove(const Path& path) override;
   bool SyncFileSystem(const Path& folder) override;
-
- private:
-  static bool ReplaceWith(const Path& path, std::string_view bytes, bool owner_only);
 };
 
 }  // namespace ventro

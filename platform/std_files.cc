@@ -8,7 +8,6 @@
 #define VENTRO_FSEEK _fseeki64
 #else
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #define VENTRO_FSEEK fseeko
 #endif
@@ -80,24 +79,6 @@ std::FILE* OpenFile(const Path& path, const char* mode) {
 #endif
 }
 
-// A new file only its owner may read or write, created so from the start: a temporary file left
-// with wider permissions by an earlier run is narrowed before anything is written to it.
-std::FILE* OpenOwnerOnly(const Path& path) {
-#ifdef _WIN32
-  return OpenFile(path, "wb");
-#else
-  int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  if (descriptor < 0) return nullptr;
-  if (fchmod(descriptor, 0600) != 0) {
-    close(descriptor);
-    return nullptr;
-  }
-  std::FILE* file = fdopen(descriptor, "wb");
-  if (!file) close(descriptor);
-  return file;
-#endif
-}
-
 }  // namespace
 
 std::unique_ptr<File> StdFiles::Open(const Path& path, OpenMode mode) {
@@ -134,17 +115,9 @@ std::optional<std::string> StdFiles::ReadAll(const Path& path) {
 }
 
 bool StdFiles::WriteWhole(const Path& path, std::string_view bytes) {
-  return ReplaceWith(path, bytes, false);
-}
-
-bool StdFiles::WritePrivate(const Path& path, std::string_view bytes) {
-  return ReplaceWith(path, bytes, true);
-}
-
-bool StdFiles::ReplaceWith(const Path& path, std::string_view bytes, bool owner_only) {
   Path temporary = path;
   temporary += ".new";
-  std::FILE* file = owner_only ? OpenOwnerOnly(temporary) : OpenFile(temporary, "wb");
+  std::FILE* file = OpenFile(temporary, "wb");
   if (!file) return false;
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/tell.h"
+#include "platform/upload_host.h"
 #include "reports/upload_reports.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"
@@ -66,11 +67,21 @@ DialogField Field(const std::string& key, const std::string& label, FieldKind ki
   return field;
 }
 
+// The protocols in the order of the "Protocol" list.
+constexpr std::array<UploadProtocol, 3> kProtocols = {UploadProtocol::kFtp, UploadProtocol::kFtpTls,
+                                                      UploadProtocol::kSftp};
+
 Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings) {
   Dialog dialog;
   dialog.name = "THEUPLOAD";
   dialog.title = "Upload configuration";
-  dialog.Add(Field("server", "FTP server", FieldKind::kText, config.Get(upl::kHost)));
+  const std::string host = config.Get(upl::kHost);
+  DialogField& protocol = dialog.Add(Field("protocol", "Protocol", FieldKind::kChoice, ""));
+  protocol.options = {"FTP", "FTP with TLS", "SFTP"};
+  for (size_t i = 0; i < kProtocols.size(); ++i) {
+    if (kProtocols[i] == UploadProtocolOf(host)) protocol.choice = static_cast<int>(i);
+  }
+  dialog.Add(Field("server", "FTP server", FieldKind::kText, std::string(WithoutProtocol(host))));
   dialog.Add(Field("example", "", FieldKind::kNote, "e.g. ftp.example.com"));
   dialog.Add(Field("user", "FTP username", FieldKind::kText, config.Get(upl::kUser)));
   dialog.Add(Field("password", "FTP password", FieldKind::kPassword, config.Get(upl::kPassword)));
@@ -84,6 +95,16 @@ Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings) {
   dialog.Add(Field("note", "", FieldKind::kNote,
                    "The selected reports are uploaded as individual text files."));
   return dialog;
+}
+
+// The server as stored: the chosen protocol's prefix before the name typed.
+std::string StoredHost(const Dialog& dialog) {
+  const int choice = dialog.Field("protocol").choice;
+  const UploadProtocol protocol = choice >= 0 && choice < static_cast<int>(kProtocols.size())
+                                      ? kProtocols[choice]
+                                      : UploadProtocol::kFtp;
+  const std::string& name = dialog.Field("server").text;
+  return name.empty() ? "" : std::string(UploadProtocolPrefix(protocol)) + name;
 }
 
 std::string StoreName(const HeadOfficeDesk& desk) {
@@ -131,14 +152,18 @@ bool SetUpHeadOfficeReports(HeadOfficeDesk& desk) {
     std::vector<std::string> names;
     for (const Report& report : kReports) names.push_back(dialog.Field(report.name_key).text);
     Status names_ok = CheckNames(names);
+    const std::string host = StoredHost(dialog);
+    if (names_ok.ok() && !host.empty() && !ParseUploadHost(host)) {
+      names_ok = Problem("Invalid FTP server");
+    }
     if (names_ok.ok()) break;
     Tell(ui, names_ok);
   }
-  config.Set(upl::kHost, dialog.Field("server").text);
+  config.Set(upl::kHost, StoredHost(dialog));
   config.Set(upl::kUser, dialog.Field("user").text);
   config.Set(upl::kPassword, dialog.Field("password").text);
   for (const Report& report : kReports) config.Set(report.name, dialog.Field(report.name_key).text);
-  if (!SaveUploadConfig(files, desk.activity.data_folder, config)) {
+  if (!SaveUploadConfig(desk.activity.data_folder, config)) {
     Tell(ui, Problem("Unable to create UPLOAD.CFG"));
     return false;
   }

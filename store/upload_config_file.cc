@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/owner_only_file.h"
+
 namespace ventro {
 
 std::optional<UploadConfig> LoadUploadConfig(Files& files, const Path& data_folder) {
@@ -14,9 +16,9 @@ std::optional<UploadConfig> LoadUploadConfig(Files& files, const Path& data_fold
   return config;
 }
 
-bool SaveUploadConfig(Files& files, const Path& data_folder, const UploadConfig& config) {
+bool SaveUploadConfig(const Path& data_folder, const UploadConfig& config) {
   std::string_view bytes(reinterpret_cast<const char*>(config.data()), UploadConfig::kSize);
-  return files.WritePrivate(UploadConfigPath(data_folder), bytes);
+  return WriteOwnerOnlyFile(UploadConfigPath(data_folder), bytes);
 }
 
 }  // namespace ventro

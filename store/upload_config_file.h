@@ -18,6 +18,6 @@ std::optional<UploadConfig> LoadUploadConfig(Files& files, const Path& data_fold
 
 // Replaces upload.cfg whole through a temporary file only its owner may read; false when it
 // cannot be written.
-bool SaveUploadConfig(Files& files, const Path& data_folder, const UploadConfig& config);
+bool SaveUploadConfig(const Path& data_folder, const UploadConfig& config);
 
 }  // namespace ventro

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation poppler-utils zbar-tools
   libcups2-dev cups-daemon cups  # cups: the socket backend the raw-printing tests print through
   libcurl4-openssl-dev  # the head office upload (FTP, FTP with TLS, SFTP)
-  python3-pyftpdlib python3-openssl python3-asyncssh  # the upload tests' local servers
+  python3-pyftpdlib  # the upload tests' local FTP server
 )
 
 missing=()

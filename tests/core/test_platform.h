@@ -201,9 +201,6 @@ class FaultyFiles : public StdFiles {
   bool WriteWhole(const Path& path, std::string_view bytes) override {
     return !Fails(path) && !In(unwritable, path) && StdFiles::WriteWhole(path, bytes);
   }
-  bool WritePrivate(const Path& path, std::string_view bytes) override {
-    return !Fails(path) && !In(unwritable, path) && StdFiles::WritePrivate(path, bytes);
-  }
 
  private:
   class FailingWrites : public File {

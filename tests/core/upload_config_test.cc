@@ -40,7 +40,7 @@ TEST(UploadConfig, FieldsAtTheirOffsetsLongTextsCutReservedBytesCarried) {
   config->Set(upl::kOverviewName, "A.txt");
   config->Set(upl::kItemsName, "I.txt");
   config->Set(upl::kReorderName, "R.txt");
-  ASSERT_TRUE(SaveUploadConfig(files, dir.path(), *config));
+  ASSERT_TRUE(SaveUploadConfig(dir.path(), *config));
 
   std::string bytes = ReadBytes(UploadConfigPath(dir.path()));
   ASSERT_EQ(bytes.size(), 5040u);
@@ -65,7 +65,6 @@ TEST(UploadConfig, FieldsAtTheirOffsetsLongTextsCutReservedBytesCarried) {
 
 TEST(UploadConfig, SavedOwnerOnlyAlsoOverAnOldWorldReadableFile) {
   test::TempDir dir;
-  test::FaultyFiles files;
   Path path = UploadConfigPath(dir.path());
   {
     std::ofstream out(path, std::ios::binary);
@@ -78,14 +77,14 @@ TEST(UploadConfig, SavedOwnerOnlyAlsoOverAnOldWorldReadableFile) {
   std::filesystem::permissions(path, std::filesystem::perms(0644));
   std::filesystem::permissions(Path(path) += ".new", std::filesystem::perms(0666));
 
-  ASSERT_TRUE(SaveUploadConfig(files, dir.path(), UploadConfig()));
+  ASSERT_TRUE(SaveUploadConfig(dir.path(), UploadConfig()));
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   EXPECT_FALSE(std::filesystem::exists(Path(path) += ".new"));
 
-  files.unwritable.insert("upload.cfg");
-  EXPECT_FALSE(SaveUploadConfig(files, dir.path(), UploadConfig()));
+  // A data folder that is not a folder: nothing can be written in it.
+  EXPECT_FALSE(SaveUploadConfig(path, UploadConfig()));
 }
 
 }  // namespace
