@@ -9,6 +9,7 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "comms/head_office_upload.h"
 #include "customers/customer_maintenance.h"
 #include "customers/customer_payment.h"
 #include "customers/customer_search.h"
@@ -30,6 +31,7 @@
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
+#include "reports/head_office.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -122,6 +124,16 @@ template <void (*kFlow)(ActivityDesk&)>
 void OnActivity(Ventro& v) {
   ActivityDesk desk = ActivityDeskOf(v);
   kFlow(desk);
+}
+
+void OnHeadOfficeSetup(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  SetUpHeadOfficeReports(desk);
+}
+
+void OnUploadHeadOffice(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  UploadHeadOfficeReports(desk, v.uploader, v.screen, v.host);
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
@@ -221,6 +233,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintActivitySummary, OnActivity<PrintActivitySummary>},
     CommandHandler{Command::kExportActivitySummary, OnActivity<ExportActivitySummary>},
     CommandHandler{Command::kEmailActivitySummary, OnActivity<MailActivitySummary>},
+    CommandHandler{Command::kHeadOfficeSetup, OnHeadOfficeSetup},
+    CommandHandler{Command::kUploadHeadOffice, OnUploadHeadOffice},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
