@@ -30,6 +30,7 @@
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
+#include "reports/sales_report_dialog.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -122,6 +123,13 @@ template <void (*kFlow)(ActivityDesk&)>
 void OnActivity(Ventro& v) {
   ActivityDesk desk = ActivityDeskOf(v);
   kFlow(desk);
+}
+
+// A sales report; none while a payment is being taken.
+template <void (*kFlow)(const SalesReportDesk&)>
+void OnSalesReport(Ventro& v) {
+  if (v.sale_session().sale.payment_in_progress) return;
+  kFlow({v.platform, v.settings, v.paths.folder});
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
@@ -314,6 +322,14 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
     CommandHandler{Command::kInventoryReceivedReport,
                    [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
+    CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
+    CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
+    CommandHandler{Command::kSalesByItem,
+                   [](Ventro& v) {
+                     if (!v.sale_session().sale.payment_in_progress) {
+                       RunItemSalesReport(InventoryDeskOf(v));
+                     }
+                   }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{Command::kStorePrintHeading,
