@@ -31,6 +31,7 @@
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
 #include "reports/sales_report_dialog.h"
+#include "reports/stock_list_window.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -130,6 +131,12 @@ template <void (*kFlow)(const SalesReportDesk&)>
 void OnSalesReport(Ventro& v) {
   if (v.sale_session().sale.payment_in_progress) return;
   kFlow({v.platform, v.settings, v.paths.folder});
+}
+
+// A stock list of the Reports menu.
+template <StockList kList>
+void OnStockList(Ventro& v) {
+  ShowStockList({v.platform, v.settings, v.inventory}, kList);
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
@@ -322,6 +329,15 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
     CommandHandler{Command::kInventoryReceivedReport,
                    [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
+    CommandHandler{Command::kReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kShortcutReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kReorderByOrderCode, OnStockList<StockList::kReorderByCode>},
+    CommandHandler{Command::kOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kShortcutOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kSpecialOrders, OnStockList<StockList::kSpecialOrders>},
+    CommandHandler{Command::kSellByExpired, OnStockList<StockList::kSellBy>},
+    CommandHandler{Command::kStockSummary,
+                   [](Ventro& v) { ShowStockSummary({v.platform, v.settings, v.inventory}); }},
     CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
     CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
     CommandHandler{Command::kSalesByItem,

@@ -148,7 +148,6 @@ TEST_F(SalesReportFlowTest, PrintsThePeriodsTaxSummary) {
     d.on_change(d, "&Print");
     return true;
   });
-  t_.ui.dialog_answers.push_back([](Dialog&) { return true; });  // Print: default printer
 
   RunSalesReport(desk_);
   ASSERT_EQ(t_.printer.documents.size(), 1u);
