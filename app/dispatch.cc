@@ -30,6 +30,7 @@
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
+#include "reports/item_summary_window.h"
 #include "reports/sales_report_dialog.h"
 #include "reports/stock_list_window.h"
 #include "reports/till_closeout.h"
@@ -127,10 +128,16 @@ void OnActivity(Ventro& v) {
 }
 
 // A sales report; none while a payment is being taken.
-template <void (*kFlow)(const SalesReportDesk&)>
+template <void (*kFlow)(const ReportDesk&)>
 void OnSalesReport(Ventro& v) {
   if (v.sale_session().sale.payment_in_progress) return;
   kFlow({v.platform, v.settings, v.paths.folder});
+}
+
+// An item summary of the Reports menu.
+template <SummarySpan kSpan>
+void OnItemSummary(Ventro& v) {
+  RunItemSummary({v.platform, v.settings, v.paths.folder}, kSpan);
 }
 
 // A stock list of the Reports menu.
@@ -338,6 +345,10 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kSellByExpired, OnStockList<StockList::kSellBy>},
     CommandHandler{Command::kStockSummary,
                    [](Ventro& v) { ShowStockSummary({v.platform, v.settings, v.inventory}); }},
+    CommandHandler{Command::kDailyItemSummary, OnItemSummary<SummarySpan::kDay>},
+    CommandHandler{Command::kWeeklyItemSummary, OnItemSummary<SummarySpan::kWeek>},
+    CommandHandler{Command::kMonthlyItemSummary, OnItemSummary<SummarySpan::kMonth>},
+    CommandHandler{Command::kPeriodItemSummary, OnItemSummary<SummarySpan::kPeriod>},
     CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
     CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
     CommandHandler{Command::kSalesByItem,

@@ -43,7 +43,7 @@ DialogField ListField(const std::string& key, const char* label, const char* gro
 }
 
 // Line 0 of the printed summary: the shop, the time and the long date.
-std::string SummaryHeading(const SalesReportDesk& desk) {
+std::string SummaryHeading(const ReportDesk& desk) {
   const LocalTime now = desk.platform.clock.Now();
   const std::string stamp = TimeAndDateText(now);
   return StringPrintf("%s  %c%c:%c%c %s", desk.settings.Get(cfg::kHeadingLine, 1).c_str(), stamp[0],
@@ -51,7 +51,7 @@ std::string SummaryHeading(const SalesReportDesk& desk) {
                       desk.platform.locale.FormatDate("dddd MMMM d yyyy", now).c_str());
 }
 
-void PrintSummary(const SalesReportDesk& desk, const std::string& title, const SalesFigures& sums) {
+void PrintSummary(const ReportDesk& desk, const std::string& title, const SalesFigures& sums) {
   std::optional<PrintTarget> target =
       ChoosePrinter(desk.platform, desk.settings, "", PrintRoute::kSummary);
   if (!target) return;
@@ -63,7 +63,7 @@ void PrintSummary(const SalesReportDesk& desk, const std::string& title, const S
 
 }  // namespace
 
-void ShowSalesReport(const SalesReportDesk& desk, const SalesReportFilter& filter) {
+void ShowSalesReport(const ReportDesk& desk, const SalesReportFilter& filter) {
   Platform& platform = desk.platform;
   std::optional<Period> period =
       RunPeriodDialog(platform.ui, desk.settings.Get(cfg::kHistoryFrom).year, platform.clock.Now());
@@ -95,9 +95,9 @@ void ShowSalesReport(const SalesReportDesk& desk, const SalesReportFilter& filte
   platform.ui.RunDialog(dialog);
 }
 
-void RunSalesReport(const SalesReportDesk& desk) { ShowSalesReport(desk, SalesReportFilter{}); }
+void RunSalesReport(const ReportDesk& desk) { ShowSalesReport(desk, SalesReportFilter{}); }
 
-void RunStaffSalesReport(const SalesReportDesk& desk) {
+void RunStaffSalesReport(const ReportDesk& desk) {
   std::string text;
   if (!desk.platform.ui.EditBox("Please enter the clerk number (1-99):", text)) return;
   const int64_t clerk = AtoI64(text);

@@ -5,27 +5,21 @@
 #include "formats/settings_record.h"
 #include "inventory/inventory_desk.h"
 #include "platform/platform.h"
+#include "reports/report_desk.h"
 #include "reports/sales_report.h"
 
 namespace ventro {
 
-// What a sales report reads and prints with.
-struct SalesReportDesk {
-  Platform& platform;
-  const SettingsRecord& settings;
-  const Path& data_folder;
-};
-
 // The report of `filter` over a period the user chooses ("Invest"); nothing when the period is
 // not given.
-void ShowSalesReport(const SalesReportDesk& desk, const SalesReportFilter& filter);
+void ShowSalesReport(const ReportDesk& desk, const SalesReportFilter& filter);
 
 // "&Sales report": every clerk's sales.
-void RunSalesReport(const SalesReportDesk& desk);
+void RunSalesReport(const ReportDesk& desk);
 
 // "Sales by staff": asks "Please enter the clerk number (1-99):"; a number outside 1 to 99
 // gives "Outside range" titled "Problem" and no report.
-void RunStaffSalesReport(const SalesReportDesk& desk);
+void RunStaffSalesReport(const ReportDesk& desk);
 
 // "Sales by item": the item chosen by number or description first; no item, no report.
 void RunItemSalesReport(const InventoryDesk& desk);

@@ -134,7 +134,7 @@ class SalesReportFlowTest : public testing::Test {
   test::TestPlatform t_;
   test::TempDir dir_;
   SettingsRecord settings_;
-  SalesReportDesk desk_{t_.platform, settings_, dir_.path()};
+  ReportDesk desk_{t_.platform, settings_, dir_.path()};
 };
 
 TEST_F(SalesReportFlowTest, PrintsThePeriodsTaxSummary) {
