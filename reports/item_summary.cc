@@ -40,59 +40,58 @@ SummaryEntry EntryOf(const ItemsLogRecord& line, char payment, bool refund) {
 
 }  // namespace
 
-void ItemSummary::Add(SummaryEntry entry) {
+void ItemSummary::Add(const ItemsLogRecord& line, char payment, bool refund) {
+  const double sign = refund ? -1 : 1;
+  const double nett = sign * (line.non_taxable_amount() + line.taxable_amount());
   ++lines_;
-  // A refund's amounts are already negated, so adding them lowers the totals.
-  nett_ += entry.non_taxable + entry.taxable;
-  cost_ += entry.cost;
-  total_ += entry.total;
-  if (entry.refund || entry.item == 0) {
-    entries_.push_back(std::move(entry));
-    return;
+  nett_ += nett;
+  cost_ += sign * line.cost();
+  total_ += sign * line.line_total();
+  const int64_t item = line.item_number();
+  if (!refund && item != 0) {
+    // An item met before adds into its first line without making an entry of its own.
+    auto [found, added] = merged_.try_emplace(item, entries_.size());
+    if (!added) {
+      SummaryEntry& into = entries_[found->second];
+      ++into.count;
+      into.non_taxable += line.non_taxable_amount();
+      into.taxable += line.taxable_amount();
+      into.tax1 += line.tax1();
+      into.tax2 += line.tax2();
+      into.cost += line.cost();
+      into.total += line.line_total();
+      if (line.discount() > 0) into.discount += line.discount();
+      return;
+    }
   }
-  auto [found, added] = merged_.try_emplace(entry.item, entries_.size());
-  if (added) {
-    entries_.push_back(std::move(entry));
-    return;
-  }
-  SummaryEntry& into = entries_[found->second];
-  ++into.count;
-  into.non_taxable += entry.non_taxable;
-  into.taxable += entry.taxable;
-  into.tax1 += entry.tax1;
-  into.tax2 += entry.tax2;
-  into.cost += entry.cost;
-  into.total += entry.total;
-  if (entry.discount > 0) into.discount += entry.discount;
+  entries_.push_back(EntryOf(line, payment, refund));
 }
 
 void ItemSummary::AddDay(std::string_view sales_log, std::string_view items_log,
                          const ItemFilters& filters) {
-  // The lines of each transaction, in the items log's order.
-  std::unordered_map<int64_t, std::vector<size_t>> lines_of;
-  const size_t line_count = items_log.size() / ItemsLogRecord::kSize;
-  ItemsLogRecord line;
-  for (size_t i = 0; i < line_count; ++i) {
-    lines_of[GetI64(reinterpret_cast<const uint8_t*>(items_log.data()) + i * ItemsLogRecord::kSize)]
-        .push_back(i);
-  }
+  // The payment type's first letter of each transaction kept, by its first record, so that a
+  // record written twice adds its lines once.
+  std::unordered_map<int64_t, std::pair<char, bool>> kept;
   SalesLogRecord record;
   const size_t record_count = sales_log.size() / SalesLogRecord::kSize;
+  kept.reserve(record_count);
   for (size_t r = 0; r < record_count; ++r) {
     std::memcpy(record.data(), sales_log.data() + r * SalesLogRecord::kSize, SalesLogRecord::kSize);
     const std::string type = record.payment_type();
-    if (type.starts_with("P") || Excluded(type, filters)) continue;
-    // Taken out, so that a record written twice adds its lines once.
-    auto found = lines_of.find(record.transaction_number());
-    if (found == lines_of.end()) continue;
-    const std::vector<size_t> lines = std::move(found->second);
-    lines_of.erase(found);
-    const bool refund = type.starts_with("R");
-    for (size_t i : lines) {
-      std::memcpy(line.data(), items_log.data() + i * ItemsLogRecord::kSize, ItemsLogRecord::kSize);
-      if (filters.category != 0 && line.category() + 1 != filters.category) continue;
-      Add(EntryOf(line, type.empty() ? '\0' : type[0], refund));
-    }
+    const bool counted = !type.starts_with("P") && !Excluded(type, filters);
+    kept.try_emplace(record.transaction_number(),
+                     std::make_pair(type.empty() ? '\0' : type[0], counted));
+  }
+  // The lines in the order they were sold.
+  ItemsLogRecord line;
+  const size_t line_count = items_log.size() / ItemsLogRecord::kSize;
+  for (size_t i = 0; i < line_count; ++i) {
+    std::memcpy(line.data(), items_log.data() + i * ItemsLogRecord::kSize, ItemsLogRecord::kSize);
+    auto found = kept.find(line.transaction_number());
+    if (found == kept.end() || !found->second.second) continue;
+    if (filters.category != 0 && line.category() + 1 != filters.category) continue;
+    const char payment = found->second.first;
+    Add(line, payment, payment == 'R');
   }
 }
 

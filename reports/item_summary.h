@@ -10,6 +10,7 @@
 
 #include "formats/settings_record.h"
 #include "platform/files.h"
+#include "sale/sales_log_record.h"
 
 namespace ventro {
 
@@ -45,8 +46,8 @@ struct SummaryEntry {
 // The summary as it is collected; `Order` then puts it in listing order.
 class ItemSummary {
  public:
-  // Adds one day from the bytes of its logs. Each sales record is taken once by transaction
-  // number, and each transaction's lines are read from an index built in one pass.
+  // Adds one day from the bytes of its logs, each read once: the transactions kept (by their
+  // first record) from the sales log, then their lines in the items log's order.
   void AddDay(std::string_view sales_log, std::string_view items_log, const ItemFilters& filters);
 
   // Best seller first; equal counts keep the order they were first sold in.
@@ -59,7 +60,7 @@ class ItemSummary {
   double total() const { return total_; }
 
  private:
-  void Add(SummaryEntry entry);
+  void Add(const ItemsLogRecord& line, char payment, bool refund);
 
   std::vector<SummaryEntry> entries_;
   std::unordered_map<int64_t, size_t> merged_;  // item number -> its entry
