@@ -32,6 +32,9 @@
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
 #include "reports/head_office.h"
+#include "reports/item_summary_window.h"
+#include "reports/sales_report_dialog.h"
+#include "reports/stock_list_window.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -134,6 +137,25 @@ void OnHeadOfficeSetup(Ventro& v) {
 void OnUploadHeadOffice(Ventro& v) {
   HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
   UploadHeadOfficeReports(desk, v.uploader, v.screen, v.host);
+}
+
+// A sales report; none while a payment is being taken.
+template <void (*kFlow)(const ReportDesk&)>
+void OnSalesReport(Ventro& v) {
+  if (v.sale_session().sale.payment_in_progress) return;
+  kFlow({v.platform, v.settings, v.paths.folder});
+}
+
+// An item summary of the Reports menu.
+template <SummarySpan kSpan>
+void OnItemSummary(Ventro& v) {
+  RunItemSummary({v.platform, v.settings, v.paths.folder}, kSpan);
+}
+
+// A stock list of the Reports menu.
+template <StockList kList>
+void OnStockList(Ventro& v) {
+  ShowStockList({v.platform, v.settings, v.inventory}, kList);
 }
 
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
@@ -328,6 +350,27 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
     CommandHandler{Command::kInventoryReceivedReport,
                    [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
+    CommandHandler{Command::kReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kShortcutReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kReorderByOrderCode, OnStockList<StockList::kReorderByCode>},
+    CommandHandler{Command::kOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kShortcutOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kSpecialOrders, OnStockList<StockList::kSpecialOrders>},
+    CommandHandler{Command::kSellByExpired, OnStockList<StockList::kSellBy>},
+    CommandHandler{Command::kStockSummary,
+                   [](Ventro& v) { ShowStockSummary({v.platform, v.settings, v.inventory}); }},
+    CommandHandler{Command::kDailyItemSummary, OnItemSummary<SummarySpan::kDay>},
+    CommandHandler{Command::kWeeklyItemSummary, OnItemSummary<SummarySpan::kWeek>},
+    CommandHandler{Command::kMonthlyItemSummary, OnItemSummary<SummarySpan::kMonth>},
+    CommandHandler{Command::kPeriodItemSummary, OnItemSummary<SummarySpan::kPeriod>},
+    CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
+    CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
+    CommandHandler{Command::kSalesByItem,
+                   [](Ventro& v) {
+                     if (!v.sale_session().sale.payment_in_progress) {
+                       RunItemSalesReport(InventoryDeskOf(v));
+                     }
+                   }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{Command::kStorePrintHeading,

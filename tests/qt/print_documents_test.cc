@@ -324,6 +324,25 @@ class PrintDocumentsTest : public QObject {
     }
   }
 
+  // The sales report's tax summary is a page document on A4, its figures beside their names.
+  void salesReportSummaryIsPrintedOnA4() {
+    const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +
+                                 "answer Invest OK\n"
+                                 "answer Inves4 \"&Print\" OK\n"
+                                 "answer Print OK\n"
+                                 "command 3047\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed sales-report file=002-sales-report.pdf"),
+             qPrintable(run.text));
+    const QString pdf = Printed("002-sales-report.pdf");
+    QVERIFY(Run("pdfinfo", {pdf}).text.contains("(A4)"));
+    const QList<QStringList> lines = PdfLines(pdf);
+    for (const char* line :
+         {"Sales report: Tue 1 Dec 26 to Sun 6 Dec 26", "Tax 1 1.50", "Total 17.96"}) {
+      QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+  }
+
   // Debtor letters: none for a customer who owes nothing; the address block with and without
   // a postcode; the letterhead beside letter.bmp and, without it, centred.
   void debtorLettersOnA4WithAndWithoutTheLetterheadPicture() {
