@@ -16,6 +16,7 @@
 #include "customers/mailmerge.h"
 #include "customers/statement.h"
 #include "devices/drawer.h"
+#include "exchange/export_command.h"
 #include "inventory/bundles.h"
 #include "inventory/item_maintenance.h"
 #include "inventory/item_pictures.h"
@@ -124,6 +125,16 @@ void OnActivity(Ventro& v) {
   kFlow(desk);
 }
 
+// What export, import, backup, restore and purge work on.
+ExchangeDesk ExchangeDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.customers, v.paths.folder, v.host};
+}
+
+template <void (*kFlow)(const ExchangeDesk&)>
+void OnExchange(Ventro& v) {
+  kFlow(ExchangeDeskOf(v));
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -187,6 +198,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintTodaysLog, OnDayLog<PrintTodaysLog>},
     CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
     CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
+    CommandHandler{Command::kExport, OnExchange<ExportRecords>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
