@@ -17,6 +17,7 @@
 #include "customers/statement.h"
 #include "devices/drawer.h"
 #include "exchange/export_command.h"
+#include "exchange/import_command.h"
 #include "inventory/bundles.h"
 #include "inventory/item_maintenance.h"
 #include "inventory/item_pictures.h"
@@ -199,6 +200,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
     CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
     CommandHandler{Command::kExport, OnExchange<ExportRecords>},
+    CommandHandler{Command::kImport, OnExchange<ImportRecords>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},
