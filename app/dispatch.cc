@@ -17,6 +17,8 @@
 #include "customers/mailmerge.h"
 #include "customers/statement.h"
 #include "devices/drawer.h"
+#include "exchange/export_command.h"
+#include "exchange/import_command.h"
 #include "inventory/bundles.h"
 #include "inventory/item_maintenance.h"
 #include "inventory/item_pictures.h"
@@ -158,6 +160,16 @@ void OnStockList(Ventro& v) {
   ShowStockList({v.platform, v.settings, v.inventory}, kList);
 }
 
+// What export, import, backup, restore and purge work on.
+ExchangeDesk ExchangeDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.customers, v.paths.folder, v.host};
+}
+
+template <void (*kFlow)(const ExchangeDesk&)>
+void OnExchange(Ventro& v) {
+  kFlow(ExchangeDeskOf(v));
+}
+
 // The drawer, then its line in the day text log; a drawer that could not be opened (its
 // message was shown) is not logged as opened.
 void OpenTillDrawerCommand(Ventro& v) {
@@ -221,6 +233,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintTodaysLog, OnDayLog<PrintTodaysLog>},
     CommandHandler{Command::kPrintLogForDay, OnDayLog<PrintLogForDay>},
     CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
+    CommandHandler{Command::kExport, OnExchange<ExportRecords>},
+    CommandHandler{Command::kImport, OnExchange<ImportRecords>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},

@@ -55,7 +55,7 @@ TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
                           "answer EDITBOX text=1 OK\n"
                           "answer 816 OK\n"
                           "command 3013\n"
-                          "command 1054\n"
+                          "command 1066\n"
                           "dump title\n",
                       "--clock \"2026-12-06 09:30\"");
   ASSERT_EQ(run.status, 0) << run.transcript;
@@ -69,7 +69,7 @@ TEST_F(ScriptTest, AddsAndFindsASupplierOnRealFiles) {
   EXPECT_NE(
       run.transcript.find("dialog 816 title=\"Supplier\" number=\"1\" name=\"ACME WHOLESALE\""),
       std::string::npos);
-  EXPECT_NE(run.transcript.find("unavailable command 1054"), std::string::npos);
+  EXPECT_NE(run.transcript.find("unavailable command 1066"), std::string::npos);
   EXPECT_NE(run.transcript.find("title \"VENTRO    Assoc: 1, Administrator\""), std::string::npos);
 
   std::string suppliers = Read("suppliers.dat");
