@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "base/format.h"
 #include "records/period_dialog.h"
@@ -12,7 +13,7 @@
 namespace ventro {
 namespace {
 
-bool Excluded(const std::string& type, const ItemFilters& filters) {
+bool Excluded(std::string_view type, const ItemFilters& filters) {
   auto starts = [&](const char* prefix) { return type.starts_with(prefix); };
   return (starts("R") && filters.exclude_refunds) || (starts("Ca") && filters.exclude_cash) ||
          (starts("Cr") && filters.exclude_credit) || (starts("CH") && filters.exclude_cheque) ||
@@ -72,22 +73,28 @@ void ItemSummary::AddDay(std::string_view sales_log, std::string_view items_log,
   // The payment type's first letter of each transaction kept, by its first record, so that a
   // record written twice adds its lines once.
   std::unordered_map<int64_t, std::pair<char, bool>> kept;
-  SalesLogRecord record;
   const size_t record_count = sales_log.size() / SalesLogRecord::kSize;
   kept.reserve(record_count);
+  // Only the number and the payment type are wanted: read in place rather than copying each
+  // record of a year's logs out.
+  const auto* sales = reinterpret_cast<const uint8_t*>(sales_log.data());
   for (size_t r = 0; r < record_count; ++r) {
-    std::memcpy(record.data(), sales_log.data() + r * SalesLogRecord::kSize, SalesLogRecord::kSize);
-    const std::string type = record.payment_type();
+    const uint8_t* record = sales + r * SalesLogRecord::kSize;
+    const auto* type_bytes =
+        reinterpret_cast<const char*>(record + SalesLogRecord::kPaymentTypeOffset);
+    const std::string_view type(type_bytes, strnlen(type_bytes, SalesLogRecord::kPaymentTypeWidth));
     const bool counted = !type.starts_with("P") && !Excluded(type, filters);
-    kept.try_emplace(record.transaction_number(),
-                     std::make_pair(type.empty() ? '\0' : type[0], counted));
+    kept.try_emplace(GetI64(record), std::make_pair(type.empty() ? '\0' : type[0], counted));
   }
-  // The lines in the order they were sold.
+  // The lines in the order they were sold. A transaction's lines follow one another, so the
+  // last transaction looked up is kept rather than looked up again for each of its lines.
   ItemsLogRecord line;
   const size_t line_count = items_log.size() / ItemsLogRecord::kSize;
+  auto found = kept.end();
   for (size_t i = 0; i < line_count; ++i) {
     std::memcpy(line.data(), items_log.data() + i * ItemsLogRecord::kSize, ItemsLogRecord::kSize);
-    auto found = kept.find(line.transaction_number());
+    const int64_t number = line.transaction_number();
+    if (found == kept.end() || found->first != number) found = kept.find(number);
     if (found == kept.end() || !found->second.second) continue;
     if (filters.category != 0 && line.category() + 1 != filters.category) continue;
     const char payment = found->second.first;
