@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/csv.h"
 #include "base/format.h"
 #include "formats/inventory_record.h"
 #include "sale/sales_log_record.h"
@@ -65,17 +66,6 @@ bool IsPlainUploadName(std::string_view name) {
     if (EndsWith(name, own)) return false;
   }
   return !(name.size() == 9 && EndsWith(name, "ports.txt"));
-}
-
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  quoted += '"';
-  return quoted;
 }
 
 std::string DailyItemsText(std::string_view store_name, std::string_view sales_log,

@@ -13,10 +13,6 @@ namespace ventro {
 // the name of one of the program's own files (*.dat, *.cfg, *.ini, *.bmp, *.lock, ports.txt).
 bool IsPlainUploadName(std::string_view name);
 
-// `text` as one field of a comma-separated line: as it stands, or in double quotes with its
-// quotes doubled when it holds a comma, a quote, CR or LF.
-std::string CsvField(std::string_view text);
-
 // The daily items list: a heading with the store name and the column names, then for each sale
 // of the sales log (payment type not starting with "P" or "R"), in log order, its lines of the
 // items log in log order. Both logs are whole records; the items log is read once. A
