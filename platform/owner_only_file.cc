@@ -1,14 +1,14 @@
 #include "platform/owner_only_file.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+#include "platform/whole_file.h"
 
 namespace ventro {
 namespace {
@@ -37,19 +37,7 @@ bool WriteOwnerOnlyFile(const Path& path, std::string_view bytes) {
   temporary += ".new";
   std::FILE* file = CreateOwnerOnly(temporary);
   if (!file) return false;
-  bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-#ifndef _WIN32
-  written = written && fsync(fileno(file)) == 0;
-#endif
-  if (std::fclose(file) != 0) written = false;
-  std::error_code error;
-  if (written) std::filesystem::rename(temporary, path, error);
-  if (!written || error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return FinishWholeFile(file, temporary, path, bytes);
 }
 
 }  // namespace ventro
