@@ -107,7 +107,12 @@ TEST_F(UploadTransferTest, ServerGoneMidFileFailsItAndTheRestAreStillTried) {
                      {Local("Activity.txt", Awkward(100000)), Local("Reorder.txt", "r")});
   EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kLoggedIn, Kind::kFileFailed, Kind::kFileFailed,
                                               Kind::kEnded}));
-  EXPECT_FALSE(events[1].reason.empty());
+  // Progress events come between the others on a slow machine: look at the failures themselves.
+  for (const UploadEvent& event : events) {
+    if (event.kind == Kind::kFileFailed) {
+      EXPECT_FALSE(event.reason.empty()) << event.name;
+    }
+  }
 }
 
 TEST_F(UploadTransferTest, NoServerListeningIsAConnectFailure) {
