@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 #include <string_view>
 
 #include "base/format.h"
@@ -51,9 +50,9 @@ void ItemSummary::Add(const ItemsLogRecord& line, char payment, bool refund) {
   const int64_t item = line.item_number();
   if (!refund && item != 0) {
     // An item met before adds into its first line without making an entry of its own.
-    auto [found, added] = merged_.try_emplace(item, entries_.size());
+    auto [id, added] = merged_.Insert(item);
     if (!added) {
-      SummaryEntry& into = entries_[found->second];
+      Running& into = running_[id];
       ++into.count;
       into.non_taxable += line.non_taxable_amount();
       into.taxable += line.taxable_amount();
@@ -64,62 +63,92 @@ void ItemSummary::Add(const ItemsLogRecord& line, char payment, bool refund) {
       if (line.discount() > 0) into.discount += line.discount();
       return;
     }
+    running_.push_back({line.non_taxable_amount(), line.taxable_amount(), line.tax1(), line.tax2(),
+                        line.cost(), line.discount(), line.line_total(), 1});
+    merged_entry_.push_back(entries_.size());
   }
   entries_.push_back(EntryOf(line, payment, refund));
 }
 
 void ItemSummary::AddDay(std::string_view sales_log, std::string_view items_log,
                          const ItemFilters& filters) {
-  // The payment type's first letter of each transaction kept, by its first record, so that a
-  // record written twice adds its lines once.
-  std::unordered_map<int64_t, std::pair<char, bool>> kept;
-  const size_t record_count = sales_log.size() / SalesLogRecord::kSize;
-  kept.reserve(record_count);
+  BeginDay();
+  KeepTransactions(sales_log, filters);
+  AddLines(items_log, filters);
+}
+
+void ItemSummary::BeginDay() {
+  day_transactions_.Clear();
+  day_kept_.clear();
+}
+
+void ItemSummary::KeepTransactions(std::string_view sales_records, const ItemFilters& filters) {
   // Only the number and the payment type are wanted: read in place rather than copying each
   // record of a year's logs out.
-  const auto* sales = reinterpret_cast<const uint8_t*>(sales_log.data());
+  const size_t record_count = sales_records.size() / SalesLogRecord::kSize;
+  const auto* sales = reinterpret_cast<const uint8_t*>(sales_records.data());
   for (size_t r = 0; r < record_count; ++r) {
     const uint8_t* record = sales + r * SalesLogRecord::kSize;
+    if (!day_transactions_.Insert(GetI64(record)).second) continue;  // its first record counts
     const auto* type_bytes =
         reinterpret_cast<const char*>(record + SalesLogRecord::kPaymentTypeOffset);
     const std::string_view type(type_bytes, strnlen(type_bytes, SalesLogRecord::kPaymentTypeWidth));
     const bool counted = !type.starts_with("P") && !Excluded(type, filters);
-    kept.try_emplace(GetI64(record), std::make_pair(type.empty() ? '\0' : type[0], counted));
+    day_kept_.push_back({type.empty() ? '\0' : type[0], counted});
   }
+}
+
+void ItemSummary::AddLines(std::string_view items_log, const ItemFilters& filters) {
   // The lines in the order they were sold. A transaction's lines follow one another, so the
   // last transaction looked up is kept rather than looked up again for each of its lines.
   ItemsLogRecord line;
   const size_t line_count = items_log.size() / ItemsLogRecord::kSize;
-  auto found = kept.end();
+  int64_t last_number = 0;
+  uint32_t last_id = NumberIds::kNone;
   for (size_t i = 0; i < line_count; ++i) {
     std::memcpy(line.data(), items_log.data() + i * ItemsLogRecord::kSize, ItemsLogRecord::kSize);
     const int64_t number = line.transaction_number();
-    if (found == kept.end() || found->first != number) found = kept.find(number);
-    if (found == kept.end() || !found->second.second) continue;
+    if (i == 0 || number != last_number) {
+      last_number = number;
+      last_id = day_transactions_.Find(number);
+    }
+    if (last_id == NumberIds::kNone || !day_kept_[last_id].counted) continue;
     if (filters.category != 0 && line.category() + 1 != filters.category) continue;
-    const char payment = found->second.first;
+    const char payment = day_kept_[last_id].payment;
     Add(line, payment, payment == 'R');
   }
 }
 
 void ItemSummary::Order() {
+  for (size_t id = 0; id < running_.size(); ++id) {
+    const Running& from = running_[id];
+    SummaryEntry& entry = entries_[merged_entry_[id]];
+    entry.non_taxable = from.non_taxable;
+    entry.taxable = from.taxable;
+    entry.tax1 = from.tax1;
+    entry.tax2 = from.tax2;
+    entry.cost = from.cost;
+    entry.discount = from.discount;
+    entry.total = from.total;
+    entry.count = from.count;
+  }
   std::stable_sort(entries_.begin(), entries_.end(),
                    [](const SummaryEntry& a, const SummaryEntry& b) { return a.count > b.count; });
-  merged_.clear();
+  merged_ = {};
+  running_.clear();
+  merged_entry_.clear();
 }
 
 ItemSummary SummariseItems(Files& files, const Path& data_folder, const Date& first,
                            const Date& last, const ItemFilters& filters) {
   ItemSummary summary;
+  LogBuffer sales;
+  LogBuffer items;
   for (Date day = first; !DateBefore(last, day); day = NextDay(day)) {
     const Path folder = DayLogFolder(data_folder, day.year, day.month, day.day);
-    std::optional<std::string> sales =
-        ReadLogRecords(files, folder / "saleslog.dat", SalesLogRecord::kSize);
-    if (!sales) continue;
-    std::optional<std::string> items =
-        ReadLogRecords(files, folder / "itemslog.dat", ItemsLogRecord::kSize);
-    if (!items) continue;
-    summary.AddDay(*sales, *items, filters);
+    if (!sales.Read(files, folder / "saleslog.dat", SalesLogRecord::kSize)) continue;
+    if (!items.Read(files, folder / "itemslog.dat", ItemsLogRecord::kSize)) continue;
+    summary.AddDay(sales.records(), items.records(), filters);
   }
   summary.Order();
   return summary;

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "base/number_ids.h"
 #include "formats/settings_record.h"
 #include "platform/files.h"
 #include "sale/sales_log_record.h"
@@ -50,20 +50,42 @@ class ItemSummary {
   // first record) from the sales log, then their lines in the items log's order.
   void AddDay(std::string_view sales_log, std::string_view items_log, const ItemFilters& filters);
 
-  // Best seller first; equal counts keep the order they were first sold in.
+  // Brings each item's running figures into its entry, then puts the entries best seller
+  // first; equal counts keep the order they were first sold in. Call once, after the last day.
   void Order();
 
-  const std::vector<SummaryEntry>& entries() const { return entries_; }
+  const std::vector<SummaryEntry>& entries() const { return entries_; }  // whole after Order
   int lines() const { return lines_; }  // collected lines, refund lines included
   double cost() const { return cost_; }
   double nett() const { return nett_; }
   double total() const { return total_; }
 
  private:
+  // The running figures of one item's entry. Kept apart from the entries, in a block of their
+  // own, because every line of a year lands on one of them at random.
+  struct Running {
+    double non_taxable, taxable, tax1, tax2, cost, discount, total;
+    int count;
+  };
+
+  // AddDay's steps: the day's transactions kept, then its lines added.
+  void BeginDay();
+  void KeepTransactions(std::string_view sales_records, const ItemFilters& filters);
+  void AddLines(std::string_view items_log, const ItemFilters& filters);
   void Add(const ItemsLogRecord& line, char payment, bool refund);
 
   std::vector<SummaryEntry> entries_;
-  std::unordered_map<int64_t, size_t> merged_;  // item number -> its entry
+  NumberIds merged_;              // item number -> its id in running_ and merged_entry_
+  std::vector<Running> running_;  // by id; copied into the entries by Order
+  std::vector<size_t> merged_entry_;
+  // The day being added: its transactions' ids, and by id the payment type's first letter and
+  // whether the transaction counts. Kept between days for their memory.
+  struct Kept {
+    char payment;
+    bool counted;
+  };
+  NumberIds day_transactions_;
+  std::vector<Kept> day_kept_;  // by id: the entry its item's lines add into
   int lines_ = 0;
   double cost_ = 0;
   double nett_ = 0;

@@ -56,4 +56,16 @@ std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t
   return bytes;
 }
 
+bool LogBuffer::Read(Files& files, const Path& path, size_t record_size) {
+  size_ = 0;
+  std::unique_ptr<File> file = files.Open(path, OpenMode::kRead);
+  if (!file) return false;
+  const std::optional<uint64_t> size = file->Size();
+  if (!size) return false;
+  if (*size > bytes_.size()) bytes_.resize(*size);
+  const size_t got = file->ReadAt(0, bytes_.data(), *size);
+  size_ = got / record_size * record_size;
+  return true;
+}
+
 }  // namespace ventro

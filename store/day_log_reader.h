@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/files.h"
@@ -54,5 +55,21 @@ class YearIndex {
 // The whole records of a log of `record_size`-byte records without a header, as one byte
 // string; a trailing partial record is left out. Nothing when the file cannot be read.
 std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t record_size);
+
+// A log's records read into memory that is kept from one read to the next. A report over a
+// year reads two logs a day; fresh memory for each, cleared and then faulted in page by page,
+// costs about as much as the copy itself.
+class LogBuffer {
+ public:
+  // Reads the whole records of the log at `path` as ReadLogRecords does. False, with no
+  // records, when the file cannot be read.
+  bool Read(Files& files, const Path& path, size_t record_size);
+
+  std::string_view records() const { return {bytes_.data(), size_}; }
+
+ private:
+  std::vector<char> bytes_;  // only grows, so that later reads neither clear nor fault it in
+  size_t size_ = 0;
+};
 
 }  // namespace ventro
