@@ -134,13 +134,6 @@ TEST(LabelPlaceTest, ColumnsFillRowByRow) {
   EXPECT_EQ(spine.price_top, spine.text_top + 6 * 40);
 }
 
-TEST(ListingFontTest, PrintableHeightOverLinesOrThePrinterFont) {
-  const DeviceCaps caps{4960, 6900, 600, 600, 0, 0};
-  EXPECT_FALSE(ListingFont(caps, 0));
-  EXPECT_EQ(ListingFont(caps, 60)->height, 115);
-  EXPECT_EQ(ListingFont(caps, 60)->face, "");
-}
-
 class BarcodeLabelsTest : public test::SaleTest {
  protected:
   void SetUp() override {
