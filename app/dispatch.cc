@@ -29,6 +29,7 @@
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
 #include "operators/user_control.h"
+#include "print/barcode_labels.h"
 #include "print/custom_receipt_dialog.h"
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
@@ -256,6 +257,10 @@ constexpr std::array kHandlers = {
                    [](Ventro& v) {
                      CustomerDesk desk = CustomerDeskOf(v);
                      RunMailmerge(desk, v.mailmerge_body);
+                   }},
+    CommandHandler{Command::kBarcodePrint,
+                   [](Ventro& v) {
+                     PrintBarcodeLabels({v.platform, v.settings, v.inventory, v.customers});
                    }},
     CommandHandler{Command::kDiscountedTransactions,
                    OnFindTransaction<TransactionLookup::kDiscounted>},

@@ -24,7 +24,7 @@ struct PrintRect {
 };
 
 struct PrintFont {
-  std::string face;  // such as "Arial"
+  std::string face;  // such as "Arial"; empty for the face of the device's own font
   int height = 0;    // character height (the em size) in device units
   bool bold = false;
   bool operator==(const PrintFont&) const = default;

@@ -49,6 +49,23 @@ std::string BarcodeDigits(int64_t transaction_number) {
   return digits;
 }
 
+int Code39Width(std::string_view digits, int module_width) {
+  return (static_cast<int>(digits.size()) + 2) * kCode39CharModules * module_width - module_width;
+}
+
+void DrawCode39(PrintCanvas& canvas, int x, int top, int module_width, std::string_view digits) {
+  const std::string text = "*" + std::string(digits) + "*";
+  for (char c : text) {
+    const std::string pattern = Code39Pattern(c);
+    for (size_t k = 0; k < pattern.size(); ++k) {
+      const int element = (pattern[k] == '1' ? 2 : 1) * module_width;
+      if (k % 2 == 0) canvas.FillRectangle({x, top, x + element, top + kCode39BarHeight});
+      x += element;
+    }
+    x += module_width;
+  }
+}
+
 void DrawBarcode(PrintCanvas& canvas, Ui& ui, int64_t transaction_number,
                  const BarcodePlace& place) {
   const DeviceCaps caps = canvas.Caps();
@@ -56,7 +73,7 @@ void DrawBarcode(PrintCanvas& canvas, Ui& ui, int64_t transaction_number,
     ui.Message("Problem", "Unable to get printer", Icon::kWarning);
     return;
   }
-  const std::string text = "*" + BarcodeDigits(transaction_number) + "*";
+  const std::string digits = BarcodeDigits(transaction_number);
 
   int top_device = 0;
   if (place.line > 0) {
@@ -70,19 +87,11 @@ void DrawBarcode(PrintCanvas& canvas, Ui& ui, int64_t transaction_number,
   };
   const int top = to_hundredths(top_device, caps.dpi_y);
   const int centre = to_hundredths(caps.width / 2, caps.dpi_x);
-  const int width = static_cast<int>(text.size()) * kCode39CharModules * kCode39Module;
+  // Centred as a run of whole characters, the gap after the stop character included.
+  const int width = Code39Width(digits, kCode39Module) + kCode39Module;
 
   canvas.SetMetricUnits(true);
-  int x = centre - width / 2;
-  for (char c : text) {
-    const std::string pattern = Code39Pattern(c);
-    for (size_t k = 0; k < pattern.size(); ++k) {
-      const int element = (pattern[k] == '1' ? 2 : 1) * kCode39Module;
-      if (k % 2 == 0) canvas.FillRectangle({x, top, x + element, top + kCode39BarHeight});
-      x += element;
-    }
-    x += kCode39Module;
-  }
+  DrawCode39(canvas, centre - width / 2, top, kCode39Module, digits);
   canvas.SetMetricUnits(false);
 }
 

@@ -13,7 +13,8 @@ constexpr int kMaxPages = 1000;
 // The copies of a document, page by page. With `cancel_box`, its Cancel is looked at after
 // each page; a cancelled copy is ended like a finished one and no further copy starts.
 bool RunCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
-               const DrawDocument& draw, const std::function<void()>& after_copy, Ui* cancel_box) {
+               const DrawDocument& draw, const std::function<void()>& after_copy, Ui* cancel_box,
+               PageGuard guard = PageGuard::kOn) {
   bool clean = true;
   bool cancelled = false;
   for (int copy = 0; copy < target.copies && !cancelled; ++copy) {
@@ -26,7 +27,7 @@ bool RunCopies(Platform& platform, const PrintTarget& target, const std::string&
       return false;
     }
     DocumentPages pages;
-    for (int printed = 0; printed < kMaxPages; ++printed) {
+    for (int64_t printed = 0; guard == PageGuard::kOff || printed < kMaxPages; ++printed) {
       const int page = pages.page;
       canvas->StartPage();
       draw(*canvas, pages);
@@ -96,9 +97,9 @@ bool PrintCopies(Platform& platform, const PrintTarget& target, const std::strin
 }
 
 bool PrintCopiesWithCancelBox(Platform& platform, const PrintTarget& target,
-                              const std::string& kind, const DrawDocument& draw) {
+                              const std::string& kind, const DrawDocument& draw, PageGuard guard) {
   platform.ui.BeginPrintProgress();
-  const bool printed = RunCopies(platform, target, kind, draw, {}, &platform.ui);
+  const bool printed = RunCopies(platform, target, kind, draw, {}, &platform.ui, guard);
   platform.ui.EndPrintProgress();
   return printed;
 }

@@ -63,10 +63,15 @@ std::optional<PrintTarget> ChoosePrinter(Platform& platform, const SettingsRecor
 bool PrintCopies(Platform& platform, const PrintTarget& target, const std::string& kind,
                  const DrawDocument& draw, const std::function<void()>& after_copy = {});
 
+// Whether a document that keeps asking for pages is cut off at 1,000 pages. A document that
+// ends by itself however long it runs, and that the cancel box can stop, goes without.
+enum class PageGuard { kOn, kOff };
+
 // PrintCopies with the cancel box "PrintDlgBox" open while the copies print. Its Cancel,
 // looked at after every page, stops the page and copy loops; the document is still ended, so
 // the pages already sent stay printed. False when a failure was shown or the user cancelled.
 bool PrintCopiesWithCancelBox(Platform& platform, const PrintTarget& target,
-                              const std::string& kind, const DrawDocument& draw);
+                              const std::string& kind, const DrawDocument& draw,
+                              PageGuard guard = PageGuard::kOn);
 
 }  // namespace ventro

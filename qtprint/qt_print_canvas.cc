@@ -57,6 +57,7 @@ std::unique_ptr<QtPrintCanvas> QtPrintCanvas::Create(std::unique_ptr<QPagedPaint
   std::unique_ptr<QtPrintCanvas> canvas(new QtPrintCanvas(std::move(device), std::move(on_end)));
   if (!canvas->painter_.begin(canvas->device_.get())) return nullptr;
   if (device_font) canvas->painter_.setFont(*device_font);
+  canvas->device_family_ = canvas->painter_.font().family();
   canvas->painter_.setPen(QPen(Qt::black, 1));
   canvas->painter_.setBrush(Qt::NoBrush);
   return canvas;
@@ -86,7 +87,7 @@ DeviceCaps QtPrintCanvas::Caps() {
 bool QtPrintCanvas::SetFont(const PrintFont& font) {
   const int dpi = device_->logicalDpiY();
   if (font.height <= 0 || dpi <= 0) return false;
-  QFont chosen(AvailableFontFamily(ToQt(font.face)));
+  QFont chosen(font.face.empty() ? device_family_ : AvailableFontFamily(ToQt(font.face)));
   chosen.setPointSizeF(font.height * kPointsPerInch / dpi);
   chosen.setWeight(font.bold ? QFont::Bold : QFont::Normal);
   chosen.setHintingPreference(QFont::PreferNoHinting);

@@ -42,6 +42,7 @@ class QtPrintCanvas : public PrintCanvas {
   std::unique_ptr<QPagedPaintDevice> device_;
   QPainter painter_;
   std::function<void(bool)> on_end_;
+  QString device_family_;  // the face of the device's own font
   int pages_started_ = 0;
 };
 
