@@ -1,7 +1,5 @@
 #include "print/invoice_document.h"
 
-#include <algorithm>
-
 #include "print/code39.h"
 #include "print/invoice_frame.h"
 #include "print/invoice_rows.h"
@@ -26,15 +24,12 @@ const char* InvoicePrintKind(InvoiceKind kind) {
 void DrawInvoicePage(PrintCanvas& canvas, const InvoiceData& data, const DrawServices& services,
                      DocumentPages& pages) {
   InvoicePage page(canvas, services.ui);
-  const int logo_width = DrawLetterLogo(page, data.settings, services);
+  const bool logo = DrawLetterLogo(page, data.settings, services);
   DrawTitle(page, data);
   DrawBarcode(canvas, services.ui, data.basket.transaction_number, {0, page.h, 2});
   DrawSignatureBlock(page, data);
   page.BoldFont();
-  // Beside the logo, and clear of a logo wider than the usual seven lines.
-  const int address_x =
-      logo_width > 0 ? page.ox + 40 + std::max(7 * page.h, logo_width + page.h) : page.ox + 40;
-  DrawHeadingBlocks(page, data, address_x);
+  DrawHeadingBlocks(page, data, logo ? page.ox + 40 + 7 * page.h : page.ox + 40);
   DrawItemFrame(page, data);
   const RowsResult rows = DrawInvoiceRows(page, data, pages);
   if (!rows.page_full) DrawLastPageTotals(page, data, rows.n);

@@ -82,22 +82,22 @@ std::optional<std::string> TermsLine(const InvoiceData& data) {
 
 }  // namespace
 
-int DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings,
-                   const DrawServices& services) {
-  if (settings.Get(cfg::kA4OmitLogo) != 0) return 0;
+bool DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings,
+                    const DrawServices& services) {
+  if (settings.Get(cfg::kA4OmitLogo) != 0) return false;
   const std::optional<std::string> bytes =
       services.files.ReadAll(services.data_folder / "letter.bmp");
   int width = 0;
   int height = 0;
-  if (!bytes || !BitmapSize(*bytes, width, height) || width <= 0 || height <= 0) return 0;
+  if (!bytes || !BitmapSize(*bytes, width, height) || width <= 0 || height <= 0) return false;
   const int top = page.T + 2 * page.h;
   const int drawn_height = 6 * page.h;
   const int64_t drawn_width = static_cast<int64_t>(drawn_height) * width / height;
   // A picture many times wider than high would run across the reference block.
-  if (drawn_width > page.W) return 0;
+  if (drawn_width > page.W) return false;
   const int x = page.ox + 40;
-  const int right = x + static_cast<int>(drawn_width);
-  return page.canvas.Bitmap({x, top, right, top + drawn_height}, *bytes) ? right - x : 0;
+  return page.canvas.Bitmap({x, top, x + static_cast<int>(drawn_width), top + drawn_height},
+                            *bytes);
 }
 
 void DrawTitle(InvoicePage& page, const InvoiceData& data) {

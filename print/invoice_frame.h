@@ -8,10 +8,10 @@
 
 namespace ventro {
 
-// letter.bmp beside the heading, six lines high, unless the settings omit it. Gives its drawn
-// width, 0 when not drawn: a missing file, a picture that is not a bitmap or one of no height
-// is skipped silently.
-int DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings, const DrawServices& services);
+// letter.bmp beside the heading, six lines high, unless the settings omit it. True when drawn;
+// a missing file, a picture that is not a bitmap or one of no height is skipped silently.
+bool DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings,
+                    const DrawServices& services);
 
 // The store name and the document's title in the title font.
 void DrawTitle(InvoicePage& page, const InvoiceData& data);
