@@ -31,6 +31,8 @@
 #include "operators/user_control.h"
 #include "print/barcode_labels.h"
 #include "print/custom_receipt_dialog.h"
+#include "print/invoice_layout_dialog.h"
+#include "print/invoice_printing.h"
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
@@ -340,6 +342,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPayCash, OnSale<PayCash>},
     CommandHandler{Command::kKitchenPrint,
                    [](Ventro& v) { PrintBasketToKitchen(v.printing(), v.sale); }},
+    CommandHandler{Command::kProFormaQuotation,
+                   [](Ventro& v) { PrintQuotation(v.printing(), v.sale.basket); }},
     CommandHandler{Command::kChangeBasket, OnSale<ChooseBasket>},
     // Shortcut panel buttons that stand for other commands.
     CommandHandler{Command::kShortcutDiscount, OnSale<DiscountBasket>},
@@ -392,6 +396,7 @@ constexpr std::array kHandlers = {
                    }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
+    CommandHandler{Command::kInvoices, [](Ventro& v) { RunInvoiceLayoutDialog(v.ui(), v.settings); }},
     CommandHandler{Command::kStorePrintHeading,
                    [](Ventro& v) { RunPrintHeading(v.ui(), v.settings); }},
     CommandHandler{Command::kTipOfTheDay, ShowTipOfTheDay},

@@ -16,6 +16,18 @@ namespace ventro {
 // The summary box's print buttons.
 inline constexpr char kStandardReceiptButton[] = "&Standard receipt";
 inline constexpr char kCustomReceiptButton[] = "&Custom receipt";
+inline constexpr char kInvoice1Button[] = "&Invoice 1";
+inline constexpr char kInvoice2Button[] = "Invoice 2";
+inline constexpr char kCustomInvoiceButton[] = "Custom invoice";
+inline constexpr char kEmailDocumentButton[] = "Email document";
+inline constexpr char kDeliveryNoteButton[] = "Delivery note";
+
+// What the sale's customer record adds to the documents: the terms band and the e-mail
+// address (both empty without a customer).
+struct SaleCustomerFacts {
+  int32_t terms = 0;
+  std::string email;
+};
 
 // First: the drawer opens when "Open automatically" is set, and the pole display (when in use)
 // shows the amount tendered and the change. A device that fails shows its message and the
@@ -24,18 +36,20 @@ void ShowPaymentOnTillDevices(const TillPorts& till, const SettingsRecord& setti
                               const Tendered& tendered);
 
 // With the summary box turned off: the "Auto receipt" document of the open basket, as many
-// copies as the copies option says. Nothing for "None" and, in this build, the invoices.
+// copies as the copies option says. Nothing for "None".
 void PrintAutomaticDocument(const PrintingContext& printing, const SaleState& sale,
-                            const Tendered& tendered);
+                            const Tendered& tendered, const SaleCustomerFacts& customer);
 
 // As the summary box opens: the "Auto receipt" document pressed once, and once more for each
 // extra copy the copies option asks for.
 void PressConfiguredDocument(const PrintingContext& printing, const SaleState& sale,
-                             const Tendered& tendered);
+                             const Tendered& tendered, const SaleCustomerFacts& customer);
 
-// A print button of the summary box: its document of the open basket. Other keys: nothing.
+// A button of the summary box: its document of the open basket, or the order mail. Other
+// keys: nothing.
 void PrintFromSummary(const PrintingContext& printing, const std::string& button,
-                      const SaleState& sale, const Tendered& tendered);
+                      const SaleState& sale, const Tendered& tendered,
+                      const SaleCustomerFacts& customer);
 
 // With "Auto print additional receipt to kitchen printer": the kitchen ticket of the open
 // basket.

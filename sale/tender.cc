@@ -130,12 +130,28 @@ void StampBasket(SaleSession& session) {
   basket.clerk_number = static_cast<int32_t>(session.settings.Get(cfg::kSignedOnClerk));
 }
 
+// The terms band and e-mail address of the sale's customer, for the invoices and the order
+// mail; empty when the sale has none or the record cannot be read.
+SaleCustomerFacts CustomerFacts(SaleSession& session) {
+  SaleCustomerFacts facts;
+  const int64_t number = session.sale.basket.customer_number;
+  if (number == 0) return facts;
+  const std::optional<int64_t> position = session.customers.FindPosition(number);
+  if (!position) return facts;
+  CustomerRecord record;
+  if (!session.customers.ReadAt(session.files(), *position, record.data())) return facts;
+  facts.terms = record.Get(cust::kTerms);
+  facts.email = record.Get(cust::kEmail);
+  return facts;
+}
+
 void ShowCommittedSummary(SaleSession& session, const Tendered& tendered) {
   ShowPaymentOnTillDevices(session.platform, session.settings, tendered);
   const PrintingContext printing = session.printing();
+  const SaleCustomerFacts customer = CustomerFacts(session);
   // With the summary box turned off the configured document is printed at once instead.
   if (session.settings.Get(cfg::kNoSummaryBox) == 1) {
-    PrintAutomaticDocument(printing, session.sale, tendered);
+    PrintAutomaticDocument(printing, session.sale, tendered, customer);
     PrintKitchenAfterCommit(printing, session.sale);
     return;
   }
@@ -148,14 +164,15 @@ void ShowCommittedSummary(SaleSession& session, const Tendered& tendered) {
   summary.Add(ReadOnly("change", "Change",
                        totals.cash_back > 0 ? "CB: " + FormatAmount(totals.cash_back)
                                             : FormatAmount(tendered.change)));
-  // The receipt buttons print and leave the box open; the invoice, e-mail and delivery note
-  // buttons join with the invoices.
+  // Each button prints its document (or opens the order mail) and leaves the box open.
   summary.buttons = {"OK"};
-  summary.actions = {kStandardReceiptButton, kCustomReceiptButton};
+  summary.actions = {kStandardReceiptButton, kInvoice1Button,      kInvoice2Button,
+                     kCustomInvoiceButton,   kCustomReceiptButton, kEmailDocumentButton,
+                     kDeliveryNoteButton};
   summary.on_change = [&](Dialog&, const std::string& key) {
-    PrintFromSummary(printing, key, session.sale, tendered);
+    PrintFromSummary(printing, key, session.sale, tendered, customer);
   };
-  PressConfiguredDocument(printing, session.sale, tendered);
+  PressConfiguredDocument(printing, session.sale, tendered, customer);
   session.ui().RunDialog(summary);
   PrintKitchenAfterCommit(printing, session.sale);
 }

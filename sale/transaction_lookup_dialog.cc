@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/format.h"
+#include "print/invoice_printing.h"
 #include "print/receipt_printing.h"
 
 namespace ventro {
@@ -63,9 +64,7 @@ Dialog EmptyTransactionDialog() {
   dialog.Add(ReadOnly("cash_back", "Cash back"));
   dialog.Add(ChoiceField("inventory", "Inventory", {}, -1));
   dialog.Add(NoteField("inventory_note", "The invoice inventory will reflect subsequent changes"));
-  // The invoice is shown beside the receipts but greyed until invoices are part of the program.
   dialog.actions = {kNextButton, kTillReceiptButton, kCustomReceiptButton, kInvoiceButton};
-  dialog.greyed = {kInvoiceButton};
   return dialog;
 }
 
@@ -235,6 +234,9 @@ void RunTransactionDialog(const PrintingContext& printing, TransactionSearch& se
       const ReceiptKind kind =
           key == kTillReceiptButton ? ReceiptKind::kTill : ReceiptKind::kCustom;
       PrintReceipt(printing, kind, shown, 1, {shown.totals.grand_total, 0}, PrintRoute::kSummary);
+    } else if (key == kInvoiceButton) {
+      // The stored sale carries no terms band, which only the other invoices print.
+      PrintInvoice(printing, InvoiceKind::kStandard, shown, 0, PrintRoute::kSummary);
     }
   };
   ui.RunDialog(dialog);

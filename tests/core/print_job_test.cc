@@ -190,7 +190,9 @@ TEST_F(PrintJobTest, DrawerThenSummaryBoxButtonsPrintTheSaleBeforeItIsCommitted)
   v().settings.Set(cfg::kKitchenReceipt, 2);
   p.ui.dialog_answers.push_back([this](Dialog& d) {
     EXPECT_EQ(d.name, "TENBOX");
-    EXPECT_EQ(d.actions, (std::vector<std::string>{"&Standard receipt", "&Custom receipt"}));
+    EXPECT_EQ(d.actions, (std::vector<std::string>{"&Standard receipt", "&Invoice 1", "Invoice 2",
+                                                   "Custom invoice", "&Custom receipt",
+                                                   "Email document", "Delivery note"}));
     EXPECT_EQ(p.printer.documents.size(), 2u);  // pressed as it opened
     EXPECT_EQ(p.raw_printer.jobs.size(), 1u);   // the drawer opened first
     d.on_change(d, kCustomReceiptButton);

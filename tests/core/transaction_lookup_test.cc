@@ -266,17 +266,18 @@ TEST_F(LookupTest, ReceiptsReprintTheTransactionShownWithItsCustomer) {
   EXPECT_FALSE(drew(*p.printer.documents[0], "SMITH"));
 }
 
-TEST_F(LookupTest, TheInvoiceIsShownGreyedAndPrintsNothing) {
+TEST_F(LookupTest, TheInvoicePrintsTheTransactionShown) {
   Log(2026, 12, 6, {1, 1});
   p.ui.edit_answers.push_back("1");
+  v().settings.Set(cfg::kPrintConfirm, 0);
   OnTransactionDialog([&](Dialog& d) {
-    EXPECT_TRUE(d.Greyed("Invoice"));
-    EXPECT_FALSE(d.Greyed("Till receipt"));
+    EXPECT_FALSE(d.Greyed("Invoice"));
     Press(d, "Invoice");
   });
   Find();
-  EXPECT_TRUE(p.printer.documents.empty());
-  EXPECT_EQ(p.ui.greyed_presses, std::vector<std::string>{"Invoice"});
+  ASSERT_EQ(p.printer.documents.size(), 1u);
+  EXPECT_EQ(p.printer.documents[0]->kind, "invoice");
+  EXPECT_TRUE(p.ui.greyed_presses.empty());
 }
 
 TEST_F(LookupTest, ReprintLastShowsTheTransactionBeforeTheNextNumber) {
@@ -445,6 +446,7 @@ TEST(LookupScriptTest, ASaleFoundReprintedAndTheOpenSaleKept) {
           "type 9\nkey Enter\nanswer CASHBOX \"Exact amount\"\nanswer TENBOX OK\ncommand 2459\n"
           "type 13\nkey Enter\n"
           "answer EDITBOX text=1\nanswer Print printer=Default OK\n"
+          "answer Print printer=Default OK\n"
           "answer MULTDIAL \"Till receipt\" Invoice Next OK\ncommand 3033\n"
           "dump basket\n",
       test::kScriptClock);
@@ -456,7 +458,8 @@ TEST(LookupScriptTest, ASaleFoundReprintedAndTheOpenSaleKept) {
       << t;
   EXPECT_NE(t.find("inventory=\"9 Paperback novel  8.99\""), std::string::npos) << t;
   EXPECT_NE(t.find("printed receipt"), std::string::npos) << t;
-  EXPECT_NE(t.find(" (Invoice greyed, not pressed) Next OK"), std::string::npos) << t;
+  EXPECT_NE(t.find("printed invoice"), std::string::npos) << t;
+  EXPECT_NE(t.find("=> Till receipt Invoice Next OK"), std::string::npos) << t;
   EXPECT_NE(t.find("message \"Problem\" \"End of list.\" OK"), std::string::npos) << t;
   EXPECT_NE(t.find("line \"13  Baked beans 415g"), std::string::npos) << t;
 }

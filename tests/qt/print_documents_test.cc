@@ -324,6 +324,48 @@ class PrintDocumentsTest : public QObject {
     }
   }
 
+  // The summary box's invoice and delivery note and the quotation of a basket, each on A4:
+  // three scans on one row pair, the totals, the customer captions of a sale without one, and
+  // the transaction's barcode read back from the foot of the invoice.
+  void invoicesDeliveryNoteAndQuotationOnA4() {
+    const Output run = RunScript(QString(kSignOn) + kSale +
+                                 "answer CASHBOX amount=2000 OK\n"
+                                 "answer TENBOX \"&Invoice 1\" \"Delivery note\" OK\n"
+                                 "command 2459\n" +
+                                 kSale +
+                                 "answer Print OK\n"
+                                 "command 1070\n");
+    QCOMPARE(run.status, 0);
+    for (const char* file : {"001-invoice.pdf", "002-delivery-note.pdf", "003-quotation.pdf"}) {
+      QVERIFY2(QFile::exists(Printed(file)), qPrintable(run.text));
+      QVERIFY(Run("pdfinfo", {Printed(file)}).text.contains("(A4)"));
+    }
+    const QString invoice = Run("pdftotext", {"-layout", Printed("001-invoice.pdf"), "-"}).text;
+    for (const char* text :
+         {"INVOICE", "Order Number: 1", "Customer code: N/A",
+          "NAME:", "ADDRESS:", "TELEPHONE:", "Not Applicable", "3 @ ", "NOTES", "TOTAL:"}) {
+      QVERIFY2(invoice.contains(text), qPrintable(QString(text) + "\n" + invoice));
+    }
+    const QString note = Run("pdftotext", {"-layout", Printed("002-delivery-note.pdf"), "-"}).text;
+    for (const char* text : {"Delivery Note", "Shortages must be", "notified within 3 days",
+                             "Transaction reference: 1"}) {
+      QVERIFY2(note.contains(text), qPrintable(QString(text) + "\n" + note));
+    }
+    QVERIFY(!note.contains("TOTAL:"));
+    const QString quotation = Run("pdftotext", {"-layout", Printed("003-quotation.pdf"), "-"}).text;
+    QVERIFY2(quotation.contains("Quotation") && quotation.contains("Reference: 2"),
+             qPrintable(quotation));
+
+    const QString page = work_->filePath("invoice");
+    QCOMPARE(Run("pdftoppm", {"-r", "200", "-png", "-singlefile", Printed("001-invoice.pdf"), page})
+                 .status,
+             0);
+    const Output scan =
+        Run("zbarimg", {"--raw", "-q", "-Sdisable", "-Scode39.enable", page + ".png"});
+    QCOMPARE(scan.status, 0);
+    QCOMPARE(scan.text.trimmed(), QString("0001"));
+  }
+
   // The sales report's tax summary is a page document on A4, its figures beside their names.
   void salesReportSummaryIsPrintedOnA4() {
     const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +
