@@ -123,7 +123,7 @@ void ShowList(const ListingDesk& desk, const ListContent& content) {
 // Shows or prints `content`; an empty list or a failed read says so instead.
 void Deliver(const ListingDesk& desk, const ListContent& content, const Status& status,
              ListOutput output) {
-  if (Tell(desk.platform.ui, status)) return;
+  if (!Tell(desk.platform.ui, status)) return;
   if (content.selection.slots.empty()) {
     desk.platform.ui.Message("Finished", "No match found", Icon::kInformation);
     return;
