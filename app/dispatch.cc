@@ -25,6 +25,7 @@
 #include "inventory/item_scan.h"
 #include "inventory/received_report.h"
 #include "inventory/stock_receiving.h"
+#include "listings/listing_commands.h"
 #include "operators/language_dialog.h"
 #include "operators/operator_setup.h"
 #include "operators/sign_on.h"
@@ -161,6 +162,26 @@ void OnItemSummary(Ventro& v) {
 template <StockList kList>
 void OnStockList(Ventro& v) {
   ShowStockList({v.platform, v.settings, v.inventory}, kList);
+}
+
+// The listings of the Inventory, Customers, Suppliers and Reports menus.
+ListingDesk ListingDeskOf(Ventro& v) {
+  return {v.platform, v.settings, v.inventory, v.customers, v.suppliers};
+}
+
+template <ItemList kList, ListOutput kOutput>
+void OnItemList(Ventro& v) {
+  RunItemList(ListingDeskOf(v), kList, kOutput);
+}
+
+template <CustomerList kList, ListOutput kOutput>
+void OnCustomerList(Ventro& v) {
+  RunCustomerList(ListingDeskOf(v), kList, kOutput);
+}
+
+template <ListOutput kOutput>
+void OnSupplierList(Ventro& v) {
+  RunSupplierList(ListingDeskOf(v), kOutput);
 }
 
 // What export, import, backup, restore and purge work on.
@@ -382,6 +403,48 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kSellByExpired, OnStockList<StockList::kSellBy>},
     CommandHandler{Command::kStockSummary,
                    [](Ventro& v) { ShowStockSummary({v.platform, v.settings, v.inventory}); }},
+    CommandHandler{Command::kListInventoryFromNumber,
+                   OnItemList<ItemList::kFromNumber, ListOutput::kScreen>},
+    CommandHandler{Command::kListInventoryAlphabetically,
+                   OnItemList<ItemList::kAlphabetical, ListOutput::kScreen>},
+    CommandHandler{Command::kListInventoryByCategory,
+                   OnItemList<ItemList::kCategory, ListOutput::kScreen>},
+    CommandHandler{Command::kPrintInventoryFromNumber,
+                   OnItemList<ItemList::kFromNumber, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryAlphabetically,
+                   OnItemList<ItemList::kAlphabetical, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryWithCost,
+                   OnItemList<ItemList::kWithCost, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryByCategory,
+                   OnItemList<ItemList::kCategory, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryInStock,
+                   OnItemList<ItemList::kInStock, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryByLocation,
+                   OnItemList<ItemList::kLocation, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInventoryCustom,
+                   [](Ventro& v) { PrintCustomItemList(ListingDeskOf(v)); }},
+    CommandHandler{Command::kHighestVolumeProducts,
+                   OnItemList<ItemList::kTopSellers, ListOutput::kScreen>},
+    CommandHandler{Command::kRetailBelowCost,
+                   OnItemList<ItemList::kBelowCost, ListOutput::kScreen>},
+    CommandHandler{Command::kListCustomersFromNumber,
+                   OnCustomerList<CustomerList::kFromNumber, ListOutput::kScreen>},
+    CommandHandler{Command::kListCustomersAlphabetically,
+                   OnCustomerList<CustomerList::kAlphabetical, ListOutput::kScreen>},
+    CommandHandler{Command::kListCustomersByAddress,
+                   OnCustomerList<CustomerList::kAddress, ListOutput::kScreen>},
+    CommandHandler{Command::kPrintCustomersFromNumber,
+                   OnCustomerList<CustomerList::kFromNumber, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintCustomersAlphabetically,
+                   OnCustomerList<CustomerList::kAlphabetical, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintDebtors,
+                   OnCustomerList<CustomerList::kDebtors, ListOutput::kPrint>},
+    CommandHandler{Command::kPrintInactiveCustomers,
+                   OnCustomerList<CustomerList::kInactive, ListOutput::kPrint>},
+    CommandHandler{Command::kOutstandingBalances,
+                   OnCustomerList<CustomerList::kOutstanding, ListOutput::kScreen>},
+    CommandHandler{Command::kListSuppliers, OnSupplierList<ListOutput::kScreen>},
+    CommandHandler{Command::kPrintSuppliers, OnSupplierList<ListOutput::kPrint>},
     CommandHandler{Command::kDailyItemSummary, OnItemSummary<SummarySpan::kDay>},
     CommandHandler{Command::kWeeklyItemSummary, OnItemSummary<SummarySpan::kWeek>},
     CommandHandler{Command::kMonthlyItemSummary, OnItemSummary<SummarySpan::kMonth>},

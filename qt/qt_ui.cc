@@ -18,6 +18,7 @@
 #include "qt/dialog_view.h"
 #include "qt/edit_box.h"
 #include "qt/picture_window.h"
+#include "qt/table_window.h"
 #include "qt/text.h"
 
 namespace ventro {
@@ -177,6 +178,8 @@ void QtUi::ShowPicture(const std::string& title, std::string_view bitmap) {
   }
   OpenPictureWindow(ToQt(title), picture, main_window_);
 }
+
+void QtUi::ShowTable(TableView& view) { RunTableWindow(view, Owner()); }
 
 void QtUi::BeginPrintProgress() {
   EndPrintProgress();

@@ -5,12 +5,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/table_view.h"
 #include "platform/ui.h"
 #include "qt/print_cancel_box.h"
 
 namespace ventro {
 
-class QtUi : public Ui {
+class QtUi : public Ui, public TableWindows {
  public:
   // The window that owns the dialogs while it is shown (the main window).
   void SetMainWindow(QWidget* window) { main_window_ = window; }
@@ -38,6 +39,8 @@ class QtUi : public Ui {
   void BeginPrintProgress() override;
   bool PrintCancelRequested() override;
   void EndPrintProgress() override;
+  // The list window (qt/table_window), its rows read as they are shown.
+  void ShowTable(TableView& view) override;
 
  private:
   QWidget* Owner() const;

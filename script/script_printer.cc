@@ -10,7 +10,8 @@ namespace {
 // a script can check what was printed; receipts and the other documents are only named.
 bool ShowsTextLines(const std::string& kind) {
   return kind == "day-log" || kind == "till-closeout" || kind == "activity-summary" ||
-         kind == "sales-report" || kind == "item-summary" || kind == "stock-list";
+         kind == "sales-report" || kind == "item-summary" || kind == "stock-list" ||
+         kind == "listing";
 }
 
 // A 203 dpi receipt printer, 72 mm printable, with a font of 10 points, so documents lay out

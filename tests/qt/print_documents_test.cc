@@ -366,6 +366,28 @@ class PrintDocumentsTest : public QObject {
     QCOMPARE(scan.text.trimmed(), QString("0001"));
   }
 
+  // A printed list is a page document on A4: every page headed by the shop, the title, the
+  // date and its number, the column headings under it, the stock's value after the last row.
+  void printedListIsOnA4WithHeadingColumnsAndTotals() {
+    const Output run = RunScript(QString(kSignOn) +
+                                 "answer Print OK\n"
+                                 "command 1042\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed listing file=001-listing.pdf"), qPrintable(run.text));
+    const QString pdf = Printed("001-listing.pdf");
+    QVERIFY(Run("pdfinfo", {pdf}).text.contains("(A4)"));
+    const QString text = Run("pdftotext", {"-layout", pdf, "-"}).text;
+    QVERIFY2(text.contains(QRegularExpression("Inventory with cost value +Sun 6 Dec 26 +Page 1")),
+             qPrintable(text));
+    const QList<QStringList> lines = PdfLines(pdf);
+    QVERIFY2(HasLine(lines, "Number Description Price Cost Stock Cat Location"),
+             qPrintable(Shown(lines)));
+    QVERIFY2(text.contains(QRegularExpression("Stock value at cost: [0-9]+\\.[0-9]{2}\n")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QRegularExpression("Stock value at retail: [0-9]+\\.[0-9]{2}\\s*$")),
+             qPrintable(text.right(300)));
+  }
+
   // The sales report's tax summary is a page document on A4, its figures beside their names.
   void salesReportSummaryIsPrintedOnA4() {
     const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +

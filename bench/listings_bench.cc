@@ -1,0 +1,161 @@
+// The listings over 100,000 items: an on-screen list to its first screen of rows (from a
+// number, which needs the index alone, and in stock, which reads the file once), and the whole
+// printed list with its stock value, beside one plain read of inventory.dat in blocks.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/format.h"
+#include "formats/inventory_record.h"
+#include "formats/settings_record.h"
+#include "listings/list_print.h"
+#include "listings/list_rows.h"
+#include "listings/list_selection.h"
+#include "platform/files.h"
+#include "store/master_file.h"
+
+namespace ventro {
+namespace {
+
+constexpr int64_t kItems = 100'000;
+constexpr int kScreenRows = 40;
+
+class ListFolder {
+ public:
+  ListFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("ventro-list-bench-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+    std::ofstream out(path_ / "inventory.dat", std::ios::binary | std::ios::trunc);
+    InventoryRecord record;
+    for (int64_t number = 1; number <= kItems; ++number) {
+      record.Set(inv::kNumber, number);
+      record.Set(inv::kDescription,
+                 StringPrintf("STOCK LINE %lld BLUE", static_cast<long long>(number)));
+      record.Set(inv::kQuantity, 3);
+      record.Set(inv::kRetailPrice, 4.99);
+      record.Set(inv::kCostPrice, 2.10);
+      record.Set(inv::kLocation, "AISLE 4");
+      out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
+    }
+    out.close();
+    inventory_.Load(files_, path_);
+  }
+  ~ListFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  StdFiles& files() { return files_; }
+  const MasterFile& inventory() const { return inventory_; }
+  const SettingsRecord& settings() const { return settings_; }
+
+ private:
+  Path path_;
+  StdFiles files_;
+  MasterFile inventory_{MasterKind::kInventory};
+  SettingsRecord settings_;
+};
+
+ListFolder& Folder() {
+  static ListFolder folder;
+  return folder;
+}
+
+// A page that takes the drawing and keeps nothing: the cost of the list itself.
+class NullCanvas : public PrintCanvas {
+ public:
+  DeviceCaps Caps() override { return {4760, 6730, 600, 600, 0, 0}; }
+  bool SetFont(const PrintFont&) override { return true; }
+  FontMetrics Metrics() override { return {50, 5, 25, false}; }
+  void Text(int, int, TextAlign, std::string_view text) override { drawn += text.size(); }
+  int TextBox(const PrintRect&, TextAlign, std::string_view) override { return 0; }
+  void Line(int, int, int, int) override {}
+  void Rectangle(const PrintRect&) override {}
+  void FillRectangle(const PrintRect&) override {}
+  bool Bitmap(const PrintRect&, std::string_view) override { return true; }
+  void SetMetricUnits(bool) override {}
+  void StartPage() override {}
+  void EndPage() override {}
+  bool EndDocument() override { return true; }
+  size_t drawn = 0;
+};
+
+void FirstScreen(benchmark::State& state, ItemList list) {
+  ListFolder& folder = Folder();
+  const ListLayout layout = ItemLayout(folder.settings(), false);
+  for (auto _ : state) {
+    ItemQuery query;
+    query.list = list;
+    Selection selection;
+    Status status = SelectItems(folder.files(), folder.inventory(), query, selection);
+    RecordRows rows(folder.files(), folder.inventory(), std::move(selection.slots), layout.cells);
+    size_t cells = 0;
+    for (int row = 0; row < kScreenRows && row < rows.Count(); ++row) cells += rows.Row(row).size();
+    benchmark::DoNotOptimize(cells);
+    if (!status.ok() || rows.Count() != kItems) state.SkipWithError("list failed");
+  }
+}
+
+void BM_ListFromNumberFirstScreen(benchmark::State& state) {
+  FirstScreen(state, ItemList::kFromNumber);
+}
+BENCHMARK(BM_ListFromNumberFirstScreen)->Unit(benchmark::kMillisecond);
+
+void BM_ListInStockFirstScreen(benchmark::State& state) { FirstScreen(state, ItemList::kInStock); }
+BENCHMARK(BM_ListInStockFirstScreen)->Unit(benchmark::kMillisecond);
+
+// "Print including cost value": the selection with its totals, then every page drawn.
+void BM_PrintedListOfEveryItem(benchmark::State& state) {
+  ListFolder& folder = Folder();
+  const ListLayout layout = ItemLayout(folder.settings(), true);
+  for (auto _ : state) {
+    ItemQuery query;
+    query.list = ItemList::kWithCost;
+    Selection selection;
+    Status status = SelectItems(folder.files(), folder.inventory(), query, selection);
+    RecordRows rows(folder.files(), folder.inventory(), std::move(selection.slots), layout.cells);
+    PrintedList list{"SHOP",
+                     "Inventory with cost value",
+                     "Mon 7 Dec 26",
+                     layout.columns,
+                     &rows,
+                     {FormatAmount(selection.cost_value), FormatAmount(selection.retail_value)},
+                     0,
+                     0};
+    NullCanvas canvas;
+    DocumentPages pages;
+    for (int page = 0; page != pages.page;) {
+      page = pages.page;
+      DrawListPage(canvas, pages, list);
+    }
+    benchmark::DoNotOptimize(canvas.drawn);
+    if (!status.ok()) state.SkipWithError("list failed");
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_PrintedListOfEveryItem)->Unit(benchmark::kMillisecond);
+
+// The floor: the same file read from start to end in blocks, nothing else.
+void BM_ListFileRead(benchmark::State& state) {
+  ListFolder& folder = Folder();
+  constexpr size_t kBlock = 512 * InventoryRecord::kSize;
+  std::vector<uint8_t> block(kBlock);
+  for (auto _ : state) {
+    std::unique_ptr<File> file = folder.files().Open(folder.inventory().path(), OpenMode::kRead);
+    uint64_t offset = 0;
+    size_t read = 0;
+    while ((read = file->ReadAt(offset, block.data(), kBlock)) > 0) offset += read;
+    benchmark::DoNotOptimize(offset);
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
+}
+BENCHMARK(BM_ListFileRead)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ventro
