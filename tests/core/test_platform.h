@@ -43,6 +43,7 @@ class FakeUi : public Ui {
   std::deque<std::function<bool(Dialog&)>> dialog_answers;  // fills the dialog, true for OK
   std::deque<std::optional<Path>> save_answers;             // nullopt cancels
   std::deque<std::optional<Path>> open_answers;             // nullopt cancels
+  std::deque<std::optional<Path>> folder_answers;           // nullopt cancels
 
   ScreenSize desktop{1024, 768};
 
@@ -85,6 +86,13 @@ class FakeUi : public Ui {
     if (open_answers.empty()) return std::nullopt;
     auto answer = open_answers.front();
     open_answers.pop_front();
+    return answer;
+  }
+  std::optional<Path> FolderName(const std::string&) override {
+    dialogs_run.push_back("FOLDER");
+    if (folder_answers.empty()) return std::nullopt;
+    auto answer = folder_answers.front();
+    folder_answers.pop_front();
     return answer;
   }
   bool RunDialog(Dialog& dialog) override {

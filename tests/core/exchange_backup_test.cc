@@ -1,0 +1,208 @@
+// Backup, restore and the history purge on real folders: what is copied, what is refused, and
+// that a failure keeps both the old backup and the live files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "exchange/backup_restore.h"
+#include "exchange/history_purge.h"
+#include "exchange_fixture.h"
+#include "store/day_log.h"
+
+namespace ventro::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BackupTest : public ExchangeTest {
+ protected:
+  BackupTest() {
+    folder = dir.path() / "Tarvel" / "ventro";
+    fs::create_directories(folder / "2026" / "12" / "6");
+    Put(folder / "vt.cfg", std::string(SettingsRecord::kSize, '\1'));
+    Put(folder / "inventory.dat", std::string(2 * InventoryRecord::kSize, 'I'));
+    Put(folder / "customer.dat", std::string(CustomerRecord::kSize, 'C'));
+    Put(folder / "suppliers.dat", std::string(SupplierRecord::kSize, 'S'));
+    Put(folder / "ventro.lock", "lock");
+    Put(folder / "2026" / "12" / "6" / "saleslog.dat", "sales");
+    fs::create_directories(target);
+  }
+
+  static void Put(const Path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  void Mode(int mode) {
+    Reply([mode](Dialog& d) { d.Field("mode").choice = mode; });
+  }
+  TimeStamp LastBackup() { return v().settings.Get(cfg::kLastBackup); }
+
+  Path target = dir.path() / "usb";
+};
+
+TEST_F(BackupTest, CoreFilesGoAndComeBackByteForByte) {
+  Mode(0);
+  p.ui.folder_answers.push_back(target);
+  BackupData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"File backup", "Complete"}));
+  EXPECT_EQ(LastBackup().year, 2026);
+  EXPECT_EQ(ReadPath(target / "inventory.dat"), ReadPath(folder / "inventory.dat"));
+  EXPECT_EQ(ReadPath(target / "vt.cfg"), ReadPath(folder / "vt.cfg"));
+  EXPECT_NE(ReadPath(DayTextLogPath(folder, p.clock.now)).find("9:30 6/12/2026  File backup"),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(target / "ventro.lock"));
+
+  Put(folder / "inventory.dat", "");
+  Mode(1);
+  Reply(nullptr);  // FINISBOX
+  p.ui.folder_answers.push_back(target);
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Restore complete", "VENTRO will now close down"}));
+  EXPECT_TRUE(skip_save);
+  EXPECT_TRUE(v().window.quit);
+  EXPECT_EQ(ReadPath(folder / "inventory.dat"), ReadPath(target / "inventory.dat"));
+  EXPECT_FALSE(fs::exists(folder / "2026"));  // the history went with the old files
+}
+
+TEST_F(BackupTest, TargetsInTheDataFolderOrItsParentAreRefused) {
+  for (auto [mode, chosen] : {std::pair{0, folder},
+                              {0, folder / "2026"},
+                              {1, folder.parent_path()},
+                              {1, folder / ".." / "ventro" / "2026"}}) {
+    p.ui.messages.clear();
+    Mode(mode);
+    p.ui.folder_answers.push_back(chosen);
+    BackupData(desk());
+    EXPECT_EQ(p.ui.messages,
+              (std::vector<ShownMessage>{
+                  {"Problem", "Please select a folder outside the VENTRO data folder."}}))
+        << chosen;
+  }
+  EXPECT_EQ(LastBackup().year, 0);
+}
+
+TEST_F(BackupTest, AFailedCopyKeepsTheOldBackupAndItsTime) {
+  Put(target / "customer.dat", "old backup");
+  p.files.unwritable.insert("suppliers.dat.new");
+  Mode(0);
+  p.ui.folder_answers.push_back(target);
+  BackupData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Problem", "Unable to open file"}));
+  EXPECT_EQ(ReadPath(target / "customer.dat"), "old backup");
+  EXPECT_FALSE(fs::exists(target / "inventory.dat"));
+  EXPECT_EQ(LastBackup().year, 0);
+}
+
+TEST_F(BackupTest, TheWholeFolderReplacesAnOldBackupOnlyWhenAsked) {
+  fs::create_directories(target / "ventro");
+  Put(target / "ventro" / "stale.txt", "stale");
+  p.ui.message_answers.push_back(Answer::kCancel);
+  Mode(1);
+  p.ui.folder_answers.push_back(target);
+  BackupData(desk());
+  EXPECT_TRUE(fs::exists(target / "ventro" / "stale.txt"));
+
+  Mode(1);
+  p.ui.folder_answers.push_back(target);
+  BackupData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"VENTRO folder backup", "Complete"}));
+  EXPECT_FALSE(fs::exists(target / "ventro" / "stale.txt"));
+  EXPECT_FALSE(fs::exists(target / "ventro" / "ventro.lock"));
+  EXPECT_EQ(ReadPath(target / "ventro" / "2026" / "12" / "6" / "saleslog.dat"), "sales");
+  EXPECT_EQ(ReadPath(target / "ventro" / "inventory.dat"), ReadPath(folder / "inventory.dat"));
+}
+
+TEST_F(BackupTest, UnusableCoreFilesChangeNothing) {
+  const Path backup = dir.path() / "backup";
+  fs::create_directories(backup);
+  for (const char* name : {"vt.cfg", "inventory.dat", "customer.dat", "suppliers.dat"}) {
+    fs::copy_file(folder / name, backup / name);
+  }
+  const std::string before = ReadPath(folder / "inventory.dat");
+  for (auto [size, title] : {std::pair{0, "File has no content"},
+                             {int(InventoryRecord::kSize) - 1, "Non recognised format"}}) {
+    Put(backup / "inventory.dat", std::string(size, 'X'));
+    Mode(1);
+    Reply(nullptr);
+    p.ui.folder_answers.push_back(backup);
+    RestoreData(desk());
+    EXPECT_EQ(p.ui.messages.back().title, title);
+  }
+  fs::remove(backup / "customer.dat");
+  Mode(1);
+  Reply(nullptr);
+  p.ui.folder_answers.push_back(backup);
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(),
+            (ShownMessage{"File not present.", (backup / "customer.dat").string()}));
+  EXPECT_EQ(ReadPath(folder / "inventory.dat"), before);
+  EXPECT_TRUE(fs::exists(folder / "2026"));
+  EXPECT_FALSE(skip_save);
+}
+
+TEST_F(BackupTest, AWholeFolderRestoreFromAnyNameEndsAsTheDataFolder) {
+  const Path backup = dir.path() / "saved";
+  fs::create_directories(backup / "2025");
+  for (const char* name : {"vt.cfg", "inventory.dat", "customer.dat", "suppliers.dat"}) {
+    fs::copy_file(folder / name, backup / name);
+  }
+  Put(backup / "2025" / "base.dat", "year");
+  fs::create_symlink(dir.path() / "usb", backup / "outward");
+  Mode(2);
+  p.ui.folder_answers.push_back(backup);
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Restore complete", "VENTRO will now close down"}));
+  EXPECT_EQ(ReadPath(folder / "2025" / "base.dat"), "year");
+  EXPECT_FALSE(fs::exists(folder / "2026"));
+  EXPECT_FALSE(fs::exists(folder / "outward"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "Tarvel"), fs::directory_iterator()),
+            1);
+}
+
+class PurgeTest : public ExchangeTest {
+ protected:
+  void Year(int year, bool indexed) {
+    const Path day = dir.path() / std::to_string(year) / "3" / "4";
+    fs::create_directories(day);
+    Put(day / "saleslog.dat", "s");
+    Put(day / "base.dat", "b");
+    Put(dir.path() / std::to_string(year) / "3" / "4.txt", "t");
+    if (indexed) Put(dir.path() / std::to_string(year) / "base.dat", "y");
+  }
+  static void Put(const Path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  bool Has(int year) { return fs::exists(dir.path() / std::to_string(year)); }
+};
+
+TEST_F(PurgeTest, WalksBackWhileEachEarlierYearIsIndexed) {
+  Year(2027, true);
+  Year(2026, true);
+  Year(2025, true);
+  Year(2024, false);
+  Year(2023, true);
+  v().settings.Set(cfg::kNextTransaction, 500);
+  PurgeHistoryCommand(desk());
+  EXPECT_TRUE(Has(2027));
+  EXPECT_FALSE(Has(2026) && fs::exists(dir.path() / "2026" / "3"));
+  EXPECT_FALSE(Has(2025));
+  EXPECT_TRUE(Has(2024));
+  EXPECT_TRUE(Has(2023));
+  EXPECT_EQ(v().settings.Get(cfg::kNextTransaction), 1);
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Transaction history purge", "Complete"}));
+  EXPECT_TRUE(fs::exists(DayFolder(dir.path(), p.clock.now)));  // today's logs made afresh
+}
+
+TEST_F(PurgeTest, NeverGoesBefore2000AndAStrayFileKeepsItsYear) {
+  for (int year = 1999; year <= 2026; ++year) Year(year, true);
+  Put(dir.path() / "2010" / "3" / "photo.jpg", "mine");
+  PurgeHistoryCommand(desk());
+  EXPECT_TRUE(Has(1999));
+  EXPECT_FALSE(Has(2000));
+  EXPECT_EQ(ReadPath(dir.path() / "2010" / "3" / "photo.jpg"), "mine");
+  EXPECT_EQ(p.ui.messages.back(),
+            (ShownMessage{"Unable to complete purge, access denied.",
+                          "Please manually delete the 2010 folder in the Users AppData folder."}));
+}
+
+}  // namespace
+}  // namespace ventro::test
