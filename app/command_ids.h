@@ -119,6 +119,8 @@ enum class Command : int {
   kShortcutInventoryReceived = 2761,     // shortcut panel
   kShortcutDiscount = 2762,              // shortcut panel
   kShortcutCheque = 2764,                // shortcut panel
+  kShortcutReorderList = 2765,           // shortcut panel
+  kShortcutOutOfStock = 2766,            // shortcut panel
   kShortcutAssociateCustomer = 2768,     // shortcut panel
   kReorderByOrderCode = 3000,            // Reports, Reorder list by order code
   kPaySplit = 3001,                      // Payments, Split Cash Other

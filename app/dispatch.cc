@@ -9,6 +9,7 @@
 #include "app/sale_screen.h"
 #include "app/simple_commands.h"
 #include "app/ventro.h"
+#include "comms/head_office_upload.h"
 #include "customers/customer_maintenance.h"
 #include "customers/customer_payment.h"
 #include "customers/customer_search.h"
@@ -34,6 +35,10 @@
 #include "print/receipt_printing.h"
 #include "reports/activity_summary.h"
 #include "reports/day_log_commands.h"
+#include "reports/head_office.h"
+#include "reports/item_summary_window.h"
+#include "reports/sales_report_dialog.h"
+#include "reports/stock_list_window.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -126,6 +131,35 @@ template <void (*kFlow)(ActivityDesk&)>
 void OnActivity(Ventro& v) {
   ActivityDesk desk = ActivityDeskOf(v);
   kFlow(desk);
+}
+
+void OnHeadOfficeSetup(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  SetUpHeadOfficeReports(desk);
+}
+
+void OnUploadHeadOffice(Ventro& v) {
+  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  UploadHeadOfficeReports(desk, v.uploader, v.screen, v.host);
+}
+
+// A sales report; none while a payment is being taken.
+template <void (*kFlow)(const ReportDesk&)>
+void OnSalesReport(Ventro& v) {
+  if (v.sale_session().sale.payment_in_progress) return;
+  kFlow({v.platform, v.settings, v.paths.folder});
+}
+
+// An item summary of the Reports menu.
+template <SummarySpan kSpan>
+void OnItemSummary(Ventro& v) {
+  RunItemSummary({v.platform, v.settings, v.paths.folder}, kSpan);
+}
+
+// A stock list of the Reports menu.
+template <StockList kList>
+void OnStockList(Ventro& v) {
+  ShowStockList({v.platform, v.settings, v.inventory}, kList);
 }
 
 // What export, import, backup, restore and purge work on.
@@ -240,6 +274,8 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPrintActivitySummary, OnActivity<PrintActivitySummary>},
     CommandHandler{Command::kExportActivitySummary, OnActivity<ExportActivitySummary>},
     CommandHandler{Command::kEmailActivitySummary, OnActivity<MailActivitySummary>},
+    CommandHandler{Command::kHeadOfficeSetup, OnHeadOfficeSetup},
+    CommandHandler{Command::kUploadHeadOffice, OnUploadHeadOffice},
     CommandHandler{
         Command::kConfiguration,
         [](Ventro& v) { RunConfigurationSheet(v.ui(), v.Now(), v.settings, &v.platform); }},
@@ -333,6 +369,27 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kInventoryReceivedBySku, OnSale<ReceiveInventoryBySku>},
     CommandHandler{Command::kInventoryReceivedReport,
                    [](Ventro& v) { ShowReceivedReport(v.printing(), v.inventory); }},
+    CommandHandler{Command::kReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kShortcutReorderList, OnStockList<StockList::kReorder>},
+    CommandHandler{Command::kReorderByOrderCode, OnStockList<StockList::kReorderByCode>},
+    CommandHandler{Command::kOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kShortcutOutOfStock, OnStockList<StockList::kOutOfStock>},
+    CommandHandler{Command::kSpecialOrders, OnStockList<StockList::kSpecialOrders>},
+    CommandHandler{Command::kSellByExpired, OnStockList<StockList::kSellBy>},
+    CommandHandler{Command::kStockSummary,
+                   [](Ventro& v) { ShowStockSummary({v.platform, v.settings, v.inventory}); }},
+    CommandHandler{Command::kDailyItemSummary, OnItemSummary<SummarySpan::kDay>},
+    CommandHandler{Command::kWeeklyItemSummary, OnItemSummary<SummarySpan::kWeek>},
+    CommandHandler{Command::kMonthlyItemSummary, OnItemSummary<SummarySpan::kMonth>},
+    CommandHandler{Command::kPeriodItemSummary, OnItemSummary<SummarySpan::kPeriod>},
+    CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
+    CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
+    CommandHandler{Command::kSalesByItem,
+                   [](Ventro& v) {
+                     if (!v.sale_session().sale.payment_in_progress) {
+                       RunItemSalesReport(InventoryDeskOf(v));
+                     }
+                   }},
     CommandHandler{Command::kCustomReceipt,
                    [](Ventro& v) { RunCustomReceiptDialog(v.ui(), v.settings, v.platform.ports); }},
     CommandHandler{Command::kStorePrintHeading,

@@ -24,7 +24,10 @@ namespace ventro {
 class Ventro {
  public:
   Ventro(Platform& on_platform, Host& in_host, const StartOptions& options)
-      : platform(on_platform), host(in_host), paths(options.data_folder, options.program_folder) {}
+      : platform(on_platform),
+        host(in_host),
+        paths(options.data_folder, options.program_folder),
+        uploader(options.uploader) {}
   Ventro(const Ventro&) = delete;
   Ventro& operator=(const Ventro&) = delete;
 
@@ -36,6 +39,7 @@ class Ventro {
   Platform& platform;
   Host& host;
   DataPaths paths;
+  Uploader* uploader;  // may be null (see StartOptions)
 
   SettingsRecord settings;
   MasterFile inventory{MasterKind::kInventory};

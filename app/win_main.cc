@@ -7,6 +7,7 @@
 #include "app/start_up.h"
 #include "app/ventro.h"
 #include "platform/instance_lock.h"
+#include "platform/uploader.h"
 #include "store/journal.h"
 
 namespace ventro {
@@ -71,6 +72,8 @@ int WinMain(Platform& platform, Host& host, const StartOptions& options) {
   host.SetTitle("VENTRO");
   bool started = StartSaleScreen(*ventro);
   if (started) host.RunMessageLoop(*ventro);
+  // An upload still running is stopped: its messages would have no window left to show in.
+  if (options.uploader) options.uploader->Cancel();
   Shutdown(*ventro);
   return started ? 0 : 1;
 }

@@ -7,9 +7,13 @@
 
 namespace ventro {
 
+class Uploader;
+
 struct StartOptions {
   Path data_folder;     // where every data file lives
   Path program_folder;  // holds the starter files copied on the first run
+  // The worker the head office upload runs on; without one the upload cannot start.
+  Uploader* uploader = nullptr;
 };
 
 // Runs the program: the single-instance and screen-size checks, the first run, loading the

@@ -15,6 +15,10 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // sequence, becomes '?' and sets *lossy when given.
 std::string Utf8ToCp1252(std::string_view utf8, bool* lossy = nullptr);
 
+// `cp1252` as UTF-8 with everything but a URL's unreserved characters (letters, digits and
+// "-._~") written %XX, so that the text can stand inside a link as one part.
+std::string PercentEncoded(std::string_view cp1252);
+
 // Upper-cases ASCII letters and the Windows-1252 accented letters.
 std::string UpperCp1252(std::string_view text);
 

@@ -13,24 +13,6 @@ namespace {
 
 constexpr char kMapAddress[] = "https://www.bing.com/maps?where1=";
 
-// Everything but the unreserved characters of a URL as %XX of its UTF-8 bytes.
-std::string PercentEncoded(const std::string& cp1252) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string encoded;
-  for (unsigned char c : Cp1252ToUtf8(cp1252)) {
-    const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                            (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-    if (unreserved) {
-      encoded += static_cast<char>(c);
-    } else {
-      encoded += '%';
-      encoded += kHex[c >> 4];
-      encoded += kHex[c & 15];
-    }
-  }
-  return encoded;
-}
-
 DialogField Shown(std::string key, std::string label, std::string text) {
   DialogField field = TextField(std::move(key), std::move(label), std::move(text), 0);
   field.kind = FieldKind::kReadOnly;

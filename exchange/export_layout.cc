@@ -107,24 +107,31 @@ std::string HtmlExportLine(ExportSource source, const ExportValues& values,
   return line;
 }
 
+namespace {
+
+// `c` with the three characters markup gives a meaning written as entities.
+void AppendMarkupChar(std::string& out, char c) {
+  switch (c) {
+    case '&':
+      out += "&amp;";
+      break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    default:
+      out += c;
+  }
+}
+
+}  // namespace
+
 std::string HtmlEscaped(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
+  for (char c : text) AppendMarkupChar(out, c);
   return out;
 }
 
@@ -132,24 +139,14 @@ std::string XmlEscaped(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    if (c == '"') {
+      out += "&quot;";
+    } else if (c == '\'') {
+      out += "&apos;";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      out += ' ';
+    } else {
+      AppendMarkupChar(out, c);
     }
   }
   return out;

@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -119,19 +120,7 @@ bool StdFiles::WriteWhole(const Path& path, std::string_view bytes) {
   temporary += ".new";
   std::FILE* file = OpenFile(temporary, "wb");
   if (!file) return false;
-  bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-#ifndef _WIN32
-  written = written && fsync(fileno(file)) == 0;
-#endif
-  if (std::fclose(file) != 0) written = false;
-  std::error_code error;
-  if (written) std::filesystem::rename(temporary, path, error);
-  if (!written || error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return FinishWholeFile(file, temporary, path, bytes);
 }
 
 bool StdFiles::CreateDirectory(const Path& path) {

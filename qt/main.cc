@@ -6,8 +6,10 @@
 
 #include "app/win_main.h"
 #include "cups/cups_raw_printer.h"
+#include "curl/curl_file_sender.h"
 #include "platform/platform.h"
 #include "platform/posix_ports.h"
+#include "platform/uploader.h"
 #include "qt/main_window.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_host.h"
@@ -36,11 +38,19 @@ int main(int argc, char** argv) {
   ventro::PosixPorts ports(ventro::DefaultDataFolder() / ventro::kPortMappingFileName);
   ventro::CupsRawPrinter raw_printer;
   ventro::QtSystemPrinter printer;
+  // The upload's worker wakes the event loop, which hands its events over on this thread.
+  ventro::CurlFileSender sender;
+  ventro::Uploader* waking = nullptr;
+  ventro::Uploader uploader(sender, [&app, &waking] {
+    QMetaObject::invokeMethod(
+        &app, [&waking] { waking->Deliver(); }, Qt::QueuedConnection);
+  });
+  waking = &uploader;
   ventro::Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, printer};
 
   ventro::QtHost host(program_folder);
   ui.SetMainWindow(host.main_window());
 
-  ventro::StartOptions options{ventro::DefaultDataFolder(), program_folder};
+  ventro::StartOptions options{ventro::DefaultDataFolder(), program_folder, &uploader};
   return ventro::WinMain(platform, host, options);
 }

@@ -133,21 +133,4 @@ std::string ActivityMailLink(const SummaryFacts& facts, const DayTotals& totals)
   return "mailto:?subject=" + store + " Ventro Daily Summary&body=" + body;
 }
 
-std::string PercentEncoded(const std::string& text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string encoded;
-  for (unsigned char c : Cp1252ToUtf8(text)) {
-    const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                            (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-    if (unreserved) {
-      encoded += static_cast<char>(c);
-    } else {
-      encoded += '%';
-      encoded += kHex[c >> 4];
-      encoded += kHex[c & 15];
-    }
-  }
-  return encoded;
-}
-
 }  // namespace ventro

@@ -40,7 +40,4 @@ std::string ActivityReportText(const SummaryFacts& facts, const DayTotals& total
 // the body early; line ends are "%0D%0A".
 std::string ActivityMailLink(const SummaryFacts& facts, const DayTotals& totals);
 
-// `text` (Windows-1252) as UTF-8 with everything but the unreserved characters written %XX.
-std::string PercentEncoded(const std::string& text);
-
 }  // namespace ventro

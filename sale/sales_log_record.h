@@ -23,6 +23,8 @@ class SalesLogRecord {
   static constexpr size_t kSize = 1050;
   static constexpr int kCustomerTextCount = 5;
   static constexpr size_t kDiscountTotalOffset = 88;
+  static constexpr size_t kPaymentTypeOffset = 446;
+  static constexpr size_t kPaymentTypeWidth = 40;
 
   SalesLogRecord() { bytes_.fill(0); }
   // The record of `basket`: its header, its 23 doubles from the non-taxable total onward and
@@ -69,8 +71,10 @@ class SalesLogRecord {
   // Customer text k, 0 to 4: road, area, town, post code, telephone.
   std::string customer_text(int k) const { return GetText(At(CustomerTextOffset(k)), 30); }
   void set_customer_text(int k, std::string_view v) { PutText(At(CustomerTextOffset(k)), 30, v); }
-  std::string payment_type() const { return GetText(At(446), 40); }
-  void set_payment_type(std::string_view v) { PutText(At(446), 40, v); }
+  std::string payment_type() const { return GetText(At(kPaymentTypeOffset), kPaymentTypeWidth); }
+  void set_payment_type(std::string_view v) {
+    PutText(At(kPaymentTypeOffset), kPaymentTypeWidth, v);
+  }
   std::string note() const { return GetText(At(970), 80); }
   void set_note(std::string_view v) { PutText(At(970), 80, v); }
 

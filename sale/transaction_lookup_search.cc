@@ -24,11 +24,10 @@ TransactionSearch::TransactionSearch(Files& files, Path data_folder, int first_y
   for (int year = first_year; year <= last_year; ++year) {
     std::optional<YearIndex> index = YearIndex::Read(files_, data_folder_, year);
     if (!index || index->size() == 0) continue;
-    for (size_t i = 0; i < index->size() && strictly_rising_; ++i) {
-      const int32_t number = index->number(i);
-      if (last && number <= *last) strictly_rising_ = false;
-      last = number;
+    if (strictly_rising_) {
+      strictly_rising_ = (!last || index->number(0) > *last) && index->NumbersRiseStrictly();
     }
+    last = index->number(index->size() - 1);
     years_.push_back({year, std::move(*index)});
   }
 }

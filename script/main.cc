@@ -16,12 +16,16 @@
 #endif
 
 #include "app/win_main.h"
+#include "base/cp1252.h"
 #include "cups/cups_raw_printer.h"
+#include "curl/curl_file_sender.h"
 #include "platform/locale.h"
 #include "platform/platform.h"
 #include "platform/posix_ports.h"
+#include "platform/uploader.h"
 #include "script/script_clock.h"
 #include "script/script_host.h"
+#include "script/script_line.h"
 #include "script/script_printer.h"
 #include "script/script_system.h"
 #include "script/script_ui.h"
@@ -132,11 +136,21 @@ int main(int argc, char** argv) {
 #else
   std::unique_ptr<Printer> printer = std::make_unique<TranscriptPrinter>(std::cout);
 #endif
+  // The upload's events wait for the next line (ScriptHost), each file noted as it ends.
+  CurlFileSender sender;
+  Uploader uploader(sender, {}, [](const UploadEvent& event) {
+    if (event.kind == UploadEvent::Kind::kFileSent) {
+      std::cout << "upload " << Quote(Cp1252ToUtf8(event.name)) << " sent" << std::endl;
+    } else if (event.kind == UploadEvent::Kind::kFileFailed) {
+      std::cout << "upload " << Quote(Cp1252ToUtf8(event.name)) << " failed " << Quote(event.reason)
+                << std::endl;
+    }
+  });
   Platform platform{ui, clock, locale, sound, shell, files, ports, raw_printer, *printer};
   ScriptHost host(std::move(lines), ui, clock, std::cout);
   if (!host.RunLeadingSetup()) return 2;
 
-  StartOptions options{DefaultDataFolder(), StarterFolder(ProgramFolder(argv[0]))};
+  StartOptions options{DefaultDataFolder(), StarterFolder(ProgramFolder(argv[0])), &uploader};
   int status = WinMain(platform, host, options);
   if (host.failed()) return 2;
   return status;

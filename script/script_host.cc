@@ -8,6 +8,7 @@
 #include "app/ventro.h"
 #include "base/cp1252.h"
 #include "base/format.h"
+#include "platform/uploader.h"
 #include "sale/item_entry.h"
 #include "sale/totals_panel.h"
 #include "script/script_line.h"
@@ -71,9 +72,12 @@ void ScriptHost::RunMessageLoop(Ventro& ventro) {
       OnSplashClosed(ventro);
       if (quit_) return;
     }
+    // An upload started by the line before is waited for, so its outcome comes in order.
+    if (ventro.uploader) ventro.uploader->Wait();
     if (!RunLine(&ventro, lines_[next_++])) return;
   }
   if (!splash_closed && !quit_) OnSplashClosed(ventro);
+  if (ventro.uploader) ventro.uploader->Wait();
 }
 
 bool ScriptHost::RunLine(Ventro* ventro, const ScriptLine& line) {

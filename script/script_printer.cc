@@ -9,7 +9,8 @@ namespace {
 // The reports whose printed lines are written into the transcript as they are drawn, so that
 // a script can check what was printed; receipts and the other documents are only named.
 bool ShowsTextLines(const std::string& kind) {
-  return kind == "day-log" || kind == "till-closeout" || kind == "activity-summary";
+  return kind == "day-log" || kind == "till-closeout" || kind == "activity-summary" ||
+         kind == "sales-report" || kind == "item-summary" || kind == "stock-list";
 }
 
 // A 203 dpi receipt printer, 72 mm printable, with a font of 10 points, so documents lay out

@@ -11,9 +11,10 @@ namespace {
 
 std::string Shown(const std::string& cp1252) { return Quote(Cp1252ToUtf8(cp1252)); }
 
-// A password as the window shows it: one mark a character, so a transcript kept as a record
-// of the run holds no clerk's password.
-std::string Masked(size_t length) { return Quote(std::string(length, '*')); }
+// A password field as the transcript shows it: eight marks whatever its length (or nothing when
+// it is empty), so a transcript kept as a record of the run tells neither a password nor its
+// length.
+std::string Masked(size_t length) { return Quote(length == 0 ? "" : "********"); }
 
 // The values a dialog shows, as the transcript prints them.
 std::string ShownValues(const Dialog& dialog) {

@@ -19,24 +19,35 @@ Path DayLogFolder(const Path& data_folder, int year, int month, int day) {
 }
 
 std::optional<YearIndex> YearIndex::Read(Files& files, const Path& data_folder, int year) {
-  std::optional<std::string> bytes = files.ReadAll(YearIndexPath(data_folder, year));
-  if (!bytes) return std::nullopt;
+  std::unique_ptr<File> file = files.Open(YearIndexPath(data_folder, year), OpenMode::kRead);
+  if (!file) return std::nullopt;
+  const std::optional<uint64_t> size = file->Size();
+  if (!size) return std::nullopt;
   YearIndex index;
-  index.count_ =
-      bytes->size() <= kYearIndexHeader ? 0 : (bytes->size() - kYearIndexHeader) / kYearIndexRecord;
-  index.bytes_ = std::move(*bytes);
+  index.bytes_.reset(new uint8_t[*size]);
+  const size_t read = file->ReadAt(0, index.bytes_.get(), *size);
+  index.count_ = read <= kYearIndexHeader ? 0 : (read - kYearIndexHeader) / kYearIndexRecord;
+  // Checked once here, in one tight pass over the raw entries, rather than entry by entry
+  // through operator[] by every search that needs the order.
+  index.rises_strictly_ = index.CheckNumbersRise();
   return index;
 }
 
+bool YearIndex::CheckNumbersRise() const {
+  const auto* p = bytes_.get() + kYearIndexHeader;
+  for (size_t i = 1; i < count_; ++i, p += kYearIndexRecord) {
+    if (GetI32(p + kYearIndexRecord) <= GetI32(p)) return false;
+  }
+  return true;
+}
+
 YearIndexEntry YearIndex::operator[](size_t i) const {
-  const auto* p =
-      reinterpret_cast<const uint8_t*>(bytes_.data()) + kYearIndexHeader + i * kYearIndexRecord;
+  const auto* p = bytes_.get() + kYearIndexHeader + i * kYearIndexRecord;
   return {GetI32(p), GetI32(p + 4), GetI32(p + 8)};
 }
 
 int32_t YearIndex::number(size_t i) const {
-  return GetI32(reinterpret_cast<const uint8_t*>(bytes_.data()) + kYearIndexHeader +
-                i * kYearIndexRecord);
+  return GetI32(bytes_.get() + kYearIndexHeader + i * kYearIndexRecord);
 }
 
 std::optional<std::string> ReadLogRecords(Files& files, const Path& path, size_t record_size) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,10 +37,18 @@ class YearIndex {
   YearIndexEntry operator[](size_t i) const;
   // Entry i's transaction number alone.
   int32_t number(size_t i) const;
+  // Whether every entry's number is above the one before it, so that the index can be
+  // searched by halving.
+  bool NumbersRiseStrictly() const { return rises_strictly_; }
 
  private:
-  std::string bytes_;
+  bool CheckNumbersRise() const;
+
+  // The file's bytes, read into memory that is not cleared first: a year of a busy shop is
+  // megabytes, and clearing them would cost as much again as reading them.
+  std::unique_ptr<uint8_t[]> bytes_;
   size_t count_ = 0;
+  bool rises_strictly_ = true;
 };
 
 // The whole records of a log of `record_size`-byte records without a header, as one byte

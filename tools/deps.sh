@@ -7,7 +7,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   fonts-liberation poppler-utils zbar-tools
+  libsqlite3-dev  # the benchmarks set the reports beside an SQL database
   libcups2-dev cups-daemon cups  # cups: the socket backend the raw-printing tests print through
+  libcurl4-openssl-dev  # the head office upload (FTP, FTP with TLS, SFTP)
+  python3-pyftpdlib  # the upload tests' local FTP server
 )
 
 missing=()

@@ -49,5 +49,10 @@ TEST(Cp1252Test, CharactersOutsideTheCodePageAreReplacedVisibly) {
   EXPECT_EQ(UpperCp1252("recepci\xF3n"), "RECEPCI\xD3N");
 }
 
+TEST(Cp1252Test, PercentEncodingLeavesNoSeparatorOfALinkUnescaped) {
+  EXPECT_EQ(PercentEncoded("Tea & Cakes?a=b#1/\xE9~-._"),
+            "Tea%20%26%20Cakes%3Fa%3Db%231%2F%C3%A9~-._");
+}
+
 }  // namespace
 }  // namespace ventro

@@ -37,12 +37,12 @@ TEST_F(ScriptTest, PasswordsAreMaskedInTheTranscriptAsTheWindowShowsThem) {
                       "--clock \"2026-12-06 09:30\"");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_EQ(run.transcript.find("4711"), std::string::npos) << run.transcript;
-  EXPECT_NE(run.transcript.find("=> name=\"JO\" available=\"on\" password=\"****\" "
-                                "reenter=\"****\" OK"),
+  EXPECT_NE(run.transcript.find("=> name=\"JO\" available=\"on\" password=\"********\" "
+                                "reenter=\"********\" OK"),
             std::string::npos)
       << run.transcript;
   // The stored password is shown masked when the dialog opens again.
-  EXPECT_NE(run.transcript.find("password=\"****\" reenter=\"****\" =>"), std::string::npos)
+  EXPECT_NE(run.transcript.find("password=\"********\" reenter=\"********\" =>"), std::string::npos)
       << run.transcript;
   EXPECT_NE(run.transcript.find("Assoc: 3, JO"), std::string::npos) << run.transcript;
 }

@@ -390,13 +390,15 @@ TEST_F(LookupTest, AListPastThirtyOneThousandEntriesIsRefused) {
 
 // --- Reading each file once ---
 
-// Counts the whole-file reads of each file name.
+// Counts the openings for reading of each file name (a whole-file read opens the file once).
 class CountingFiles : public StdFiles {
  public:
   std::map<std::string, int> reads;
-  std::optional<std::string> ReadAll(const Path& path) override {
-    ++reads[path.parent_path().filename().string() + "/" + path.filename().string()];
-    return StdFiles::ReadAll(path);
+  std::unique_ptr<File> Open(const Path& path, OpenMode mode) override {
+    if (mode == OpenMode::kRead) {
+      ++reads[path.parent_path().filename().string() + "/" + path.filename().string()];
+    }
+    return StdFiles::Open(path, mode);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "print/ean13.h"
 #include "qtprint/qt_print_canvas.h"
 
 namespace ventro {
@@ -229,6 +230,49 @@ class PrintDocumentsTest : public QObject {
     QCOMPARE(scan.text.trimmed(), digits);
   }
 
+  // EAN-13 symbols drawn on an A4 PDF page are read back by a real reader: every first digit
+  // (so every parity pattern) and every digit on both halves, every check digit from ten
+  // consecutive numbers, and a 13-digit number cut to its first 12 digits.
+  void eanSymbolsAreReadBack() {
+    QList<qint64> numbers;
+    for (qint64 digit = 0; digit <= 9; ++digit) numbers.append(digit * 111111111111);
+    for (qint64 n = 400638133390; n < 400638133400; ++n) numbers.append(n);
+    numbers.append(1234567890123);
+    QStringList expected;
+    for (qint64 number : numbers) {
+      const std::string digits = Ean13Digits(number);
+      expected.append(QString::fromStdString(digits) + QString::number(Ean13CheckDigit(digits)));
+    }
+    QCOMPARE(expected.last(), QString("1234567890128"));
+
+    const QString pdf = work_->filePath("ean.pdf");
+    auto writer = std::make_unique<QPdfWriter>(pdf);
+    writer->setResolution(600);
+    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                      QPageLayout::Millimeter, QMarginsF()));
+    std::unique_ptr<QtPrintCanvas> canvas = QtPrintCanvas::Create(std::move(writer));
+    QVERIFY(canvas);
+    canvas->StartPage();
+    canvas->SetMetricUnits(true);
+    // Two columns of 0.4 mm modules, 12 mm apart down the page, with wide quiet zones.
+    for (int i = 0; i < numbers.size(); ++i) {
+      DrawEan13(*canvas, 1500 + (i % 2) * 9000, 1500 + (i / 2) * 2500, 40, numbers[i]);
+    }
+    canvas->SetMetricUnits(false);
+    canvas->EndPage();
+    QVERIFY(canvas->EndDocument());
+
+    const QString page = work_->filePath("ean");
+    QCOMPARE(Run("pdftoppm", {"-r", "200", "-png", "-singlefile", pdf, page}).status, 0);
+    const Output scan =
+        Run("zbarimg", {"--raw", "-q", "-Sdisable", "-Sean13.enable", page + ".png"});
+    QCOMPARE(scan.status, 0);
+    QStringList read = scan.text.split('\n', Qt::SkipEmptyParts);
+    read.sort();
+    expected.sort();
+    QCOMPARE(read, expected);
+  }
+
   // A text box is a place to start, not a clip: a note longer than its box is printed whole,
   // running on below it, and the height it took is given back.
   void aTextBoxIsDrawnWholeBelowItsRectangle() {
@@ -276,6 +320,25 @@ class PrintDocumentsTest : public QObject {
     QVERIFY(Run("pdfinfo", {pdf}).text.contains("(A4)"));
     const QList<QStringList> lines = PdfLines(pdf);
     for (const char* line : {"STATEMENT", "Customer ID: 2", "Balance: 142.65"}) {
+      QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+  }
+
+  // The sales report's tax summary is a page document on A4, its figures beside their names.
+  void salesReportSummaryIsPrintedOnA4() {
+    const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +
+                                 "answer Invest OK\n"
+                                 "answer Inves4 \"&Print\" OK\n"
+                                 "answer Print OK\n"
+                                 "command 3047\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed sales-report file=002-sales-report.pdf"),
+             qPrintable(run.text));
+    const QString pdf = Printed("002-sales-report.pdf");
+    QVERIFY(Run("pdfinfo", {pdf}).text.contains("(A4)"));
+    const QList<QStringList> lines = PdfLines(pdf);
+    for (const char* line :
+         {"Sales report: Tue 1 Dec 26 to Sun 6 Dec 26", "Tax 1 1.50", "Total 17.96"}) {
       QVERIFY2(HasLine(lines, line), qPrintable(QString(line) + "\n" + Shown(lines)));
     }
   }

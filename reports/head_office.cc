@@ -1,0 +1,215 @@
+#include "reports/head_office.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/tell.h"
+#include "platform/upload_host.h"
+#include "reports/upload_reports.h"
+#include "sale/sales_log_record.h"
+#include "store/day_log_reader.h"
+#include "store/upload_config_file.h"
+
+namespace ventro {
+namespace {
+
+// One of the three reports: its flag in the settings, its name in upload.cfg, the name the
+// setup shows when it has none, and its field keys in THEUPLOAD.
+struct Report {
+  cfg::I32 flag;
+  upl::Text name;
+  const char* default_name;
+  const char* group;
+  const char* check_key;
+  const char* name_key;
+};
+
+constexpr std::array<Report, 3> kReports = {{
+    {cfg::kUploadOverview, upl::kOverviewName, kDefaultOverviewName, "Daily overview", "overview",
+     "overview_name"},
+    {cfg::kUploadItemsList, upl::kItemsName, kDefaultItemsName, "Daily items CSV", "items",
+     "items_name"},
+    {cfg::kUploadReorderList, upl::kReorderName, kDefaultReorderName, "Reorder list", "reorder",
+     "reorder_name"},
+}};
+
+Date Today(Clock& clock) {
+  const LocalTime now = clock.Now();
+  return {now.day, now.month, now.year};
+}
+
+Status Problem(const std::string& text) {
+  return Status::Failed("Problem", text, Severity::kWarning);
+}
+
+Status InvalidName(const std::string& name) { return Problem("Invalid upload filename " + name); }
+
+// The first name that may not be used: one that is not plain, or one given twice.
+Status CheckNames(const std::vector<std::string>& names) {
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (!IsPlainUploadName(names[i])) return InvalidName(names[i]);
+    for (size_t j = 0; j < i; ++j) {
+      if (names[j] == names[i]) return InvalidName(names[i]);
+    }
+  }
+  return Status::Ok();
+}
+
+DialogField Field(const std::string& key, const std::string& label, FieldKind kind,
+                  const std::string& text, const std::string& group = "") {
+  DialogField field;
+  field.key = key;
+  field.label = label;
+  field.kind = kind;
+  field.text = text;
+  if (kind == FieldKind::kText || kind == FieldKind::kPassword) field.max_length = 199;
+  field.group = group;
+  return field;
+}
+
+// The protocols in the order of the "Protocol" list.
+constexpr std::array<UploadProtocol, 3> kProtocols = {UploadProtocol::kFtp, UploadProtocol::kFtpTls,
+                                                      UploadProtocol::kSftp};
+
+Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings) {
+  Dialog dialog;
+  dialog.name = "THEUPLOAD";
+  dialog.title = "Upload configuration";
+  const std::string host = config.Get(upl::kHost);
+  DialogField& protocol = dialog.Add(Field("protocol", "Protocol", FieldKind::kChoice, ""));
+  protocol.options = {"FTP", "FTP with TLS", "SFTP"};
+  for (size_t i = 0; i < kProtocols.size(); ++i) {
+    if (kProtocols[i] == UploadProtocolOf(host)) protocol.choice = static_cast<int>(i);
+  }
+  dialog.Add(Field("server", "FTP server", FieldKind::kText, std::string(WithoutProtocol(host))));
+  dialog.Add(Field("example", "", FieldKind::kNote, "e.g. ftp.example.com"));
+  dialog.Add(Field("user", "FTP username", FieldKind::kText, config.Get(upl::kUser)));
+  dialog.Add(Field("password", "FTP password", FieldKind::kPassword, config.Get(upl::kPassword)));
+  for (const Report& report : kReports) {
+    std::string name = config.Get(report.name);
+    if (name.empty()) name = report.default_name;
+    dialog.Add(Field(report.check_key, "Upload", FieldKind::kCheck, "", report.group)).checked =
+        settings.Get(report.flag) == 2;
+    dialog.Add(Field(report.name_key, "Upload filename", FieldKind::kText, name, report.group));
+  }
+  dialog.Add(Field("note", "", FieldKind::kNote,
+                   "The selected reports are uploaded as individual text files."));
+  return dialog;
+}
+
+// The server as stored: the chosen protocol's prefix before the name typed.
+std::string StoredHost(const Dialog& dialog) {
+  const int choice = dialog.Field("protocol").choice;
+  const UploadProtocol protocol = choice >= 0 && choice < static_cast<int>(kProtocols.size())
+                                      ? kProtocols[choice]
+                                      : UploadProtocol::kFtp;
+  const std::string& name = dialog.Field("server").text;
+  return name.empty() ? "" : std::string(UploadProtocolPrefix(protocol)) + name;
+}
+
+std::string StoreName(const HeadOfficeDesk& desk) {
+  return desk.settings.Get(cfg::kHeadingLine, 1);
+}
+
+Status WriteReport(Files& files, const Path& path, const std::string& text, const char* failure) {
+  return files.WriteWhole(path, text) ? Status::Ok() : Problem(failure);
+}
+
+// The items list of today, or the message that stops the upload.
+Status WriteItemsList(HeadOfficeDesk& desk, const std::string& name) {
+  Files& files = desk.activity.platform.files;
+  const Date& day = desk.activity.selected_day;
+  const Path folder = DayLogFolder(desk.activity.data_folder, day.year, day.month, day.day);
+  auto sales = ReadLogRecords(files, folder / "saleslog.dat", SalesLogRecord::kSize);
+  if (!sales) return Problem("No items for that day.");
+  auto items = ReadLogRecords(files, folder / "itemslog.dat", ItemsLogRecord::kSize);
+  if (!items) return Problem("No items for that day.");
+  return WriteReport(files, desk.activity.data_folder / name,
+                     DailyItemsText(StoreName(desk), *sales, *items),
+                     "Unable to produce items file.");
+}
+
+Status WriteReorderList(HeadOfficeDesk& desk, const std::string& name) {
+  Files& files = desk.activity.platform.files;
+  auto inventory = files.ReadAll(desk.activity.data_folder / "inventory.dat");
+  if (!inventory) {
+    return Status::Failed("Fatal error", "Data file inventory.dat, not present.");
+  }
+  return WriteReport(files, desk.activity.data_folder / name,
+                     ReorderListText(StoreName(desk), *inventory),
+                     "Unable to produce reorder file.");
+}
+
+}  // namespace
+
+bool SetUpHeadOfficeReports(HeadOfficeDesk& desk) {
+  Ui& ui = desk.activity.platform.ui;
+  Files& files = desk.activity.platform.files;
+  UploadConfig config = LoadUploadConfig(files, desk.activity.data_folder).value_or(UploadConfig());
+  Dialog dialog = SetupDialog(config, desk.settings);
+  while (true) {
+    if (!ui.RunDialog(dialog) || !dialog.Pressed("OK")) return false;
+    std::vector<std::string> names;
+    for (const Report& report : kReports) names.push_back(dialog.Field(report.name_key).text);
+    Status names_ok = CheckNames(names);
+    const std::string host = StoredHost(dialog);
+    if (names_ok.ok() && !host.empty() && !ParseUploadHost(host)) {
+      names_ok = Problem("Invalid FTP server");
+    }
+    if (names_ok.ok()) break;
+    Tell(ui, names_ok);
+  }
+  config.Set(upl::kHost, StoredHost(dialog));
+  config.Set(upl::kUser, dialog.Field("user").text);
+  config.Set(upl::kPassword, dialog.Field("password").text);
+  for (const Report& report : kReports) config.Set(report.name, dialog.Field(report.name_key).text);
+  if (!SaveUploadConfig(desk.activity.data_folder, config)) {
+    Tell(ui, Problem("Unable to create UPLOAD.CFG"));
+    return false;
+  }
+  for (const Report& report : kReports) {
+    desk.settings.Set(report.flag, dialog.Field(report.check_key).checked ? 2 : 0);
+  }
+  return true;
+}
+
+std::optional<UploadJob> PrepareHeadOfficeReports(HeadOfficeDesk& desk) {
+  Ui& ui = desk.activity.platform.ui;
+  Files& files = desk.activity.platform.files;
+  std::optional<UploadConfig> config = LoadUploadConfig(files, desk.activity.data_folder);
+  if (!config) {
+    if (!SetUpHeadOfficeReports(desk)) return std::nullopt;
+    config = LoadUploadConfig(files, desk.activity.data_folder);
+    if (!config) return std::nullopt;
+  }
+  UploadJob job;
+  job.config = *config;
+  std::array<std::string, 3> names;  // empty for a report not chosen
+  for (size_t i = 0; i < kReports.size(); ++i) {
+    if (desk.settings.Get(kReports[i].flag) != 2) continue;
+    names[i] = config->Get(kReports[i].name);
+    job.files.push_back(names[i]);
+  }
+  if (job.files.empty()) {
+    Tell(ui, Problem("No reports selected."));
+    return std::nullopt;
+  }
+  if (Status names_ok = CheckNames(job.files); !names_ok.ok()) {
+    Tell(ui, names_ok);
+    return std::nullopt;
+  }
+
+  // The items list goes first: a day without sales then leaves no overview behind either.
+  desk.activity.selected_day = Today(desk.activity.platform.clock);
+  Status status = Status::Ok();
+  if (!names[1].empty()) status = WriteItemsList(desk, names[1]);
+  if (status.ok() && !names[0].empty()) status = WriteActivityReportFile(desk.activity, names[0]);
+  if (status.ok() && !names[2].empty()) status = WriteReorderList(desk, names[2]);
+  if (!status.ok()) {
+    Tell(ui, status);
+    return std::nullopt;
+  }
+  return job;
+}
+
+}  // namespace ventro

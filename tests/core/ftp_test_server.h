@@ -1,0 +1,68 @@
+// The local FTP server the upload tests send to (tests/servers/ftp_server.py under Debian's
+// python3): started on a free port of 127.0.0.1 serving a folder to one account, ended with
+// SIGTERM.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "test_platform.h"
+
+namespace ventro::test {
+
+class FtpTestServer {
+ public:
+  // `options` are extra switches of the server script, e.g. "--drop-once".
+  FtpTestServer(const Path& root, const std::string& user, const std::string& password,
+                const std::vector<std::string>& options = {}) {
+    int from_server[2];
+    if (pipe(from_server) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(from_server[1], 1);
+      close(from_server[0]);
+      const int quiet = open("/dev/null", O_WRONLY);  // the server's log of each command
+      if (quiet >= 0) dup2(quiet, 2);
+      std::vector<std::string> words = {"/usr/bin/python3", VENTRO_TEST_SERVERS "/ftp_server.py",
+                                        "--root",           root.string(),
+                                        "--user",           user,
+                                        "--password",       password};
+      words.insert(words.end(), options.begin(), options.end());
+      std::vector<char*> argv;
+      for (std::string& word : words) argv.push_back(word.data());
+      argv.push_back(nullptr);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    close(from_server[1]);
+    FILE* output = fdopen(from_server[0], "r");
+    char line[64] = {};
+    if (output && std::fgets(line, sizeof line, output)) std::sscanf(line, "port %d", &port_);
+    if (output) std::fclose(output);
+  }
+  ~FtpTestServer() { Stop(); }
+
+  // 0 when the server did not come up.
+  int port() const { return port_; }
+  std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+  void Stop() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int port_ = 0;
+};
+
+}  // namespace ventro::test
