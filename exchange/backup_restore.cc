@@ -1,6 +1,8 @@
 #include "exchange/backup_restore.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,6 +12,7 @@
 #include "exchange/folder_copy.h"
 #include "exchange/history_purge.h"
 #include "store/day_log.h"
+#include "store/journal.h"
 #include "store/settings_file.h"
 
 namespace ventro {
@@ -30,6 +33,17 @@ constexpr std::array<CoreFile, 4> kCoreFiles = {{
     {"customer.dat", CustomerRecord::kSize},
     {"suppliers.dat", SupplierRecord::kSize},
 }};
+
+// The title of the box that refuses a core file of `size` bytes, or nothing when the start takes
+// it: the settings record whole, a master file as whole records.
+std::optional<std::string> SizeProblem(const CoreFile& core, uint64_t size) {
+  if (size == 0) return "File has no content";
+  const bool settings = core.record_size == SettingsRecord::kSize;
+  if (settings ? size != core.record_size : size % core.record_size != 0) {
+    return "Non recognised format";
+  }
+  return std::nullopt;
+}
 
 bool RefusedTarget(const ExchangeDesk& desk, const Path& folder, bool parent_too) {
   Files& files = desk.files();
@@ -53,18 +67,21 @@ bool StageSettings(Files& files, const SettingsRecord& settings, const Path& tar
   return files.WriteWhole(target, bytes) && files.ReadAll(target) == bytes;
 }
 
-// Keeps the backup's time in the live settings file and notes the backup in today's log.
-void RecordBackup(const ExchangeDesk& desk, const SettingsRecord& stamped, const LocalTime& now) {
+// Keeps the backup's time in the live settings file and notes the backup in today's log; false
+// (told) when the settings cannot be saved.
+bool RecordBackup(const ExchangeDesk& desk, const SettingsRecord& stamped, const LocalTime& now) {
   desk.settings = stamped;
   const Path settings_file = desk.data_folder / "vt.cfg";
   if (!SaveSettingsFile(desk.files(), settings_file, desk.settings)) {
     desk.ui().Message(kProblem, settings_file.string(), Icon::kWarning);
+    return false;
   }
   const std::string line = StringPrintf("\r\n%d:%d %d/%d/%d  File backup\r\n", now.hour, now.minute,
                                         now.day, now.month, now.year);
   if (!AppendDayText(desk.files(), desk.data_folder, now, line)) {
     desk.ui().Message(kProblem, "Data log file not present.", Icon::kWarning);
   }
+  return true;
 }
 
 void BackUpCoreFiles(const ExchangeDesk& desk, const Path& folder) {
@@ -84,7 +101,7 @@ void BackUpCoreFiles(const ExchangeDesk& desk, const Path& folder) {
     desk.ui().Message(kProblem, "Unable to open file", Icon::kWarning);
     return;
   }
-  RecordBackup(desk, stamped, now);
+  if (!RecordBackup(desk, stamped, now)) return;
   desk.ui().Message("File backup", "Complete", Icon::kInformation);
 }
 
@@ -103,8 +120,8 @@ void BackUpFolder(const ExchangeDesk& desk, const Path& folder) {
   const Path staged = folder / "ventro.new";
   const Path old = folder / "ventro.old";
   RemoveTree(files, staged);
-  bool done =
-      CopyTree(files, desk.data_folder, staged) && StageSettings(files, stamped, staged / "vt.cfg");
+  bool done = CopyTree(files, desk.data_folder, staged) &&
+              StageSettings(files, stamped, staged / "vt.cfg") && FlushTree(files, staged);
   // The old backup goes only once the new one is whole.
   if (done && files.IsReadableDirectory(backup)) {
     done = RemoveTree(files, old) && files.Rename(backup, old);
@@ -119,7 +136,7 @@ void BackUpFolder(const ExchangeDesk& desk, const Path& folder) {
     return;
   }
   RemoveTree(files, old);
-  RecordBackup(desk, stamped, now);
+  if (!RecordBackup(desk, stamped, now)) return;
   ui.Message("VENTRO folder backup", "Complete", Icon::kInformation);
 }
 
@@ -133,13 +150,9 @@ bool CoreFilesUsable(Ui& ui, Files& files, const Path& folder) {
       ui.Message("File not present.", path.string(), Icon::kWarning);
       return false;
     }
-    if (*size == 0) {
-      ui.Message("File has no content", path.string(), Icon::kWarning, Buttons::kOkCancel);
-      return false;
-    }
-    const bool settings = core.record_size == SettingsRecord::kSize;
-    if (settings ? *size != core.record_size : *size % core.record_size != 0) {
-      ui.Message("Non recognised format", path.string(), Icon::kWarning);
+    if (std::optional<std::string> title = SizeProblem(core, *size)) {
+      ui.Message(*title, path.string(), Icon::kWarning,
+                 *size == 0 ? Buttons::kOkCancel : Buttons::kOk);
       return false;
     }
   }
@@ -154,7 +167,7 @@ void EndRunAfterRestore(const ExchangeDesk& desk) {
 
 void RestoreInventory(const ExchangeDesk& desk) {
   Ui& ui = desk.ui();
-  std::optional<Path> chosen = ui.OpenFileName("Open", "Data files (*.dat)");
+  std::optional<Path> chosen = ui.OpenFileName("Open", "Data files (*.dat);;All Files (*.*)");
   if (!chosen) return;
   if (ui.Message("Warning: An incorrect file may prevent the program from opening.",
                  "Yes to continue", Icon::kWarning, Buttons::kYesNo) != Answer::kYes) {
@@ -163,7 +176,7 @@ void RestoreInventory(const ExchangeDesk& desk) {
   std::unique_ptr<File> file = desk.files().Open(*chosen, OpenMode::kRead);
   std::optional<uint64_t> size = file ? file->Size() : std::nullopt;
   file.reset();
-  if (!size || *size == 0 || *size % InventoryRecord::kSize != 0) {
+  if (!size || SizeProblem(kCoreFiles[1], *size)) {
     ui.Message("Non recognised format", chosen->string(), Icon::kWarning);
     return;
   }
@@ -190,19 +203,33 @@ void RestoreCoreFiles(const ExchangeDesk& desk) {
   if (!ui.RunDialog(dialog)) return;
   std::optional<Path> folder = ui.FolderName(kChooseFolder);
   if (!folder || !CoreFilesUsable(ui, desk.files(), *folder)) return;
-  std::vector<std::pair<Path, Path>> copies;
-  for (const CoreFile& core : kCoreFiles) {
-    copies.emplace_back(*folder / core.name, desk.data_folder / core.name);
-  }
-  if (!CopyAllOrNone(desk.files(), copies)) {
-    ui.Message(kProblem, "Unable to open file", Icon::kWarning);
-    return;
-  }
-  // The restored files no longer match the logged transactions.
+  // The four files replace the live ones in one journalled change, so a failure or a crash
+  // leaves either all of the old files or all of the restored ones. The restored settings
+  // restart the numbering, as the history they numbered is purged next.
+  Files& files = desk.files();
+  FileChange change;
   SettingsRecord restored;
-  LoadSettingsFile(desk.files(), desk.data_folder / "vt.cfg", restored);
-  PurgeHistory(ui, desk.files(), desk.data_folder, desk.platform.clock.Now().year, restored);
-  SaveSettingsFile(desk.files(), desk.data_folder / "vt.cfg", restored);
+  for (const CoreFile& core : kCoreFiles) {
+    const Path from = *folder / core.name;
+    std::optional<std::string> bytes = files.ReadAll(from);
+    if (!bytes || SizeProblem(core, bytes->size())) {
+      ui.Message(kProblem, "Unable to open " + from.string(), Icon::kWarning);
+      return;
+    }
+    if (core.record_size == SettingsRecord::kSize) {
+      std::copy(bytes->begin(), bytes->end(), restored.data());
+      restored.Set(cfg::kNextTransaction, 1);
+      bytes->assign(restored.view());
+    }
+    change.Replace(desk.data_folder / core.name, *bytes);
+  }
+  const ChangeResult result = MakeChange(files, desk.data_folder, change);
+  if (!result.ok) {
+    ui.Message(kProblem, "Not able to write to " + result.failed.filename().string(), Icon::kError);
+    // A change kept in the journal is made at the next start: the restore stands.
+    if (!result.kept) return;
+  }
+  PurgeHistory(ui, files, desk.data_folder, desk.platform.clock.Now().year, restored);
   EndRunAfterRestore(desk);
 }
 
@@ -231,7 +258,7 @@ void RestoreFolder(const ExchangeDesk& desk) {
   const Path parent = desk.data_folder.parent_path();
   const Path staged = parent / "ventro.restore";
   RemoveTree(files, staged);
-  if (!CopyTree(files, *folder, staged)) {
+  if (!CopyTree(files, *folder, staged) || !FlushTree(files, staged)) {
     RemoveTree(files, staged);
     ui.Message(kProblem, "Unable to copy folder.", Icon::kWarning);
     return;

@@ -1,5 +1,6 @@
 #include "exchange/folder_copy.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,17 @@ Path Staged(const Path& path) {
   Path staged = path;
   staged += ".new";
   return staged;
+}
+
+// Makes the staged copies reach the disk before they replace anything: the whole file system
+// in one flush where the system offers it, else file by file.
+bool FlushStaged(Files& files, const std::vector<std::pair<Path, Path>>& copies) {
+  if (copies.empty() || files.SyncFileSystem(copies.front().second.parent_path())) return true;
+  for (const auto& copy : copies) {
+    std::unique_ptr<File> file = files.Open(Staged(copy.second), OpenMode::kReadWrite);
+    if (!file || !file->Sync()) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -34,7 +46,7 @@ bool CopyAllOrNone(Files& files, const std::vector<std::pair<Path, Path>>& copie
       break;
     }
   }
-  if (copied) {
+  if (copied && FlushStaged(files, copies)) {
     for (const auto& [from, to] : copies) copied = copied && files.Rename(Staged(to), to);
     if (copied) return true;
   }
@@ -50,6 +62,21 @@ bool CopyTree(Files& files, const Path& from, const Path& to) {
       if (!CopyTree(files, from / entry.name, to / entry.name)) return false;
     } else if (entry.type == FolderEntry::Type::kFile && entry.name != kLockFileName) {
       if (!CopyVerified(files, from / entry.name, to / entry.name)) return false;
+    }
+  }
+  return true;
+}
+
+bool FlushTree(Files& files, const Path& folder) {
+  if (files.SyncFileSystem(folder)) return true;
+  std::optional<std::vector<FolderEntry>> entries = files.ListFolder(folder);
+  if (!entries) return false;
+  for (const FolderEntry& entry : *entries) {
+    const Path path = folder / entry.name;
+    if (entry.type == FolderEntry::Type::kFolder && !FlushTree(files, path)) return false;
+    if (entry.type == FolderEntry::Type::kFile) {
+      std::unique_ptr<File> file = files.Open(path, OpenMode::kReadWrite);
+      if (!file || !file->Sync()) return false;
     }
   }
   return true;

@@ -22,6 +22,10 @@ bool CopyAllOrNone(Files& files, const std::vector<std::pair<Path, Path>>& copie
 // a folder cannot be read or made or a file not copied whole.
 bool CopyTree(Files& files, const Path& from, const Path& to);
 
+// Makes a copied tree reach the disk before it replaces anything. Where the system cannot flush
+// a whole file system in one go, each file of the tree is flushed.
+bool FlushTree(Files& files, const Path& folder);
+
 // Deletes the tree `folder` without following links; true when it is gone.
 bool RemoveTree(Files& files, const Path& folder);
 

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "exchange/backup_restore.h"
 #include "exchange/history_purge.h"
 #include "exchange_fixture.h"
 #include "store/day_log.h"
+#include "store/settings_file.h"
 
 namespace ventro::test {
 namespace {
@@ -36,6 +39,27 @@ class BackupTest : public ExchangeTest {
   }
   TimeStamp LastBackup() { return v().settings.Get(cfg::kLastBackup); }
 
+  // Every file under `root` by its path inside it, with its bytes.
+  static std::map<std::string, std::string> Tree(const Path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      files[fs::relative(entry.path(), root).string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return files;
+  }
+  // A backup folder holding the four core files, each different from the live one.
+  Path CoreBackup() {
+    const Path backup = dir.path() / "backup";
+    fs::create_directories(backup);
+    Put(backup / "vt.cfg", std::string(SettingsRecord::kSize, '\2'));
+    Put(backup / "inventory.dat", std::string(3 * InventoryRecord::kSize, 'i'));
+    Put(backup / "customer.dat", std::string(2 * CustomerRecord::kSize, 'c'));
+    Put(backup / "suppliers.dat", std::string(SupplierRecord::kSize, 's'));
+    return backup;
+  }
+
   Path target = dir.path() / "usb";
 };
 
@@ -51,7 +75,7 @@ TEST_F(BackupTest, CoreFilesGoAndComeBackByteForByte) {
             std::string::npos);
   EXPECT_FALSE(fs::exists(target / "ventro.lock"));
 
-  Put(folder / "inventory.dat", "");
+  Put(folder / "inventory.dat", std::string(InventoryRecord::kSize, 'X'));
   Mode(1);
   Reply(nullptr);  // FINISBOX
   p.ui.folder_answers.push_back(target);
@@ -59,8 +83,55 @@ TEST_F(BackupTest, CoreFilesGoAndComeBackByteForByte) {
   EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Restore complete", "VENTRO will now close down"}));
   EXPECT_TRUE(skip_save);
   EXPECT_TRUE(v().window.quit);
-  EXPECT_EQ(ReadPath(folder / "inventory.dat"), ReadPath(target / "inventory.dat"));
-  EXPECT_FALSE(fs::exists(folder / "2026"));  // the history went with the old files
+  for (const char* name : {"inventory.dat", "customer.dat", "suppliers.dat"}) {
+    EXPECT_EQ(ReadPath(folder / name), ReadPath(target / name)) << name;
+  }
+  // The restored settings restart the numbering of the history that went with the old files.
+  SettingsRecord expected;
+  LoadSettingsFile(p.files, target / "vt.cfg", expected);
+  expected.Set(cfg::kNextTransaction, 1);
+  EXPECT_EQ(ReadPath(folder / "vt.cfg"), expected.view());
+  EXPECT_FALSE(fs::exists(folder / "2026" / "12" / "6" / "saleslog.dat"));
+}
+
+TEST_F(BackupTest, ACoreRestoreThatCannotWriteLeavesEveryLiveFileAsItWas) {
+  const Path backup = CoreBackup();
+  const auto before = Tree(folder);
+  p.files.unwritable.insert("customer.dat");
+  Mode(1);
+  Reply(nullptr);
+  p.ui.folder_answers.push_back(backup);
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Problem", "Not able to write to customer.dat"}));
+  EXPECT_EQ(Tree(folder), before);
+  EXPECT_FALSE(skip_save);
+  EXPECT_FALSE(v().window.quit);
+}
+
+TEST_F(BackupTest, AnInventoryRestoreTakesOnlyWholeItemRecords) {
+  const Path backup = CoreBackup();
+  const std::string live = ReadPath(folder / "inventory.dat");
+  Put(backup / "short.dat", std::string(InventoryRecord::kSize - 1, 'i'));
+  Mode(0);
+  p.ui.open_answers.push_back(backup / "short.dat");
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(),
+            (ShownMessage{"Non recognised format", (backup / "short.dat").string()}));
+
+  Mode(0);
+  p.ui.open_answers.push_back(backup / "inventory.dat");
+  p.ui.message_answers.push_back(Answer::kNo);  // "Yes to continue"
+  RestoreData(desk());
+  EXPECT_EQ(ReadPath(folder / "inventory.dat"), live);
+  EXPECT_FALSE(skip_save);
+
+  Mode(0);
+  p.ui.open_answers.push_back(backup / "inventory.dat");
+  RestoreData(desk());
+  EXPECT_EQ(ReadPath(folder / "inventory.dat"), ReadPath(backup / "inventory.dat"));
+  EXPECT_EQ(ReadPath(folder / "customer.dat"), std::string(CustomerRecord::kSize, 'C'));
+  EXPECT_TRUE(skip_save);
+  EXPECT_FALSE(fs::exists(folder / "inventory.dat.new"));
 }
 
 TEST_F(BackupTest, TargetsInTheDataFolderOrItsParentAreRefused) {
@@ -90,6 +161,57 @@ TEST_F(BackupTest, AFailedCopyKeepsTheOldBackupAndItsTime) {
   EXPECT_EQ(ReadPath(target / "customer.dat"), "old backup");
   EXPECT_FALSE(fs::exists(target / "inventory.dat"));
   EXPECT_EQ(LastBackup().year, 0);
+}
+
+TEST_F(BackupTest, ACopyThatReadsBackWrongKeepsTheOldFolderBackupAndTheLiveFolder) {
+  Put(folder / "2026" / "base.dat", "year");
+  fs::create_directories(target / "ventro");
+  Put(target / "ventro" / "stale.txt", "stale");
+  p.files.garbled.insert("saleslog.dat");
+  Mode(1);
+  p.ui.folder_answers.push_back(target);
+  BackupData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Folder backup", "Unable to backup folder"}));
+  EXPECT_EQ(Tree(target), (std::map<std::string, std::string>{{"ventro/stale.txt", "stale"}}));
+  EXPECT_EQ(LastBackup().year, 0);
+
+  // The same fault while a folder is restored leaves the data folder whole and alone.
+  const auto live = Tree(folder);
+  fs::copy(folder, target / "saved", fs::copy_options::recursive);
+  Mode(2);
+  p.ui.folder_answers.push_back(target / "saved");
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Problem", "Unable to copy folder."}));
+  EXPECT_EQ(Tree(folder), live);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.parent_path()), fs::directory_iterator()),
+            1);
+  EXPECT_FALSE(skip_save);
+}
+
+TEST_F(BackupTest, AFolderRestoreThatCannotSwapPutsTheDataFolderBack) {
+  fs::copy(folder, target / "ventro", fs::copy_options::recursive);
+  Put(target / "ventro" / "inventory.dat", std::string(InventoryRecord::kSize, 'R'));
+  const auto live = Tree(folder);
+  p.files.stuck.insert("ventro.restore");
+  Mode(2);
+  p.ui.folder_answers.push_back(target / "ventro");
+  RestoreData(desk());
+  EXPECT_EQ(p.ui.messages.back(), (ShownMessage{"Problem", "Unable to copy folder."}));
+  EXPECT_EQ(Tree(folder), live);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.parent_path()), fs::directory_iterator()),
+            1);
+
+  // A source that holds the data folder, or lies in it, is refused before anything is copied.
+  for (const Path& chosen : {folder, folder / "2026", dir.path()}) {
+    Mode(2);
+    p.ui.folder_answers.push_back(chosen);
+    RestoreData(desk());
+    EXPECT_EQ(p.ui.messages.back(),
+              (ShownMessage{"Problem", "Please select a folder outside the VENTRO data folder."}))
+        << chosen;
+  }
+  EXPECT_EQ(Tree(folder), live);
+  EXPECT_FALSE(skip_save);
 }
 
 TEST_F(BackupTest, TheWholeFolderReplacesAnOldBackupOnlyWhenAsked) {
@@ -183,7 +305,7 @@ TEST_F(PurgeTest, WalksBackWhileEachEarlierYearIsIndexed) {
   v().settings.Set(cfg::kNextTransaction, 500);
   PurgeHistoryCommand(desk());
   EXPECT_TRUE(Has(2027));
-  EXPECT_FALSE(Has(2026) && fs::exists(dir.path() / "2026" / "3"));
+  EXPECT_FALSE(fs::exists(dir.path() / "2026" / "3"));
   EXPECT_FALSE(Has(2025));
   EXPECT_TRUE(Has(2024));
   EXPECT_TRUE(Has(2023));

@@ -194,11 +194,24 @@ class RecordingShell : public Shell {
 
 // The real file system; writes to files whose name is in `failing` fail as on a full disk
 // (nothing is added or overwritten, a file can still be cut shorter), and files whose name is
-// in `unwritable` cannot be opened for writing, as in a read-only folder.
+// in `unwritable` cannot be opened for writing, as in a read-only folder. Copies onto those
+// names fail too; copies onto a name in `garbled` succeed with one byte more than the source,
+// as a faulty medium; renames of a name in `stuck` fail.
 class FaultyFiles : public StdFiles {
  public:
   std::set<std::string> failing;     // file names (not paths) whose writes fail
   std::set<std::string> unwritable;  // file names that cannot be opened for writing
+  std::set<std::string> garbled;     // file names whose copies differ from their source
+  std::set<std::string> stuck;       // names that cannot be renamed
+
+  bool CopyFile(const Path& from, const Path& to) override {
+    if (Fails(to) || In(unwritable, to) || !StdFiles::CopyFile(from, to)) return false;
+    if (In(garbled, to)) std::ofstream(to, std::ios::binary | std::ios::app) << '!';
+    return true;
+  }
+  bool Rename(const Path& from, const Path& to) override {
+    return !In(stuck, from) && StdFiles::Rename(from, to);
+  }
 
   std::unique_ptr<File> Open(const Path& path, OpenMode mode) override {
     if (mode != OpenMode::kRead && In(unwritable, path)) return nullptr;
