@@ -18,16 +18,15 @@ TEST(BackupScriptTest, CoreFilesBackedUpThenRestoredOverALaterSale) {
   const std::string folder_answer = "answer FOLDER path=\"" + usb.string() + "\" OK\n";
   // Starter item 9 is a paperback novel at 8.99; its sale saves the settings with the next
   // transaction number, which the restore must not find in the restored file.
-  test::ScriptRun run =
-      test::RunScript(dir.path(),
-                      std::string(test::kScriptSignOn) +
-                          "command 1005\nanswer BACKUPBOX mode=0 OK\n" + folder_answer +
-                          "type 9\nkey Enter\nanswer CASHBOX amount=1000 OK\n"
-                          "answer TENBOX OK\n"
-                          "command 1079\nanswer RESTOREBOX mode=1 OK\n"
-                          "answer FINISBOX OK\n" +
-                          folder_answer,
-                      test::kScriptClock);
+  // Answers come before the command that asks them.
+  test::ScriptRun run = test::RunScript(
+      dir.path(),
+      std::string(test::kScriptSignOn) + "answer BACKUPBOX mode=0 OK\n" + folder_answer +
+          "command 1005\n"
+          "type 9\nkey Enter\nanswer CASHBOX amount=1000 OK\nanswer TENBOX OK\n"
+          "answer RESTOREBOX mode=1 OK\nanswer FINISBOX OK\n" +
+          folder_answer + "command 1079\n",
+      test::kScriptClock);
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_NE(run.transcript.find("message \"File backup\" \"Complete\""), std::string::npos)
       << run.transcript;
