@@ -17,7 +17,9 @@
 #include "customers/mailmerge.h"
 #include "customers/statement.h"
 #include "devices/drawer.h"
+#include "exchange/backup_restore.h"
 #include "exchange/export_command.h"
+#include "exchange/history_purge.h"
 #include "exchange/import_command.h"
 #include "inventory/bundles.h"
 #include "inventory/item_maintenance.h"
@@ -186,7 +188,7 @@ void OnSupplierList(Ventro& v) {
 
 // What export, import, backup, restore and purge work on.
 ExchangeDesk ExchangeDeskOf(Ventro& v) {
-  return {v.platform, v.settings, v.inventory, v.customers, v.paths.folder, v.host};
+  return {v.platform, v.settings, v.inventory, v.customers, v.paths.folder, v.host, v.no_save};
 }
 
 template <void (*kFlow)(const ExchangeDesk&)>
@@ -259,6 +261,9 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kExportLogForDay, OnDayLog<ExportLogForDay>},
     CommandHandler{Command::kExport, OnExchange<ExportRecords>},
     CommandHandler{Command::kImport, OnExchange<ImportRecords>},
+    CommandHandler{Command::kBackup, OnExchange<BackupData>},
+    CommandHandler{Command::kRestore, OnExchange<RestoreData>},
+    CommandHandler{Command::kPurgeHistory, OnExchange<PurgeHistoryCommand>},
     CommandHandler{Command::kAssociateCustomer, OnSale<AssociateCustomer>},
     CommandHandler{Command::kFindCustomer, OnCustomers<FindCustomer>},
     CommandHandler{Command::kAddCustomer, OnCustomers<AddCustomer>},

@@ -17,6 +17,8 @@ struct ExchangeDesk {
   MasterFile& customers;
   const Path& data_folder;
   Window& window;
+  // Set by a restore: the run ends without writing its state over the restored files.
+  bool& skip_save_at_exit;
 
   Ui& ui() const { return platform.ui; }
   Files& files() const { return platform.files; }

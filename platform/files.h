@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ventro {
 
@@ -31,6 +32,14 @@ class File {
   // Makes what was written reach the disk itself, so that it survives a power failure; false
   // when the system cannot promise that.
   virtual bool Sync() = 0;
+};
+
+// One name in a folder and what it is; links are neither files nor folders here, so a walk
+// through the folders never follows one.
+struct FolderEntry {
+  enum class Type { kFile, kFolder, kOther };
+  std::string name;
+  Type type = Type::kOther;
 };
 
 enum class OpenMode {
@@ -60,6 +69,15 @@ class Files {
   virtual bool IsReadableDirectory(const Path& path) = 0;
   // Deletes a file; true when it is gone afterwards (also when it was never there).
   virtual bool Remove(const Path& path) = 0;
+  // Removes a folder only when it is empty; true when it is gone afterwards (also when it was
+  // never there).
+  virtual bool RemoveEmptyDirectory(const Path& path) = 0;
+  // Renames a file or folder, replacing a file of the new name.
+  virtual bool Rename(const Path& from, const Path& to) = 0;
+  // What `folder` holds, in no particular order; nothing when it cannot be read.
+  virtual std::optional<std::vector<FolderEntry>> ListFolder(const Path& folder) = 0;
+  // The absolute path with links, "." and ".." resolved as far as the path exists.
+  virtual Path Canonical(const Path& path) = 0;
   // Makes everything written to the file system holding `folder` reach the disk in one flush,
   // cheaper than flushing several files one by one; false when the system cannot do that (the
   // caller then flushes each file).
@@ -78,6 +96,10 @@ class StdFiles : public Files {
   bool CopyFile(const Path& from, const Path& to) override;
   bool IsReadableDirectory(const Path& path) override;
   bool Remove(const Path& path) override;
+  bool RemoveEmptyDirectory(const Path& path) override;
+  bool Rename(const Path& from, const Path& to) override;
+  std::optional<std::vector<FolderEntry>> ListFolder(const Path& folder) override;
+  Path Canonical(const Path& path) override;
   bool SyncFileSystem(const Path& folder) override;
 };
 

@@ -153,6 +153,46 @@ bool StdFiles::Remove(const Path& path) {
   return !std::filesystem::exists(path, error) && !error;
 }
 
+bool StdFiles::RemoveEmptyDirectory(const Path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return true;
+  if (status.type() != std::filesystem::file_type::directory) return false;
+  // remove() deletes a folder only when it holds nothing.
+  std::filesystem::remove(path, error);
+  return !error && !std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+bool StdFiles::Rename(const Path& from, const Path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+std::optional<std::vector<FolderEntry>> StdFiles::ListFolder(const Path& folder) {
+  std::error_code error;
+  std::filesystem::directory_iterator it(folder, error);
+  if (error) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
+    if (error) return std::nullopt;
+    FolderEntry entry;
+    entry.name = it->path().filename().string();
+    const auto type = it->symlink_status(error).type();
+    if (type == std::filesystem::file_type::regular) entry.type = FolderEntry::Type::kFile;
+    if (type == std::filesystem::file_type::directory) entry.type = FolderEntry::Type::kFolder;
+    entries.push_back(std::move(entry));
+  }
+  if (error) return std::nullopt;
+  return entries;
+}
+
+Path StdFiles::Canonical(const Path& path) {
+  std::error_code error;
+  Path canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+  return error ? path.lexically_normal() : canonical;
+}
+
 bool StdFiles::SyncFileSystem([[maybe_unused]] const Path& folder) {
 #ifdef __linux__
   const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -60,6 +60,12 @@ class Ui {
   virtual std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                             const std::string& filter) = 0;
 
+  // Asks for a folder: `title` heads the chooser. Nothing when cancelled.
+  virtual std::optional<std::filesystem::path> FolderName(const std::string& title) {
+    (void)title;
+    return std::nullopt;
+  }
+
   // `bytes`, a picture file the user chose, as a Windows bitmap file: a front end that reads
   // other picture formats converts them. Nothing when the bytes are no picture it reads. This
   // default reads bitmaps only and gives them unchanged.

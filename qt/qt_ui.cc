@@ -150,6 +150,12 @@ std::optional<std::filesystem::path> QtUi::OpenFileName(const std::string& title
   return std::filesystem::path(chosen.toStdWString());
 }
 
+std::optional<std::filesystem::path> QtUi::FolderName(const std::string& title) {
+  const QString chosen = QFileDialog::getExistingDirectory(Owner(), ToQt(title));
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.toStdWString());
+}
+
 std::optional<std::string> QtUi::PictureAsBitmap(std::string_view bytes) {
   QImage image;
   if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),

@@ -29,6 +29,7 @@ class QtUi : public Ui, public TableWindows {
                                                     const std::string& suggested) override;
   std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                     const std::string& filter) override;
+  std::optional<std::filesystem::path> FolderName(const std::string& title) override;
   // The primary screen's full size.
   // Any picture format Qt reads (PNG, JPEG, GIF, bitmap...) is converted to a bitmap.
   std::optional<std::string> PictureAsBitmap(std::string_view bytes) override;

@@ -222,6 +222,15 @@ std::optional<std::filesystem::path> ScriptUi::OpenFileName(const std::string& t
   return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
 }
 
+std::optional<std::filesystem::path> ScriptUi::FolderName(const std::string& title) {
+  Dialog dialog;
+  dialog.name = "FOLDER";
+  dialog.title = title;
+  dialog.Add(TextField("path", "Folder", "", 0));
+  if (!RunDialog(dialog) || dialog.Field("path").text.empty()) return std::nullopt;
+  return std::filesystem::path(Cp1252ToUtf8(dialog.Field("path").text));
+}
+
 void ScriptUi::ShowPicture(const std::string& title, std::string_view bitmap) {
   transcript_ << "picture " << Shown(title) << " " << bitmap.size() << " bytes" << std::endl;
 }

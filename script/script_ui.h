@@ -42,6 +42,7 @@ class ScriptUi : public Ui {
   // Answered as the dialog "OPENFILE" with its field `path`.
   std::optional<std::filesystem::path> OpenFileName(const std::string& title,
                                                     const std::string& filter) override;
+  std::optional<std::filesystem::path> FolderName(const std::string& title) override;
   ScreenSize DesktopSize() override { return {1024, 768}; }
   // Written `picture "TITLE" N bytes`.
   void ShowPicture(const std::string& title, std::string_view bitmap) override;

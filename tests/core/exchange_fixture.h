@@ -13,7 +13,7 @@ namespace ventro::test {
 class ExchangeTest : public SaleTest {
  protected:
   ExchangeDesk desk() {
-    return {p.platform, v().settings, v().inventory, v().customers, folder, v().window};
+    return {p.platform, v().settings, v().inventory, v().customers, folder, v().window, skip_save};
   }
 
   // Writes `records` (each kSize bytes) as a master file and loads it.
@@ -39,6 +39,7 @@ class ExchangeTest : public SaleTest {
   std::string ReadPath(const Path& path) { return p.files.ReadAll(path).value_or("<missing>"); }
 
   Path folder = dir.path();
+  bool skip_save = false;
 };
 
 }  // namespace ventro::test

@@ -43,6 +43,7 @@ class FakeUi : public Ui {
   std::deque<std::function<bool(Dialog&)>> dialog_answers;  // fills the dialog, true for OK
   std::deque<std::optional<Path>> save_answers;             // nullopt cancels
   std::deque<std::optional<Path>> open_answers;             // nullopt cancels
+  std::deque<std::optional<Path>> folder_answers;           // nullopt cancels
 
   ScreenSize desktop{1024, 768};
 
@@ -85,6 +86,13 @@ class FakeUi : public Ui {
     if (open_answers.empty()) return std::nullopt;
     auto answer = open_answers.front();
     open_answers.pop_front();
+    return answer;
+  }
+  std::optional<Path> FolderName(const std::string&) override {
+    dialogs_run.push_back("FOLDER");
+    if (folder_answers.empty()) return std::nullopt;
+    auto answer = folder_answers.front();
+    folder_answers.pop_front();
     return answer;
   }
   bool RunDialog(Dialog& dialog) override {
@@ -186,11 +194,24 @@ class RecordingShell : public Shell {
 
 // The real file system; writes to files whose name is in `failing` fail as on a full disk
 // (nothing is added or overwritten, a file can still be cut shorter), and files whose name is
-// in `unwritable` cannot be opened for writing, as in a read-only folder.
+// in `unwritable` cannot be opened for writing, as in a read-only folder. Copies onto those
+// names fail too; copies onto a name in `garbled` succeed with one byte more than the source,
+// as a faulty medium; renames of a name in `stuck` fail.
 class FaultyFiles : public StdFiles {
  public:
   std::set<std::string> failing;     // file names (not paths) whose writes fail
   std::set<std::string> unwritable;  // file names that cannot be opened for writing
+  std::set<std::string> garbled;     // file names whose copies differ from their source
+  std::set<std::string> stuck;       // names that cannot be renamed
+
+  bool CopyFile(const Path& from, const Path& to) override {
+    if (Fails(to) || In(unwritable, to) || !StdFiles::CopyFile(from, to)) return false;
+    if (In(garbled, to)) std::ofstream(to, std::ios::binary | std::ios::app) << '!';
+    return true;
+  }
+  bool Rename(const Path& from, const Path& to) override {
+    return !In(stuck, from) && StdFiles::Rename(from, to);
+  }
 
   std::unique_ptr<File> Open(const Path& path, OpenMode mode) override {
     if (mode != OpenMode::kRead && In(unwritable, path)) return nullptr;
