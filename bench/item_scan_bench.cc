@@ -3,14 +3,12 @@
 // found nowhere, so every item is read and compared), the reorder list and the stock summary.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "base/format.h"
+#include "bench/item_file.h"
 #include "formats/inventory_record.h"
 #include "inventory/item_scan.h"
 #include "platform/files.h"
@@ -22,46 +20,16 @@ namespace {
 
 constexpr int64_t kItems = 100'000;
 
-class ScanFolder {
- public:
-  ScanFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("ventro-scan-bench-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-    std::ofstream out(path_ / "inventory.dat", std::ios::binary | std::ios::trunc);
-    InventoryRecord record;
-    for (int64_t number = 1; number <= kItems; ++number) {
-      record.Set(inv::kNumber, number);
-      record.Set(inv::kDescription,
-                 StringPrintf("STOCK LINE %lld BLUE", static_cast<long long>(number)));
-      record.Set(inv::kSku1, StringPrintf("SKU-%lld", static_cast<long long>(number)));
-      out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
-    }
-    out.close();
-    inventory_.Load(files_, path_);
-  }
-  ~ScanFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  StdFiles& files() { return files_; }
-  const MasterFile& inventory() const { return inventory_; }
-
- private:
-  Path path_;
-  StdFiles files_;
-  MasterFile inventory_{MasterKind::kInventory};
-};
-
-ScanFolder& Folder() {
-  static ScanFolder folder;
+bench::ItemFileFolder& Folder() {
+  static bench::ItemFileFolder folder("scan", kItems, [](InventoryRecord& record, int64_t number) {
+    record.Set(inv::kSku1, StringPrintf("SKU-%lld", static_cast<long long>(number)));
+  });
   return folder;
 }
 
 // A description fragment found nowhere, so every item is read and compared.
 void BM_FragmentScan(benchmark::State& state) {
-  ScanFolder& folder = Folder();
+  bench::ItemFileFolder& folder = Folder();
   for (auto _ : state) {
     int64_t matches = 0;
     Status status = ScanItems(
@@ -81,7 +49,7 @@ BENCHMARK(BM_FragmentScan)->Unit(benchmark::kMillisecond);
 
 // The advanced search with every text filled: the most comparing a scan does per item.
 void BM_AdvancedScan(benchmark::State& state) {
-  ScanFolder& folder = Folder();
+  bench::ItemFileFolder& folder = Folder();
   AdvancedQuery query;
   query.description = "RED TEAPOT";
   for (std::string& sku : query.sku) sku = "NOWHERE";
@@ -101,24 +69,14 @@ BENCHMARK(BM_AdvancedScan)->Unit(benchmark::kMillisecond);
 
 // The floor: the same file read from start to end in blocks of the same size, nothing else.
 void BM_SequentialRead(benchmark::State& state) {
-  ScanFolder& folder = Folder();
-  constexpr size_t kBlock = 512 * InventoryRecord::kSize;
-  std::vector<uint8_t> block(kBlock);
-  for (auto _ : state) {
-    std::unique_ptr<File> file = folder.files().Open(folder.inventory().path(), OpenMode::kRead);
-    uint64_t offset = 0;
-    size_t read = 0;
-    while ((read = file->ReadAt(offset, block.data(), kBlock)) > 0) offset += read;
-    benchmark::DoNotOptimize(offset);
-  }
-  state.SetItemsProcessed(state.iterations() * kItems);
+  bench::ReadItemFile(state, Folder(), 512 * InventoryRecord::kSize, kItems);
 }
 BENCHMARK(BM_SequentialRead)->Unit(benchmark::kMillisecond);
 
 // The reorder list when every item is due (level 0, stock 0): one read of the file and a line
 // made for each of the 100,000 items, then put in number order.
 void BM_ReorderListOfEveryItem(benchmark::State& state) {
-  ScanFolder& folder = Folder();
+  bench::ItemFileFolder& folder = Folder();
   const LocalTime today{2026, 12, 7, 9, 30};
   for (auto _ : state) {
     std::vector<std::string> lines;
@@ -132,7 +90,7 @@ BENCHMARK(BM_ReorderListOfEveryItem)->Unit(benchmark::kMillisecond);
 
 // The stock summary: one read of the file, every item added up.
 void BM_StockSummary(benchmark::State& state) {
-  ScanFolder& folder = Folder();
+  bench::ItemFileFolder& folder = Folder();
   for (auto _ : state) {
     StockValue value;
     if (!SumStockValue(folder.files(), folder.inventory(), value).ok()) {

@@ -3,13 +3,11 @@
 // job, beside a plain sequential read of inventory.dat in 64 KiB blocks.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "base/format.h"
+#include "bench/item_file.h"
 #include "formats/inventory_record.h"
 #include "platform/files.h"
 #include "print/label_feed.h"
@@ -21,41 +19,12 @@ namespace {
 
 constexpr int64_t kItems = 100'000;
 
-class LabelFolder {
- public:
-  LabelFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("ventro-labels-bench-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-    std::ofstream out(path_ / "inventory.dat", std::ios::binary | std::ios::trunc);
-    InventoryRecord record;
-    for (int64_t number = 1; number <= kItems; ++number) {
-      record.Set(inv::kNumber, number);
-      record.Set(inv::kDescription,
-                 StringPrintf("STOCK LINE %lld BLUE", static_cast<long long>(number)));
-      record.Set(inv::kRetailPrice, 1.25 + static_cast<double>(number % 100));
-      record.Set(inv::kTax, 1);
-      out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
-    }
-    out.close();
-    inventory_.Load(files_, path_);
-  }
-  ~LabelFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  StdFiles& files() { return files_; }
-  const MasterFile& inventory() const { return inventory_; }
-
- private:
-  Path path_;
-  StdFiles files_;
-  MasterFile inventory_{MasterKind::kInventory};
-};
-
-LabelFolder& Folder() {
-  static LabelFolder folder;
+bench::ItemFileFolder& Folder() {
+  static bench::ItemFileFolder folder(
+      "labels", kItems, [](InventoryRecord& record, int64_t number) {
+        record.Set(inv::kRetailPrice, 1.25 + static_cast<double>(number % 100));
+        record.Set(inv::kTax, 1);
+      });
   return folder;
 }
 
@@ -80,7 +49,7 @@ class CountingCanvas : public PrintCanvas {
 };
 
 void BM_LabelsOfEveryItem(benchmark::State& state) {
-  LabelFolder& folder = Folder();
+  bench::ItemFileFolder& folder = Folder();
   LabelJob job;
   job.start = 1;
   job.finish = kItems;
@@ -100,16 +69,7 @@ BENCHMARK(BM_LabelsOfEveryItem)->Unit(benchmark::kMillisecond);
 
 // The floor: inventory.dat read from start to end, nothing done with it.
 void BM_PlainReadOfInventory(benchmark::State& state) {
-  LabelFolder& folder = Folder();
-  std::vector<uint8_t> block(64 * 1024);
-  for (auto _ : state) {
-    std::unique_ptr<File> file = folder.files().Open(folder.inventory().path(), OpenMode::kRead);
-    uint64_t offset = 0;
-    size_t read = 0;
-    while ((read = file->ReadAt(offset, block.data(), block.size())) > 0) offset += read;
-    benchmark::DoNotOptimize(offset);
-  }
-  state.SetItemsProcessed(state.iterations() * kItems);
+  bench::ReadItemFile(state, Folder(), 64 * 1024, kItems);
 }
 BENCHMARK(BM_PlainReadOfInventory)->Unit(benchmark::kMillisecond);
 

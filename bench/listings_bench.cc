@@ -3,14 +3,12 @@
 // printed list with its stock value, beside one plain read of inventory.dat in blocks.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "base/format.h"
+#include "bench/item_file.h"
 #include "formats/inventory_record.h"
 #include "formats/settings_record.h"
 #include "listings/list_print.h"
@@ -25,46 +23,19 @@ namespace {
 constexpr int64_t kItems = 100'000;
 constexpr int kScreenRows = 40;
 
-class ListFolder {
- public:
-  ListFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("ventro-list-bench-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-    std::ofstream out(path_ / "inventory.dat", std::ios::binary | std::ios::trunc);
-    InventoryRecord record;
-    for (int64_t number = 1; number <= kItems; ++number) {
-      record.Set(inv::kNumber, number);
-      record.Set(inv::kDescription,
-                 StringPrintf("STOCK LINE %lld BLUE", static_cast<long long>(number)));
-      record.Set(inv::kQuantity, 3);
-      record.Set(inv::kRetailPrice, 4.99);
-      record.Set(inv::kCostPrice, 2.10);
-      record.Set(inv::kLocation, "AISLE 4");
-      out.write(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
-    }
-    out.close();
-    inventory_.Load(files_, path_);
-  }
-  ~ListFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  StdFiles& files() { return files_; }
-  const MasterFile& inventory() const { return inventory_; }
-  const SettingsRecord& settings() const { return settings_; }
-
- private:
-  Path path_;
-  StdFiles files_;
-  MasterFile inventory_{MasterKind::kInventory};
-  SettingsRecord settings_;
-};
-
-ListFolder& Folder() {
-  static ListFolder folder;
+bench::ItemFileFolder& Folder() {
+  static bench::ItemFileFolder folder("list", kItems, [](InventoryRecord& record, int64_t) {
+    record.Set(inv::kQuantity, 3);
+    record.Set(inv::kRetailPrice, 4.99);
+    record.Set(inv::kCostPrice, 2.10);
+    record.Set(inv::kLocation, "AISLE 4");
+  });
   return folder;
+}
+
+const SettingsRecord& Settings() {
+  static SettingsRecord settings;
+  return settings;
 }
 
 // A page that takes the drawing and keeps nothing: the cost of the list itself.
@@ -87,8 +58,8 @@ class NullCanvas : public PrintCanvas {
 };
 
 void FirstScreen(benchmark::State& state, ItemList list) {
-  ListFolder& folder = Folder();
-  const ListLayout layout = ItemLayout(folder.settings(), false);
+  bench::ItemFileFolder& folder = Folder();
+  const ListLayout layout = ItemLayout(Settings(), false);
   for (auto _ : state) {
     ItemQuery query;
     query.list = list;
@@ -112,8 +83,8 @@ BENCHMARK(BM_ListInStockFirstScreen)->Unit(benchmark::kMillisecond);
 
 // "Print including cost value": the selection with its totals, then every page drawn.
 void BM_PrintedListOfEveryItem(benchmark::State& state) {
-  ListFolder& folder = Folder();
-  const ListLayout layout = ItemLayout(folder.settings(), true);
+  bench::ItemFileFolder& folder = Folder();
+  const ListLayout layout = ItemLayout(Settings(), true);
   for (auto _ : state) {
     ItemQuery query;
     query.list = ItemList::kWithCost;
@@ -143,17 +114,7 @@ BENCHMARK(BM_PrintedListOfEveryItem)->Unit(benchmark::kMillisecond);
 
 // The floor: the same file read from start to end in blocks, nothing else.
 void BM_ListFileRead(benchmark::State& state) {
-  ListFolder& folder = Folder();
-  constexpr size_t kBlock = 512 * InventoryRecord::kSize;
-  std::vector<uint8_t> block(kBlock);
-  for (auto _ : state) {
-    std::unique_ptr<File> file = folder.files().Open(folder.inventory().path(), OpenMode::kRead);
-    uint64_t offset = 0;
-    size_t read = 0;
-    while ((read = file->ReadAt(offset, block.data(), kBlock)) > 0) offset += read;
-    benchmark::DoNotOptimize(offset);
-  }
-  state.SetItemsProcessed(state.iterations() * kItems);
+  bench::ReadItemFile(state, Folder(), 512 * InventoryRecord::kSize, kItems);
 }
 BENCHMARK(BM_ListFileRead)->Unit(benchmark::kMillisecond);
 

@@ -114,23 +114,48 @@ ListLayout SupplierLayout() {
   return layout;
 }
 
+namespace {
+
+constexpr int64_t kWindowRecords = 512;
+
+}  // namespace
+
 RecordRows::RecordRows(Files& files, const MasterFile& file, std::vector<int64_t> slots,
                        RowCells cells)
     : files_(files),
       file_(file),
       slots_(std::move(slots)),
       cells_(std::move(cells)),
-      record_(file.record_size()) {}
+      window_(static_cast<size_t>(kWindowRecords) * file.record_size()) {}
+
+void RecordRows::ReadWindow(int64_t index, int64_t slot) {
+  int64_t end = slot + 1;
+  for (int64_t next = index + 1; next < Count() && next < index + kWindowRecords; ++next) {
+    const int64_t following = slots_[static_cast<size_t>(next)];
+    if (following < end || following >= slot + kWindowRecords) break;
+    end = following + 1;
+  }
+  const size_t record_size = file_.record_size();
+  window_first_ = slot;
+  window_count_ = 0;
+  if (!open_) open_ = files_.Open(file_.path(), OpenMode::kRead);
+  if (!open_) return;
+  const size_t got = open_->ReadAt(static_cast<uint64_t>(slot) * record_size, window_.data(),
+                                   static_cast<size_t>(end - slot) * record_size);
+  window_count_ = static_cast<int64_t>(got / record_size);
+}
 
 std::vector<std::string> RecordRows::Row(int64_t index) {
   if (index < 0 || index >= Count()) return {};
-  if (!open_) open_ = files_.Open(file_.path(), OpenMode::kRead);
-  const uint64_t offset = static_cast<uint64_t>(slots_[static_cast<size_t>(index)]) *
-                          static_cast<uint64_t>(record_.size());
-  if (!open_ || open_->ReadAt(offset, record_.data(), record_.size()) != record_.size()) {
-    std::fill(record_.begin(), record_.end(), 0);
+  const int64_t slot = slots_[static_cast<size_t>(index)];
+  if (slot < window_first_ || slot >= window_first_ + window_count_) ReadWindow(index, slot);
+  const size_t record_size = file_.record_size();
+  if (slot >= window_first_ + window_count_) {
+    // Past the end of the file, or not read: the row's cells are those of an empty record.
+    std::vector<uint8_t> empty(record_size, 0);
+    return cells_(empty.data());
   }
-  return cells_(record_.data());
+  return cells_(window_.data() + static_cast<size_t>(slot - window_first_) * record_size);
 }
 
 }  // namespace ventro

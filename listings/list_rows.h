@@ -1,5 +1,5 @@
-// The rows of a list: the records of a selection read from their file one slot at a time as
-// they are asked for, each made into the cells of the list's columns.
+// The rows of a list: the records of a selection read from their file as they are asked for,
+// each made into the cells of the list's columns.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +51,15 @@ class RecordRows : public RowSource {
   const MasterFile& file_;
   std::vector<int64_t> slots_;
   RowCells cells_;
-  std::unique_ptr<File> open_;  // opened at the first row asked for, kept while the list is
-  std::vector<uint8_t> record_;
+  // Reads the records from `slot` on that the rows after `index` ask for next, as far as they
+  // run on upwards within one window: a list in file order is read a window at a time, a list
+  // in another order a record at a time.
+  void ReadWindow(int64_t index, int64_t slot);
+
+  std::unique_ptr<File> open_;   // opened at the first row asked for, kept while the list is
+  std::vector<uint8_t> window_;  // records from window_first_, window_count_ of them
+  int64_t window_first_ = 0;
+  int64_t window_count_ = 0;
 };
 
 }  // namespace ventro

@@ -261,6 +261,27 @@ TEST_F(ListingsTest, ListWindowShowsRowsCountAndHidesCostFromClerk) {
 }
 
 // A list of `count` rows of one cell each, "ROW <n>".
+// Rows read a window of records at a time give the same cells, in any order of slots: rising
+// (read ahead), falling and repeated (a record at a time), across a window's end, and an empty
+// record for a slot past the end of the file.
+TEST_F(ListingsTest, RowsReadAheadGiveEachSlotsOwnRecord) {
+  std::vector<FillItem> items;
+  for (int n = 1; n <= 1200; ++n) items.push_back(Item(n, "ITEM", n % 7));
+  WriteItems(items);
+  const ListLayout layout = ItemLayout(settings_, false);
+  auto number_of = [](const std::vector<std::string>& cells) { return cells.at(0); };
+  std::vector<int64_t> slots;
+  for (int64_t slot = 0; slot < 1200; slot += 2) slots.push_back(slot);   // rising, gaps
+  for (int64_t slot = 1199; slot >= 1100; --slot) slots.push_back(slot);  // falling
+  slots.insert(slots.end(), {5, 5, 700, 5, 5000});
+  RecordRows rows(t_.files, inventory_, slots, layout.cells);
+  for (size_t i = 0; i + 1 < slots.size(); ++i) {
+    ASSERT_EQ(number_of(rows.Row(static_cast<int64_t>(i))), std::to_string(slots[i] + 1)) << i;
+  }
+  EXPECT_EQ(rows.Row(static_cast<int64_t>(slots.size()) - 1),
+            layout.cells(std::vector<uint8_t>(InventoryRecord::kSize, 0).data()));
+}
+
 class CountedRows : public RowSource {
  public:
   explicit CountedRows(int64_t count) : count_(count) {}
