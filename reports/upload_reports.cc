@@ -104,6 +104,10 @@ void AppendInteger(std::string& out, int64_t value) {
 // same way; the rest, and a negative amount that shows as zero ("-0.00"), take the general
 // conversion.
 void AppendAmount(std::string& out, double amount) {
+  if (amount == 0.0 && !std::signbit(amount)) {  // most columns of most lines
+    out.append("0.00", 4);
+    return;
+  }
   if (std::fabs(amount) < 1e9) {
     const double scaled = amount * 100.0;
     const double fraction = scaled - std::floor(scaled);
