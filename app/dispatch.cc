@@ -137,13 +137,18 @@ void OnActivity(Ventro& v) {
   kFlow(desk);
 }
 
+HeadOfficeDesk HeadOfficeDeskOf(Ventro& v) {
+  return {ActivityDeskOf(v), v.settings,
+          v.uploader ? v.uploader->Protocols() : std::vector<UploadProtocol>{UploadProtocol::kFtp}};
+}
+
 void OnHeadOfficeSetup(Ventro& v) {
-  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  HeadOfficeDesk desk = HeadOfficeDeskOf(v);
   SetUpHeadOfficeReports(desk);
 }
 
 void OnUploadHeadOffice(Ventro& v) {
-  HeadOfficeDesk desk{ActivityDeskOf(v), v.settings};
+  HeadOfficeDesk desk = HeadOfficeDeskOf(v);
   UploadHeadOfficeReports(desk, v.uploader, v.screen, v.host);
 }
 

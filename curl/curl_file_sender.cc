@@ -215,6 +215,18 @@ void CurlFileSender::Send(const UploadServer& server, const std::vector<UploadFi
   }
 }
 
+bool CurlFileSender::Supports(UploadProtocol protocol) const {
+  switch (protocol) {
+    case UploadProtocol::kFtp:
+      return true;
+    case UploadProtocol::kFtpTls:
+      return CurlSupportsTls();
+    case UploadProtocol::kSftp:
+      return CurlSupportsSftp();
+  }
+  return false;
+}
+
 bool CurlSupportsTls() {
   const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
   return info && (info->features & CURL_VERSION_SSL) != 0;

@@ -22,6 +22,7 @@ class CurlFileSender : public FileSender {
   void Send(const UploadServer& server, const std::vector<UploadFile>& files,
             const std::function<void(UploadEvent)>& report,
             const std::function<bool()>& cancelled) override;
+  bool Supports(UploadProtocol protocol) const override;
 
   // The waits before the second and third attempt at a file; tests shorten them.
   std::chrono::milliseconds first_retry{1000};

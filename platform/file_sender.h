@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/upload_host.h"
 
 namespace ventro {
 
@@ -58,6 +59,12 @@ class FileSender {
   virtual void Send(const UploadServer& server, const std::vector<UploadFile>& files,
                     const std::function<void(UploadEvent)>& report,
                     const std::function<bool()>& cancelled) = 0;
+
+  // Whether files can be sent by `protocol` (the network library may lack TLS or SFTP).
+  virtual bool Supports(UploadProtocol protocol) const = 0;
 };
+
+// The protocols `sender` can send by, in the order the setup lists them.
+std::vector<UploadProtocol> SupportedProtocols(const FileSender& sender);
 
 }  // namespace ventro

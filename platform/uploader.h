@@ -28,6 +28,9 @@ class Uploader {
   // True from Start until the handler has seen the upload's kEnded.
   bool Running() const { return running_; }
 
+  // The protocols files can be sent by.
+  std::vector<UploadProtocol> Protocols() const { return SupportedProtocols(sender_); }
+
   // Starts sending on a worker thread. False when one is running or no thread could be made.
   bool Start(UploadServer server, std::vector<UploadFile> files, Handler handler);
 

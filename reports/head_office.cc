@@ -1,5 +1,6 @@
 #include "reports/head_office.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -67,19 +68,43 @@ DialogField Field(const std::string& key, const std::string& label, FieldKind ki
   return field;
 }
 
-// The protocols in the order of the "Protocol" list.
-constexpr std::array<UploadProtocol, 3> kProtocols = {UploadProtocol::kFtp, UploadProtocol::kFtpTls,
-                                                      UploadProtocol::kSftp};
+const char* ProtocolName(UploadProtocol protocol) {
+  switch (protocol) {
+    case UploadProtocol::kFtp:
+      return "FTP";
+    case UploadProtocol::kFtpTls:
+      return "FTP with TLS";
+    case UploadProtocol::kSftp:
+      return "SFTP";
+  }
+  return "FTP";
+}
 
-Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings) {
+// The "Protocol" list: plain FTP, then those that can be sent by. The stored protocol stays
+// listed even where it cannot be used, so that pressing OK never turns a secure setup into
+// plain FTP; its uploads fail instead.
+std::vector<UploadProtocol> ListedProtocols(const std::vector<UploadProtocol>& supported,
+                                            UploadProtocol stored) {
+  std::vector<UploadProtocol> listed = {UploadProtocol::kFtp};
+  for (UploadProtocol protocol : {UploadProtocol::kFtpTls, UploadProtocol::kSftp}) {
+    if (protocol == stored ||
+        std::find(supported.begin(), supported.end(), protocol) != supported.end()) {
+      listed.push_back(protocol);
+    }
+  }
+  return listed;
+}
+
+Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings,
+                   const std::vector<UploadProtocol>& listed) {
   Dialog dialog;
   dialog.name = "THEUPLOAD";
   dialog.title = "Upload configuration";
   const std::string host = config.Get(upl::kHost);
   DialogField& protocol = dialog.Add(Field("protocol", "Protocol", FieldKind::kChoice, ""));
-  protocol.options = {"FTP", "FTP with TLS", "SFTP"};
-  for (size_t i = 0; i < kProtocols.size(); ++i) {
-    if (kProtocols[i] == UploadProtocolOf(host)) protocol.choice = static_cast<int>(i);
+  for (size_t i = 0; i < listed.size(); ++i) {
+    protocol.options.push_back(ProtocolName(listed[i]));
+    if (listed[i] == UploadProtocolOf(host)) protocol.choice = static_cast<int>(i);
   }
   dialog.Add(Field("server", "FTP server", FieldKind::kText, std::string(WithoutProtocol(host))));
   dialog.Add(Field("example", "", FieldKind::kNote, "e.g. ftp.example.com"));
@@ -98,10 +123,10 @@ Dialog SetupDialog(const UploadConfig& config, const SettingsRecord& settings) {
 }
 
 // The server as stored: the chosen protocol's prefix before the name typed.
-std::string StoredHost(const Dialog& dialog) {
+std::string StoredHost(const Dialog& dialog, const std::vector<UploadProtocol>& listed) {
   const int choice = dialog.Field("protocol").choice;
-  const UploadProtocol protocol = choice >= 0 && choice < static_cast<int>(kProtocols.size())
-                                      ? kProtocols[choice]
+  const UploadProtocol protocol = choice >= 0 && choice < static_cast<int>(listed.size())
+                                      ? listed[choice]
                                       : UploadProtocol::kFtp;
   const std::string& name = dialog.Field("server").text;
   return name.empty() ? "" : std::string(UploadProtocolPrefix(protocol)) + name;
@@ -146,20 +171,22 @@ bool SetUpHeadOfficeReports(HeadOfficeDesk& desk) {
   Ui& ui = desk.activity.platform.ui;
   Files& files = desk.activity.platform.files;
   UploadConfig config = LoadUploadConfig(files, desk.activity.data_folder).value_or(UploadConfig());
-  Dialog dialog = SetupDialog(config, desk.settings);
+  const std::vector<UploadProtocol> listed =
+      ListedProtocols(desk.protocols, UploadProtocolOf(config.Get(upl::kHost)));
+  Dialog dialog = SetupDialog(config, desk.settings, listed);
   while (true) {
     if (!ui.RunDialog(dialog) || !dialog.Pressed("OK")) return false;
     std::vector<std::string> names;
     for (const Report& report : kReports) names.push_back(dialog.Field(report.name_key).text);
     Status names_ok = CheckNames(names);
-    const std::string host = StoredHost(dialog);
+    const std::string host = StoredHost(dialog, listed);
     if (names_ok.ok() && !host.empty() && !ParseUploadHost(host)) {
       names_ok = Problem("Invalid FTP server");
     }
     if (names_ok.ok()) break;
     Tell(ui, names_ok);
   }
-  config.Set(upl::kHost, StoredHost(dialog));
+  config.Set(upl::kHost, StoredHost(dialog, listed));
   config.Set(upl::kUser, dialog.Field("user").text);
   config.Set(upl::kPassword, dialog.Field("password").text);
   for (const Report& report : kReports) config.Set(report.name, dialog.Field(report.name_key).text);

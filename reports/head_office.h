@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "formats/upload_config.h"
+#include "platform/upload_host.h"
 #include "reports/activity_summary.h"
 
 namespace ventro {
 
-// The activity summary's inputs, and the settings whose three upload flags the setup changes
-// (kept with the rest of the settings when the program saves them).
+// The activity summary's inputs, the settings whose three upload flags the setup changes (kept
+// with the rest of the settings when the program saves them), and the protocols files can be
+// sent by, which the setup offers.
 struct HeadOfficeDesk {
   ActivityDesk activity;
   SettingsRecord& settings;
+  std::vector<UploadProtocol> protocols;
 };
 
 // What one upload sends: a copy of the configuration (the thread sending it never shares the

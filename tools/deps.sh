@@ -11,6 +11,8 @@ packages=(
   libcups2-dev cups-daemon cups  # cups: the socket backend the raw-printing tests print through
   libcurl4-openssl-dev  # the head office upload (FTP, FTP with TLS, SFTP)
   python3-pyftpdlib  # the upload tests' local FTP server
+  python3-openssl  # its FTP with TLS
+  python3-asyncssh  # the upload tests' local SFTP server
 )
 
 missing=()

@@ -1,6 +1,5 @@
-// The local FTP server the upload tests send to (tests/servers/ftp_server.py under Debian's
-// python3): started on a free port of 127.0.0.1 serving a folder to one account, ended with
-// SIGTERM.
+// The local servers the upload tests send to (tests/servers/*.py under Debian's python3):
+// started on a free port of 127.0.0.1 serving a folder to one account, ended with SIGTERM.
 #pragma once
 
 #include <fcntl.h>
@@ -9,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,11 +16,16 @@
 
 namespace ventro::test {
 
-class FtpTestServer {
+// Whether Debian's python3 can import `module`, which a server script needs.
+inline bool PythonHas(const std::string& module) {
+  const std::string command = "/usr/bin/python3 -W ignore -c 'import " + module + "' 2>/dev/null";
+  return std::system(command.c_str()) == 0;
+}
+
+// A server script that prints "port N" once it listens.
+class TestServerProcess {
  public:
-  // `options` are extra switches of the server script, e.g. "--drop-once".
-  FtpTestServer(const Path& root, const std::string& user, const std::string& password,
-                const std::vector<std::string>& options = {}) {
+  TestServerProcess(const std::string& script, std::vector<std::string> arguments) {
     int from_server[2];
     if (pipe(from_server) != 0) return;
     pid_ = fork();
@@ -29,11 +34,8 @@ class FtpTestServer {
       close(from_server[0]);
       const int quiet = open("/dev/null", O_WRONLY);  // the server's log of each command
       if (quiet >= 0) dup2(quiet, 2);
-      std::vector<std::string> words = {"/usr/bin/python3", VENTRO_TEST_SERVERS "/ftp_server.py",
-                                        "--root",           root.string(),
-                                        "--user",           user,
-                                        "--password",       password};
-      words.insert(words.end(), options.begin(), options.end());
+      std::vector<std::string> words = {"/usr/bin/python3", VENTRO_TEST_SERVERS "/" + script};
+      words.insert(words.end(), arguments.begin(), arguments.end());
       std::vector<char*> argv;
       for (std::string& word : words) argv.push_back(word.data());
       argv.push_back(nullptr);
@@ -46,7 +48,9 @@ class FtpTestServer {
     if (output && std::fgets(line, sizeof line, output)) std::sscanf(line, "port %d", &port_);
     if (output) std::fclose(output);
   }
-  ~FtpTestServer() { Stop(); }
+  ~TestServerProcess() { Stop(); }
+  TestServerProcess(const TestServerProcess&) = delete;
+  TestServerProcess& operator=(const TestServerProcess&) = delete;
 
   // 0 when the server did not come up.
   int port() const { return port_; }
@@ -63,6 +67,33 @@ class FtpTestServer {
  private:
   pid_t pid_ = -1;
   int port_ = 0;
+};
+
+inline std::vector<std::string> Account(const Path& root, const std::string& user,
+                                        const std::string& password,
+                                        const std::vector<std::string>& options) {
+  std::vector<std::string> words = {"--root", root.string(), "--user",
+                                    user,     "--password",  password};
+  words.insert(words.end(), options.begin(), options.end());
+  return words;
+}
+
+// FTP; `options` are extra switches of the server script, e.g. "--drop-once", or "--tls-ca PATH"
+// for FTP with explicit TLS under a certificate from a test authority written to PATH.
+class FtpTestServer : public TestServerProcess {
+ public:
+  FtpTestServer(const Path& root, const std::string& user, const std::string& password,
+                const std::vector<std::string>& options = {})
+      : TestServerProcess("ftp_server.py", Account(root, user, password, options)) {}
+};
+
+// SFTP with a password login, `root` as the login folder; "--known-hosts PATH" writes its host
+// key's line there ("--other-key": a different key's).
+class SftpTestServer : public TestServerProcess {
+ public:
+  SftpTestServer(const Path& root, const std::string& user, const std::string& password,
+                 const std::vector<std::string>& options = {})
+      : TestServerProcess("sftp_server.py", Account(root, user, password, options)) {}
 };
 
 }  // namespace ventro::test

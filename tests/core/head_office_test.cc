@@ -9,7 +9,9 @@
 #include <fstream>
 #include <string>
 
+#include "base/format.h"
 #include "formats/inventory_record.h"
+#include "reports/upload_reports.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"
 #include "store/upload_config_file.h"
@@ -91,7 +93,8 @@ class HeadOfficeTest : public testing::Test {
   Date selected_day;
   HeadOfficeDesk desk{{t.platform, settings, inventory, customers, dir.path(), 8, 5,
                        TimeStamp{59, 22, 6, 12, 2026}, selected_day},
-                      settings};
+                      settings,
+                      {UploadProtocol::kFtp, UploadProtocol::kFtpTls, UploadProtocol::kSftp}};
 };
 
 TEST_F(HeadOfficeTest, FirstSetupShowsDefaultsAndCancelWritesNothing) {
@@ -206,6 +209,61 @@ TEST_F(HeadOfficeTest, ItemsAndReorderFilesByteForByte) {
     if (name == "upload.cfg") continue;
     EXPECT_EQ(Read(name).find("secret"), std::string::npos) << name;
   }
+}
+
+std::string Logged(const SalesLogRecord& sale) {
+  return {reinterpret_cast<const char*>(sale.data()), SalesLogRecord::kSize};
+}
+
+std::string Logged(const ItemsLogRecord& line) {
+  return {reinterpret_cast<const char*>(line.data()), ItemsLogRecord::kSize};
+}
+
+// Amounts are written as "%.2f" would: halves of a cent that are not exact, exact ones, a
+// negative amount that shows as zero, and amounts too large for whole cents.
+TEST(DailyItemsText, AmountsAsTheCLibraryPrintsThem) {
+  const std::vector<double> amounts = {2.675, 1.005, 0.125, 0.375, -0.001,      -0.0,
+                                       -2.5,  0.015, 1e15,  -3e12, 1234567.891, 0.0049999};
+  SalesLogRecord sale;
+  sale.set_transaction_number(7);
+  sale.set_payment_type("Cash");
+  std::string items;
+  std::string expected;
+  for (size_t i = 0; i < amounts.size(); ++i) {
+    ItemsLogRecord line;
+    line.set_transaction_number(7);
+    line.set_item_number(static_cast<int64_t>(i));
+    line.set_line_total(amounts[i]);
+    line.set_cost(-amounts[i]);
+    items += Logged(line);
+    expected += std::to_string(i) + ",,0.00,0.00,0.00,0.00," + FormatAmount(-amounts[i]) + "," +
+                FormatAmount(amounts[i]) + ",7,0,Cash\r\n";
+  }
+  const std::string text = DailyItemsText("S", Logged(sale), items);
+  EXPECT_EQ(text.substr(text.find("Payment\r\n") + 9), expected);
+}
+
+TEST(DailyItemsText, EachSalesLinesOnceInSalesOrder) {
+  auto sale = [](int64_t number) {
+    SalesLogRecord record;
+    record.set_transaction_number(number);
+    record.set_payment_type("Card, debit");
+    return Logged(record);
+  };
+  auto line = [](int64_t number, int64_t item) {
+    ItemsLogRecord record;
+    record.set_transaction_number(number);
+    record.set_item_number(item);
+    return Logged(record);
+  };
+  // Sale 9 logged twice, sale 5 without lines, lines of sale 8 which is not in the sales log.
+  const std::string sales = sale(9) + sale(3) + sale(5) + sale(9);
+  const std::string items = line(3, 30) + line(9, 90) + line(8, 80) + line(3, 31) + line(9, 91);
+  const std::string text = DailyItemsText("S", sales, items);
+  const std::string tail = ",,0.00,0.00,0.00,0.00,0.00,0.00,";
+  EXPECT_EQ(text.substr(text.find("Payment\r\n") + 9),
+            "90" + tail + "9,0,\"Card, debit\"\r\n" + "91" + tail + "9,0,\"Card, debit\"\r\n" +
+                "30" + tail + "3,0,\"Card, debit\"\r\n" + "31" + tail + "3,0,\"Card, debit\"\r\n");
 }
 
 }  // namespace

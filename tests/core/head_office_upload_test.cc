@@ -55,7 +55,8 @@ class HeadOfficeUploadTest : public testing::Test {
   Date selected_day;
   HeadOfficeDesk desk{{t.platform, settings, inventory, customers, dir.path(), 8, 5,
                        TimeStamp{59, 22, 6, 12, 2026}, selected_day},
-                      settings};
+                      settings,
+                      {UploadProtocol::kFtp, UploadProtocol::kFtpTls, UploadProtocol::kSftp}};
   SaleScreen screen;
   TitleHistory window;
   test::RecordingSender sender;
@@ -155,6 +156,36 @@ TEST_F(HeadOfficeUploadTest, ProtocolIsStoredAsAPrefixOfTheServer) {
   t.ui.dialog_answers.push_back([](Dialog& d) {
     EXPECT_EQ(d.Field("protocol").choice, 2);
     EXPECT_EQ(d.Field("server").text, "files.example.com:2222");
+    return false;
+  });
+  EXPECT_FALSE(SetUpHeadOfficeReports(desk));
+}
+
+TEST_F(HeadOfficeUploadTest, ProtocolListOffersOnlyWhatTheSenderCanUse) {
+  sender.protocols = {UploadProtocol::kFtp, UploadProtocol::kSftp};
+  desk.protocols = uploader.Protocols();
+  t.ui.dialog_answers.push_back([](Dialog& d) {
+    EXPECT_EQ(d.Field("protocol").options, (std::vector<std::string>{"FTP", "SFTP"}));
+    d.Field("protocol").choice = 1;
+    return true;
+  });
+  ASSERT_TRUE(SetUpHeadOfficeReports(desk));
+  EXPECT_EQ(LoadUploadConfig(t.files, dir.path())->Get(upl::kHost), "sftp://ftp.example.com");
+
+  sender.protocols = {UploadProtocol::kFtp};
+  desk.protocols = uploader.Protocols();
+  t.ui.dialog_answers.push_back([](Dialog& d) {
+    // The stored protocol stays listed and chosen: OK must not turn it into plain FTP.
+    EXPECT_EQ(d.Field("protocol").options, (std::vector<std::string>{"FTP", "SFTP"}));
+    EXPECT_EQ(d.Field("protocol").choice, 1);
+    return true;
+  });
+  ASSERT_TRUE(SetUpHeadOfficeReports(desk));
+  EXPECT_EQ(LoadUploadConfig(t.files, dir.path())->Get(upl::kHost), "sftp://ftp.example.com");
+
+  Configure("ftp.example.com");
+  t.ui.dialog_answers.push_back([](Dialog& d) {
+    EXPECT_EQ(d.Field("protocol").options, (std::vector<std::string>{"FTP"}));
     return false;
   });
   EXPECT_FALSE(SetUpHeadOfficeReports(desk));

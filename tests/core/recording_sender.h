@@ -1,8 +1,9 @@
 // Stands in for the network: remembers the server and the files it was asked to send, and
 // reports each file sent, or the steps in `steps` when there are any. Read it after
-// Uploader::Wait.
+// Uploader::Wait. It can send by the protocols in `protocols`.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/file_sender.h"
@@ -14,6 +15,8 @@ class RecordingSender : public FileSender {
   UploadServer server;
   std::vector<UploadFile> files;
   std::vector<UploadEvent> steps;
+  std::vector<UploadProtocol> protocols = {UploadProtocol::kFtp, UploadProtocol::kFtpTls,
+                                           UploadProtocol::kSftp};
 
   void Send(const UploadServer& to, const std::vector<UploadFile>& sent,
             const std::function<void(UploadEvent)>& report, const std::function<bool()>&) override {
@@ -25,6 +28,10 @@ class RecordingSender : public FileSender {
     }
     report({UploadEvent::Kind::kLoggedIn});
     for (const UploadFile& file : sent) report({UploadEvent::Kind::kFileSent, file.remote_name});
+  }
+
+  bool Supports(UploadProtocol protocol) const override {
+    return std::find(protocols.begin(), protocols.end(), protocol) != protocols.end();
   }
 };
 

@@ -1,6 +1,7 @@
-// The upload's transfers through libcurl against a local FTP server: files arrive byte for
-// byte, a refused account stores nothing, a cut-off transfer is sent again whole, and a server
-// that goes away fails the file.
+// The upload's transfers through libcurl against local servers: files arrive byte for byte, a
+// refused account stores nothing, a cut-off transfer is sent again whole, and a server that
+// goes away fails the file. FTP with TLS only ever talks to a server it can verify, and SFTP
+// only to a host whose key is known.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -123,6 +124,97 @@ TEST_F(UploadTransferTest, NoServerListeningIsAConnectFailure) {
   }
   auto events = Send("127.0.0.1:" + std::to_string(port), "pw", {Local("Activity.txt", "x")});
   EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+}
+
+// FTP with TLS needs libcurl's TLS and the server's python3-openssl.
+#define SKIP_WITHOUT_TLS()                                           \
+  if (!CurlSupportsTls()) GTEST_SKIP() << "this libcurl has no TLS"; \
+  if (!test::PythonHas("OpenSSL")) GTEST_SKIP() << "python3-openssl is not installed"
+
+TEST_F(UploadTransferTest, TlsFilesArriveByteForByteFromAServerTheCaFileVouchesFor) {
+  SKIP_WITHOUT_TLS();
+  test::FtpTestServer server(remote(), "shop", "pw",
+                             {"--tls-ca", (dir.path() / "upload-ca.pem").string()});
+  ASSERT_NE(server.port(), 0);
+  const std::string big = Awkward(300000);
+  auto events = Send("ftpes://" + server.host(), "pw",
+                     {Local("Activity.txt", "Tea & Cakes\r\n"), Local("Dlyitems.txt", big)});
+  EXPECT_EQ(Kinds(events),
+            (std::vector<Kind>{Kind::kLoggedIn, Kind::kFileSent, Kind::kFileSent, Kind::kEnded}));
+  EXPECT_EQ(Stored("Activity.txt"), "Tea & Cakes\r\n");
+  const std::string stored = Stored("Dlyitems.txt");
+  EXPECT_EQ(stored.size(), big.size());
+  EXPECT_TRUE(stored == big);
+}
+
+TEST_F(UploadTransferTest, TlsRefusesAServerItCannotVerify) {
+  SKIP_WITHOUT_TLS();
+  // The server's authority is written beside upload-ca.pem, not as it: only the system's
+  // certificates are trusted, and they do not know it.
+  test::FtpTestServer server(remote(), "shop", "pw",
+                             {"--tls-ca", (dir.path() / "other-ca.pem").string()});
+  ASSERT_NE(server.port(), 0);
+  auto events = Send("ftpes://" + server.host(), "pw", {Local("Activity.txt", "secret")});
+  EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+  EXPECT_TRUE(std::filesystem::is_empty(remote()));
+}
+
+TEST_F(UploadTransferTest, TlsNeverFallsBackToPlainFtp) {
+  if (!CurlSupportsTls()) GTEST_SKIP() << "this libcurl has no TLS";
+  test::FtpTestServer server(remote(), "shop", "pw");  // no TLS at all
+  ASSERT_NE(server.port(), 0);
+  auto events = Send("ftpes://" + server.host(), "pw", {Local("Activity.txt", "secret")});
+  EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+  EXPECT_TRUE(std::filesystem::is_empty(remote()));
+}
+
+#define SKIP_WITHOUT_SFTP()                                            \
+  if (!CurlSupportsSftp()) GTEST_SKIP() << "this libcurl has no SFTP"; \
+  if (!test::PythonHas("asyncssh")) GTEST_SKIP() << "python3-asyncssh is not installed"
+
+TEST_F(UploadTransferTest, SftpFilesArriveInTheLoginFolder) {
+  SKIP_WITHOUT_SFTP();
+  test::SftpTestServer server(remote(), "shop", "pa:ss@word",
+                              {"--known-hosts", (dir.path() / "known_hosts").string()});
+  ASSERT_NE(server.port(), 0);
+  const std::string big = Awkward(300000);
+  auto events = Send("sftp://" + server.host(), "pa:ss@word",
+                     {Local("Activity.txt", "Tea & Cakes\r\n"), Local("Dly items #1.txt", big)});
+  EXPECT_EQ(Kinds(events),
+            (std::vector<Kind>{Kind::kLoggedIn, Kind::kFileSent, Kind::kFileSent, Kind::kEnded}));
+  EXPECT_EQ(Stored("Activity.txt"), "Tea & Cakes\r\n");
+  EXPECT_EQ(Stored("Dly items #1.txt"), big);
+}
+
+TEST_F(UploadTransferTest, SftpRefusesAHostWhoseKeyIsNotKnown) {
+  SKIP_WITHOUT_SFTP();
+  {
+    SCOPED_TRACE("no known_hosts");
+    test::SftpTestServer server(remote(), "shop", "pw");
+    ASSERT_NE(server.port(), 0);
+    auto events = Send("sftp://" + server.host(), "pw", {Local("Activity.txt", "secret")});
+    EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+  }
+  {
+    SCOPED_TRACE("another key listed for the host");
+    test::SftpTestServer server(
+        remote(), "shop", "pw",
+        {"--known-hosts", (dir.path() / "known_hosts").string(), "--other-key"});
+    ASSERT_NE(server.port(), 0);
+    auto events = Send("sftp://" + server.host(), "pw", {Local("Activity.txt", "secret")});
+    EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(remote()));
+}
+
+TEST_F(UploadTransferTest, SftpRefusedPasswordSendsNothing) {
+  SKIP_WITHOUT_SFTP();
+  test::SftpTestServer server(remote(), "shop", "right",
+                              {"--known-hosts", (dir.path() / "known_hosts").string()});
+  ASSERT_NE(server.port(), 0);
+  auto events = Send("sftp://" + server.host(), "wrong", {Local("Activity.txt", "x")});
+  EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+  EXPECT_TRUE(std::filesystem::is_empty(remote()));
 }
 
 }  // namespace
