@@ -1,6 +1,5 @@
 #include "exchange/item_import.h"
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +13,7 @@ namespace {
 
 constexpr char kProblem[] = "Problem";
 
-// Records gathered before they are written, and read at most per call from the old file.
+// Records gathered before they are written.
 constexpr size_t kBlockRecords = 512;
 constexpr size_t kBlockBytes = kBlockRecords * InventoryRecord::kSize;
 
@@ -22,21 +21,12 @@ Status Unwritable() {
   return Status::Failed(kProblem, "Unable to open inventory.dat", Severity::kWarning);
 }
 
-// Writes the whole records of the file at `path` to `writer`, block by block.
-bool CopyWholeRecords(Files& files, const Path& path, WholeFileWriter& writer) {
+// The new file starts with the old one's whole records, so the new ones start on a record
+// boundary.
+bool StartFromOldRecords(Files& files, const Path& path, WholeFileWriter& writer) {
   std::unique_ptr<File> file = files.Open(path, OpenMode::kRead);
   std::optional<uint64_t> size = file ? file->Size() : std::nullopt;
-  if (!size) return false;
-  // Whole records only, so the new ones start on a record boundary.
-  const uint64_t whole = *size - *size % InventoryRecord::kSize;
-  std::string block(kBlockBytes, '\0');
-  for (uint64_t offset = 0; offset < whole;) {
-    const size_t length = static_cast<size_t>(std::min<uint64_t>(kBlockBytes, whole - offset));
-    if (file->ReadAt(offset, block.data(), length) != length) return false;
-    if (!writer.Write(std::string_view(block).substr(0, length))) return false;
-    offset += length;
-  }
-  return true;
+  return size && writer.StartFromOld(*size - *size % InventoryRecord::kSize);
 }
 
 }  // namespace
@@ -48,7 +38,7 @@ Status WriteImportedItems(Files& files, const Path& data_folder, const MasterFil
   // The new file is written beside the old one and put in place in one rename at the end.
   WholeFileWriter writer(files, path);
   if (!writer.ok()) return Unwritable();
-  if (merge && !CopyWholeRecords(files, path, writer)) return Unwritable();
+  if (merge && !StartFromOldRecords(files, path, writer)) return Unwritable();
 
   written.clear();
   std::string block;

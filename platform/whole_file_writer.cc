@@ -17,6 +17,17 @@ WholeFileWriter::~WholeFileWriter() {
   if (made) (void)files_.Remove(temporary_);
 }
 
+bool WholeFileWriter::StartFromOld(uint64_t bytes) {
+  if (!file_ || failed_) return false;
+  file_.reset();
+  failed_ = true;  // the temporary file goes unless it is open again below
+  if (!files_.CopyFile(path_, temporary_)) return false;
+  file_ = files_.Open(temporary_, OpenMode::kReadWrite);
+  if (!file_) return false;
+  failed_ = !file_->Truncate(bytes);
+  return !failed_;
+}
+
 bool WholeFileWriter::Write(std::string_view bytes) {
   if (!file_ || failed_) return false;
   if (!bytes.empty() && !file_->Append(bytes.data(), bytes.size())) failed_ = true;

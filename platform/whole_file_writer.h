@@ -4,6 +4,7 @@
 // old content whole.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -22,6 +23,9 @@ class WholeFileWriter {
   WholeFileWriter& operator=(const WholeFileWriter&) = delete;
 
   bool ok() const { return file_ != nullptr; }
+  // Starts the new file with the first `bytes` of the old one, copied by the file system
+  // rather than through memory; before any Write. False when the copy failed.
+  bool StartFromOld(uint64_t bytes);
   // Adds `bytes` after those written so far; false when they could not all be written.
   bool Write(std::string_view bytes);
   // Flushes what was written to the disk and puts the new file in place; false when it could

@@ -47,6 +47,10 @@ TEST(WholeFileWriterTest, PiecesAppearOnlyOnCommitAndReadOnlyFilesStay) {
   EXPECT_FALSE(writer.Commit());  // once only
   EXPECT_EQ(files.ReadAll(path), "NEW");
 
+  WholeFileWriter appending(files, path);
+  EXPECT_TRUE(appending.StartFromOld(2) && appending.Write("XT") && appending.Commit());
+  EXPECT_EQ(files.ReadAll(path), "NEXT");
+
   files.failing.insert("data.dat.new");
   {
     WholeFileWriter failing(files, path);
@@ -55,7 +59,7 @@ TEST(WholeFileWriterTest, PiecesAppearOnlyOnCommitAndReadOnlyFilesStay) {
   }
   files.unwritable.insert("data.dat");
   EXPECT_FALSE(WholeFileWriter(files, path).ok());
-  EXPECT_EQ(files.ReadAll(path), "NEW");
+  EXPECT_EQ(files.ReadAll(path), "NEXT");
   EXPECT_FALSE(files.Exists(dir.path() / "data.dat.new"));
 }
 
