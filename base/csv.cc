@@ -2,44 +2,62 @@
 
 namespace ventro {
 
-std::string CsvField(std::string_view value) {
-  if (value.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(value);
-  std::string quoted = "\"";
-  for (char c : value) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+void AppendCsvField(std::string& out, std::string_view value) {
+  if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += value;
+    return;
   }
-  quoted += '"';
-  return quoted;
+  out += '"';
+  for (char c : value) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+std::string CsvField(std::string_view value) {
+  std::string field;
+  AppendCsvField(field, value);
+  return field;
 }
 
 namespace {
 
-// Reads one record from `text` at `at`; moves `at` past its line end and counts the LFs read
-// in `lines`. False when the record is not valid.
-bool ReadRecord(std::string_view text, size_t& at, int& lines, CsvRecord& record) {
-  record.clear();
-  record.emplace_back();
+// Starts the next value of `record`, of which `fields` are filled, reusing a string left from
+// an earlier record.
+std::string& StartValue(CsvRecord& record, size_t& fields) {
+  if (fields == record.size()) {
+    record.emplace_back();
+  } else {
+    record[fields].clear();
+  }
+  return record[fields++];
+}
+
+// Reads the values of one record from `text` at `at` into the first `fields` of `record`;
+// moves `at` past its line end and counts the LFs read in `lines`. False when the record is
+// not valid.
+bool ReadValues(std::string_view text, size_t& at, int& lines, CsvRecord& record, size_t& fields) {
+  std::string* value = &StartValue(record, fields);
   const size_t n = text.size();
   bool field_start = true;
   while (at < n) {
     const char c = text[at];
     if (field_start && c == '"') {
       ++at;
-      std::string& value = record.back();
       for (;;) {
         if (at >= n) return false;  // the quote is never closed
         const char q = text[at++];
         if (q == '"') {
           if (at < n && text[at] == '"') {
-            value += '"';
+            *value += '"';
             ++at;
             continue;
           }
           break;
         }
         if (q == '\n') ++lines;
-        value += q;
+        *value += q;
       }
       // Only a comma or the end of the record may follow the closing quote.
       if (at < n && text[at] == '\r' && at + 1 < n && text[at + 1] == '\n') ++at;
@@ -48,7 +66,7 @@ bool ReadRecord(std::string_view text, size_t& at, int& lines, CsvRecord& record
       continue;
     }
     if (c == ',') {
-      record.emplace_back();
+      value = &StartValue(record, fields);
       field_start = true;
       ++at;
       continue;
@@ -65,30 +83,39 @@ bool ReadRecord(std::string_view text, size_t& at, int& lines, CsvRecord& record
     // Plain characters up to the next comma or line end, taken in one piece.
     const size_t end = text.find_first_of(",\r\n", at);
     const size_t stop = end == std::string_view::npos ? n : (end == at ? at + 1 : end);
-    record.back().append(text.substr(at, stop - at));
+    value->append(text.substr(at, stop - at));
     at = stop;
     field_start = false;
   }
   return true;
 }
 
+bool ReadRecord(std::string_view text, size_t& at, int& lines, CsvRecord& record) {
+  size_t fields = 0;
+  const bool read = ReadValues(text, at, lines, record, fields);
+  record.resize(fields);
+  return read;
+}
+
 }  // namespace
+
+bool CsvReader::Next(CsvRecord& record) {
+  if (bad_line_ != 0 || at_ >= text_.size()) return false;
+  const size_t start = at_;
+  const int first_line = lines_ + 1;
+  if (!ReadRecord(text_, at_, lines_, record) || at_ - start > max_record_length_) {
+    bad_line_ = first_line;
+    return false;
+  }
+  return true;
+}
 
 CsvTable ReadCsv(std::string_view text, size_t max_record_length) {
   CsvTable table;
-  size_t at = 0;
-  int lines = 0;
+  CsvReader reader(text, max_record_length);
   CsvRecord record;
-  while (at < text.size()) {
-    const size_t start = at;
-    const int first_line = lines + 1;
-    if (!ReadRecord(text, at, lines, record) || at - start > max_record_length) {
-      table.bad_line = first_line;
-      return table;
-    }
-    table.records.push_back(std::move(record));
-    record = CsvRecord();
-  }
+  while (reader.Next(record)) table.records.push_back(record);
+  table.bad_line = reader.bad_line();
   return table;
 }
 

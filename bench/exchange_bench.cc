@@ -1,115 +1,147 @@
-// Export of every field of 100,000 items as comma-separated text and its import back into a
-// new inventory file, beside three plain copies of inventory.dat, which each should stay
-// within.
+// "Export entire" of 100,000 items as comma-separated text, and its import back (Replace, and
+// Merge into 100,000 items of other numbers), each through the functions the Export and Import
+// commands call once their dialogs are answered, beside three plain copies of inventory.dat,
+// which each should stay within.
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
+#include <vector>
 
-#include "base/csv.h"
-#include "base/format.h"
-#include "exchange/export_layout.h"
-#include "exchange/import_command.h"
-#include "exchange/import_records.h"
-#include "formats/inventory_record.h"
-#include "platform/files.h"
+#include "exchange/export_writer.h"
+#include "exchange/item_import.h"
+#include "item_file.h"
 
 namespace ventro {
 namespace {
 
 constexpr int64_t kItems = 100'000;
 
-class ExchangeFolder {
- public:
-  ExchangeFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("ventro-exchange-bench-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-    InventoryRecord record;
-    for (int64_t number = 1; number <= kItems; ++number) {
-      record.Set(inv::kNumber, number);
-      record.Set(inv::kDescription,
-                 StringPrintf("STOCK LINE %lld, BLUE", static_cast<long long>(number)));
-      record.Set(inv::kSku1, StringPrintf("SKU-%lld", static_cast<long long>(number)));
-      record.Set(inv::kRetailPrice, 1.25);
-      record.Set(inv::kTax, 2);
-      inventory_.append(reinterpret_cast<const char*>(record.data()), InventoryRecord::kSize);
-    }
-    files_.WriteWhole(path_ / "inventory.dat", inventory_);
-  }
-  ~ExchangeFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  StdFiles& files() { return files_; }
-  const Path& path() const { return path_; }
-  const std::string& inventory() const { return inventory_; }
+// Items 1 to 100,000 with texts that need quoting and every tax code.
+void FillItem(InventoryRecord& item, int64_t number) {
+  item.Set(inv::kSku1, StringPrintf("SKU-%lld", static_cast<long long>(number)));
+  item.Set(inv::kSku3, StringPrintf("A,%lld", static_cast<long long>(number)));
+  item.Set(inv::kRetailPrice, 1.25 + static_cast<double>(number % 100));
+  item.Set(inv::kCostPrice, 0.5);
+  item.Set(inv::kQuantity, static_cast<int32_t>(number % 50));
+  item.Set(inv::kTax, static_cast<int32_t>(number % 4));
+  item.Set(inv::kDisplayCategory, static_cast<int32_t>(number % 18));
+  item.Set(inv::kNotes, "SAY \"HELLO\"");
+}
 
- private:
-  Path path_;
-  StdFiles files_;
-  std::string inventory_;
-};
-
-ExchangeFolder& Folder() {
-  static ExchangeFolder folder;
+bench::ItemFileFolder& Folder() {
+  static bench::ItemFileFolder folder("exchange", kItems, FillItem);
   return folder;
 }
 
-std::string ExportAll(const std::string& inventory) {
+Path InventoryPath() { return Folder().inventory().path(); }
+Path FolderPath() { return InventoryPath().parent_path(); }
+
+// The columns an import of an entire export is mapped with.
+constexpr ItemColumns kExportColumns{1, 2,  3,  4, 15, 16, 5,  6,  7, 8,
+                                     9, 10, 21, 0, 14, 20, 17, 18, 19};
+
+Status ExportEntire(const Path& target) {
+  ExportChoice choice;
+  choice.finish = kItems;
   FieldSelection all;
   all.entire = true;
-  std::string out = std::string(kInventoryExportHeader) + "\r\n";
-  InventoryRecord item;
-  for (size_t at = 0; at < inventory.size(); at += InventoryRecord::kSize) {
-    std::copy_n(inventory.data() + at, InventoryRecord::kSize,
-                reinterpret_cast<char*>(item.data()));
-    out += TextExportLine(InventoryExportValues(item), all);
-  }
-  return out;
+  return WriteExportFile(Folder().files(), Folder().inventory(), choice, all, target);
+}
+
+// The entire export, written once, as the text to import.
+const std::string& ExportedText() {
+  static const std::string text = [] {
+    const Path path = FolderPath() / "INVENTOR.TXT";
+    if (!ExportEntire(path).ok()) return std::string();
+    return Folder().files().ReadAll(path).value_or("");
+  }();
+  return text;
 }
 
 void BM_ThreeInventoryCopies(benchmark::State& state) {
-  ExchangeFolder& folder = Folder();
+  const Path copy = FolderPath() / "copy.dat";
   for (auto _ : state) {
     for (int i = 0; i < 3; ++i) {
-      folder.files().CopyFile(folder.path() / "inventory.dat", folder.path() / "copy.dat");
+      std::filesystem::copy_file(InventoryPath(), copy,
+                                 std::filesystem::copy_options::overwrite_existing);
     }
   }
+  std::filesystem::remove(copy);
 }
 BENCHMARK(BM_ThreeInventoryCopies)->Unit(benchmark::kMillisecond);
 
 void BM_ExportEntire(benchmark::State& state) {
-  ExchangeFolder& folder = Folder();
+  const Path target = FolderPath() / "EXPORT.TXT";
   for (auto _ : state) {
-    std::string inventory = folder.files().ReadAll(folder.path() / "inventory.dat").value();
-    folder.files().WriteWhole(folder.path() / "INVENTOR.TXT", ExportAll(inventory));
+    if (!ExportEntire(target).ok()) state.SkipWithError("export failed");
   }
+  state.SetItemsProcessed(state.iterations() * kItems);
 }
 BENCHMARK(BM_ExportEntire)->Unit(benchmark::kMillisecond);
 
-void BM_ImportReplace(benchmark::State& state) {
-  ExchangeFolder& folder = Folder();
-  folder.files().WriteWhole(folder.path() / "INVENTOR.TXT", ExportAll(folder.inventory()));
-  ItemColumns columns{1, 2, 3, 4, 15, 16, 5, 6, 7, 8, 9, 10, 21, 0, 14, 20, 17, 18, 19};
-  for (auto _ : state) {
-    std::string text = folder.files().ReadAll(folder.path() / "INVENTOR.TXT").value();
-    CsvTable table = ReadCsv(text, kLongestImportLine);
-    std::string bytes;
-    bytes.reserve(table.records.size() * InventoryRecord::kSize);
-    for (const CsvRecord& line : table.records) {
-      if (auto item = ImportedItem(line, columns)) {
-        bytes.append(reinterpret_cast<const char*>(item->data()), InventoryRecord::kSize);
-      }
+// An import into a folder of its own holding a copy of the 100,000 items, put back after each
+// run (not timed); Merge indexes it with numbers above the imported ones, so that every
+// imported item is new.
+class ImportFolder {
+ public:
+  explicit ImportFolder(bool others) : path_(FolderPath() / (others ? "merge" : "replace")) {
+    std::filesystem::create_directories(path_);
+    if (!others) {
+      std::filesystem::copy_file(InventoryPath(), Original(),
+                                 std::filesystem::copy_options::overwrite_existing);
+      return;
     }
-    folder.files().CopyFile(folder.path() / "inventory.dat", folder.path() / "temp2.dat");
-    folder.files().WriteWhole(folder.path() / "imported.dat", bytes);
+    std::string bytes = Folder().files().ReadAll(InventoryPath()).value_or("");
+    for (size_t at = 0; at + InventoryRecord::kSize <= bytes.size(); at += InventoryRecord::kSize) {
+      int64_t number = 0;
+      std::memcpy(&number, bytes.data() + at, sizeof number);
+      number += kItems;
+      std::memcpy(bytes.data() + at, &number, sizeof number);
+    }
+    Folder().files().WriteWhole(Original(), bytes);
   }
+  const Path& path() const { return path_; }
+  const MasterFile& inventory() const { return inventory_; }
+
+  // The folder as before the import, its inventory loaded; false when it cannot be.
+  bool Reset() {
+    std::error_code error;
+    std::filesystem::copy_file(Original(), path_ / "inventory.dat",
+                               std::filesystem::copy_options::overwrite_existing, error);
+    std::filesystem::remove(path_ / "temp2.dat", error);
+    return !error && inventory_.Load(Folder().files(), path_) == LoadStatus::kOk;
+  }
+
+ private:
+  Path Original() const { return path_ / "original.dat"; }
+  Path path_;
+  MasterFile inventory_{MasterKind::kInventory};
+};
+
+void TimeImport(benchmark::State& state, bool merge) {
+  const std::string& text = ExportedText();
+  ImportFolder folder(merge);
+  std::vector<int64_t> written;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (!folder.Reset()) state.SkipWithError("no folder to import into");
+    state.ResumeTiming();
+    Status status = WriteImportedItems(Folder().files(), folder.path(), folder.inventory(), text,
+                                       kExportColumns, merge, written);
+    if (!status.ok() || written.size() != static_cast<size_t>(kItems)) {
+      state.SkipWithError("import failed");
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kItems);
 }
+
+void BM_ImportReplace(benchmark::State& state) { TimeImport(state, false); }
 BENCHMARK(BM_ImportReplace)->Unit(benchmark::kMillisecond);
+
+void BM_ImportMerge(benchmark::State& state) { TimeImport(state, true); }
+BENCHMARK(BM_ImportMerge)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ventro

@@ -8,21 +8,13 @@
 
 #include "base/format.h"
 #include "exchange/export_layout.h"
+#include "exchange/export_writer.h"
 #include "platform/tell.h"
 
 namespace ventro {
 namespace {
 
 constexpr char kProblem[] = "Problem";
-
-struct ExportChoice {
-  int64_t start = 1;
-  int64_t finish = 0;
-  ExportSource source = ExportSource::kInventory;
-  ExportFormat format = ExportFormat::kText;
-  int category = -1;  // the display category kept; -1 for all
-  HtmlOptions html;
-};
 
 // Category and HTML controls are live only while they apply.
 void EnableExportControls(Dialog& dialog) {
@@ -130,46 +122,6 @@ std::string Filter(ExportFormat format) {
   return "Text files (*.TXT)";
 }
 
-// Writes the records of `entries` from `first` on up to the choice's finish into `out`.
-Status WriteRecords(Files& files, const MasterFile& master, const std::vector<IndexEntry>& entries,
-                    size_t first, const ExportChoice& choice, const FieldSelection& selection,
-                    std::string& out) {
-  std::unique_ptr<File> file = files.Open(master.path(), OpenMode::kRead);
-  if (!file) {
-    return Status::Failed("Fatal error",
-                          std::string("Data file: ") + master.file_name() + ", not present.");
-  }
-  const bool items = choice.source == ExportSource::kInventory;
-  InventoryRecord item;
-  CustomerRecord customer;
-  uint8_t* buffer = items ? item.data() : customer.data();
-  const size_t size = master.record_size();
-  for (size_t i = first; i < entries.size() && entries[i].number <= choice.finish; ++i) {
-    const uint64_t offset = static_cast<uint64_t>(entries[i].position) * size;
-    if (file->ReadAt(offset, buffer, size) != size) {
-      return Status::Failed(kProblem, std::string("Not able to read ") + master.file_name());
-    }
-    if (items && choice.category >= 0 && item.Get(inv::kDisplayCategory) != choice.category) {
-      continue;
-    }
-    switch (choice.format) {
-      case ExportFormat::kXml:
-        out += items ? XmlItem(item) : XmlCustomer(customer);
-        break;
-      case ExportFormat::kHtml:
-        out += HtmlExportLine(choice.source,
-                              items ? InventoryExportValues(item) : CustomerExportValues(customer),
-                              selection, choice.html);
-        break;
-      case ExportFormat::kText:
-        out += TextExportLine(items ? InventoryExportValues(item) : CustomerExportValues(customer),
-                              selection);
-        break;
-    }
-  }
-  return Status::Ok();
-}
-
 }  // namespace
 
 void ExportRecords(const ExchangeDesk& desk) {
@@ -198,27 +150,7 @@ void ExportRecords(const ExchangeDesk& desk) {
       ui.SaveFileName("Export", Filter(choice->format), SuggestedName(*choice));
   if (!target) return;
 
-  std::string out;
-  if (choice->format == ExportFormat::kXml) {
-    out = kXmlExportStart;
-  } else if (choice->format == ExportFormat::kHtml) {
-    out = HtmlExportStart(choice->html);
-  } else if (selection.entire && choice->source == ExportSource::kInventory) {
-    out = std::string(kInventoryExportHeader) + "\r\n";
-  }
-  if (Status read = WriteRecords(desk.files(), master, entries, first, *choice, selection, out);
-      !read.ok()) {
-    Tell(ui, read);
-    return;
-  }
-  if (choice->format == ExportFormat::kXml) out += kXmlExportEnd;
-  if (choice->format == ExportFormat::kHtml) out += kHtmlExportEnd;
-  // Written whole through a temporary file renamed over the target: "Complete." only when
-  // the whole file is there.
-  if (!desk.files().WriteWhole(*target, out)) {
-    ui.Message(kProblem, "Unable to open file.", Icon::kWarning);
-    return;
-  }
+  if (!Tell(ui, WriteExportFile(desk.files(), master, *choice, selection, *target))) return;
   ui.Message("File export", "Complete.", Icon::kInformation);
 }
 

@@ -1,6 +1,9 @@
 #include "exchange/export_layout.h"
 
+#include <charconv>
 #include <cstddef>
+#include <cstring>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -12,67 +15,118 @@ namespace {
 
 using Kind = ExportValue::Kind;
 
-ExportValue Text(std::string text) { return {Kind::kText, std::move(text)}; }
-ExportValue Amount(double value) { return {Kind::kNumber, FormatAmount(value)}; }
-ExportValue Whole(int64_t value) {
-  return {Kind::kNumber, StringPrintf("%lld", static_cast<long long>(value))};
+// Each setter reuses the value's string, so that filling the values of one record after
+// another allocates nothing.
+template <class Field>
+void SetText(ExportValue& value, const uint8_t* record, const Field& field) {
+  const char* start = reinterpret_cast<const char*>(record + field.offset);
+  value.kind = Kind::kText;
+  value.text.assign(start, strnlen(start, field.width));
+}
+
+void SetWhole(ExportValue& value, int64_t number, Kind kind = Kind::kNumber) {
+  char digits[24];
+  const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
+  value.kind = kind;
+  value.text.assign(digits, written.ptr);
+}
+
+void SetAmount(ExportValue& value, double amount) {
+  value.kind = Kind::kNumber;
+  value.text = FormatAmount(amount);
 }
 
 }  // namespace
 
+void FillInventoryExportValues(const InventoryRecord& item, ExportValues& values) {
+  const uint8_t* record = item.data();
+  SetWhole(values[0], item.Get(inv::kNumber));
+  SetText(values[1], record, inv::kDescription);
+  SetText(values[2], record, inv::kSku1);
+  SetText(values[3], record, inv::kSku2);
+  SetAmount(values[4], item.Get(inv::kCostPrice));
+  SetWhole(values[5], item.Get(inv::kDisplayCategory));
+  SetAmount(values[6], item.Get(inv::kRetailPrice));
+  SetWhole(values[7], item.Get(inv::kQuantity));
+  SetWhole(values[8], item.Get(inv::kReorderQuantity));
+  SetWhole(values[9], item.Get(inv::kTax), Kind::kTaxCode);
+  SetText(values[10], record, inv::kCategory);
+  SetText(values[11], record, inv::kFormat);
+  SetText(values[12], record, inv::kLastUsed);
+  SetWhole(values[13], item.Get(inv::kMinimumOrder));
+  SetText(values[14], record, inv::kSku3);
+  SetText(values[15], record, inv::kSku4);
+  SetText(values[16], record, inv::kLocation);
+  SetText(values[17], record, inv::kWebsite);
+  SetText(values[18], record, inv::kWebImage);
+  SetAmount(values[19], item.Get(inv::kTradePrice));
+  SetText(values[20], record, inv::kOrderCode);
+  SetText(values[21], record, inv::kDateAdded);
+  SetWhole(values[22], item.Get(inv::kTotalSold));
+  SetText(values[23], record, inv::kNotes);
+}
+
+void FillCustomerExportValues(const CustomerRecord& customer, ExportValues& values) {
+  const uint8_t* record = customer.data();
+  SetWhole(values[0], customer.Get(cust::kNumber));
+  SetText(values[1], record, cust::kName);
+  SetText(values[2], record, cust::kRoad);
+  SetText(values[3], record, cust::kArea);
+  SetText(values[4], record, cust::kTown);
+  SetText(values[5], record, cust::kPostcode);
+  SetText(values[6], record, cust::kTelephone);
+  SetWhole(values[7], customer.Get(cust::kTax));
+  SetAmount(values[8], customer.Get(cust::kBalance));
+  SetAmount(values[9], customer.Get(cust::kCreditLimit));
+  SetText(values[10], record, cust::kTelephone2);
+  SetText(values[11], record, cust::kEmail);
+  SetText(values[12], record, cust::kComment);
+  SetText(values[13], record, cust::kComment2);
+  SetText(values[14], record, cust::kContact);
+  SetText(values[15], record, cust::kNotes);
+  SetText(values[16], record, cust::kCreditCard);
+  SetText(values[17], record, cust::kCreditCardExpiry);
+  SetText(values[18], record, cust::kCreditCard2);
+  SetText(values[19], record, cust::kCreditCard2Expiry);
+  SetWhole(values[20], customer.Get(cust::kGroup));
+  SetAmount(values[21], customer.Get(cust::kTotalPurchases));
+  SetWhole(values[22], customer.Get(cust::kTerms));
+  SetWhole(values[23], customer.Get(cust::kTransactions));
+}
+
 ExportValues InventoryExportValues(const InventoryRecord& item) {
-  return {Whole(item.Get(inv::kNumber)),
-          Text(item.Get(inv::kDescription)),
-          Text(item.Get(inv::kSku1)),
-          Text(item.Get(inv::kSku2)),
-          Amount(item.Get(inv::kCostPrice)),
-          Whole(item.Get(inv::kDisplayCategory)),
-          Amount(item.Get(inv::kRetailPrice)),
-          Whole(item.Get(inv::kQuantity)),
-          Whole(item.Get(inv::kReorderQuantity)),
-          ExportValue{Kind::kTaxCode, StringPrintf("%d", item.Get(inv::kTax))},
-          Text(item.Get(inv::kCategory)),
-          Text(item.Get(inv::kFormat)),
-          Text(item.Get(inv::kLastUsed)),
-          Whole(item.Get(inv::kMinimumOrder)),
-          Text(item.Get(inv::kSku3)),
-          Text(item.Get(inv::kSku4)),
-          Text(item.Get(inv::kLocation)),
-          Text(item.Get(inv::kWebsite)),
-          Text(item.Get(inv::kWebImage)),
-          Amount(item.Get(inv::kTradePrice)),
-          Text(item.Get(inv::kOrderCode)),
-          Text(item.Get(inv::kDateAdded)),
-          Whole(item.Get(inv::kTotalSold)),
-          Text(item.Get(inv::kNotes))};
+  ExportValues values;
+  FillInventoryExportValues(item, values);
+  return values;
 }
 
 ExportValues CustomerExportValues(const CustomerRecord& customer) {
-  return {Whole(customer.Get(cust::kNumber)),     Text(customer.Get(cust::kName)),
-          Text(customer.Get(cust::kRoad)),        Text(customer.Get(cust::kArea)),
-          Text(customer.Get(cust::kTown)),        Text(customer.Get(cust::kPostcode)),
-          Text(customer.Get(cust::kTelephone)),   Whole(customer.Get(cust::kTax)),
-          Amount(customer.Get(cust::kBalance)),   Amount(customer.Get(cust::kCreditLimit)),
-          Text(customer.Get(cust::kTelephone2)),  Text(customer.Get(cust::kEmail)),
-          Text(customer.Get(cust::kComment)),     Text(customer.Get(cust::kComment2)),
-          Text(customer.Get(cust::kContact)),     Text(customer.Get(cust::kNotes)),
-          Text(customer.Get(cust::kCreditCard)),  Text(customer.Get(cust::kCreditCardExpiry)),
-          Text(customer.Get(cust::kCreditCard2)), Text(customer.Get(cust::kCreditCard2Expiry)),
-          Whole(customer.Get(cust::kGroup)),      Amount(customer.Get(cust::kTotalPurchases)),
-          Whole(customer.Get(cust::kTerms)),      Whole(customer.Get(cust::kTransactions))};
+  ExportValues values;
+  FillCustomerExportValues(customer, values);
+  return values;
+}
+
+void AppendTextExportLine(std::string& out, const ExportValues& values,
+                          const FieldSelection& selection) {
+  bool first = true;
+  for (int i = 0; i < kAllExportFields; ++i) {
+    if (!selection.Selected(i)) continue;
+    if (!first) out += ',';
+    first = false;
+    const ExportValue& value = values[static_cast<size_t>(i)];
+    // The tax code is written as stored, so that an import gives back codes 2 and 3 too.
+    if (value.kind == Kind::kText) {
+      AppendCsvField(out, value.text);
+    } else {
+      out += value.text;
+    }
+  }
+  out += "\r\n";
 }
 
 std::string TextExportLine(const ExportValues& values, const FieldSelection& selection) {
   std::string line;
-  for (int i = 0; i < kAllExportFields; ++i) {
-    if (!selection.Selected(i)) continue;
-    const ExportValue& value = values[static_cast<size_t>(i)];
-    // The tax code is written as stored, so that an import gives back codes 2 and 3 too.
-    line += value.kind == Kind::kText ? CsvField(value.text) : value.text;
-    line += ',';
-  }
-  if (!line.empty()) line.pop_back();
-  line += "\r\n";
+  AppendTextExportLine(line, values, selection);
   return line;
 }
 

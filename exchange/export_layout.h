@@ -36,6 +36,9 @@ using ExportValues = std::array<ExportValue, kAllExportFields>;
 
 ExportValues InventoryExportValues(const InventoryRecord& item);
 ExportValues CustomerExportValues(const CustomerRecord& customer);
+// The same into `values`, whose strings are reused: no allocation from one record to the next.
+void FillInventoryExportValues(const InventoryRecord& item, ExportValues& values);
+void FillCustomerExportValues(const CustomerRecord& customer, ExportValues& values);
 
 // Which fields a text or HTML export writes.
 struct FieldSelection {
@@ -54,6 +57,9 @@ struct HtmlOptions {
 // A text line: the selected values separated by commas, texts quoted where they must be,
 // ended by CR LF.
 std::string TextExportLine(const ExportValues& values, const FieldSelection& selection);
+// The same line added to the end of `out`.
+void AppendTextExportLine(std::string& out, const ExportValues& values,
+                          const FieldSelection& selection);
 
 std::string HtmlExportStart(const HtmlOptions& options);
 std::string HtmlExportLine(ExportSource source, const ExportValues& values,

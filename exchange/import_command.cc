@@ -9,6 +9,8 @@
 #include "base/csv.h"
 #include "base/format.h"
 #include "exchange/import_records.h"
+#include "exchange/item_import.h"
+#include "platform/tell.h"
 
 namespace ventro {
 namespace {
@@ -131,8 +133,16 @@ void TellDuplicates(Ui& ui, std::vector<int64_t> numbers) {
              StringPrintf("Item %lld duplicated", static_cast<long long>(*twice)), Icon::kWarning);
 }
 
-// The file chosen, read whole and split; nothing after a message when it cannot be used.
-std::optional<CsvTable> ReadImportFile(Ui& ui, Files& files, const Path& path) {
+// A file to import, its records found readable.
+struct ImportFile {
+  std::string text;
+  CsvRecord first;  // its first record
+  int records = 0;
+};
+
+// The file chosen, read whole and checked record by record; nothing after a message when it
+// cannot be used.
+std::optional<ImportFile> ReadImportFile(Ui& ui, Files& files, const Path& path) {
   std::optional<std::string> text = files.ReadAll(path);
   if (!text) {
     ui.Message("Fatal error", "File not present.", Icon::kError);
@@ -142,16 +152,23 @@ std::optional<CsvTable> ReadImportFile(Ui& ui, Files& files, const Path& path) {
     ui.Message(kProblem, "File has no content", Icon::kWarning);
     return std::nullopt;
   }
-  CsvTable table = ReadCsv(*text, kLongestImportLine);
-  if (table.bad_line != 0) {
-    ui.Message(kProblem, StringPrintf("Line %d is not valid CSV.", table.bad_line), Icon::kWarning);
+  ImportFile file;
+  CsvReader reader(*text, kLongestImportLine);
+  CsvRecord record;
+  while (reader.Next(record)) {
+    if (file.records++ == 0) file.first = record;
+  }
+  if (reader.bad_line() != 0) {
+    ui.Message(kProblem, StringPrintf("Line %d is not valid CSV.", reader.bad_line()),
+               Icon::kWarning);
     return std::nullopt;
   }
-  if (table.records.empty() || table.records.front().empty()) {
+  if (file.records == 0 || file.first.empty()) {
     ui.Message(kProblem, "Non recognised format", Icon::kWarning);
     return std::nullopt;
   }
-  return table;
+  file.text = std::move(*text);
+  return file;
 }
 
 // The first line as the file holds it, shown beside the mapping.
@@ -167,60 +184,25 @@ void CloseDown(const ExchangeDesk& desk, const char* title) {
   desk.window.Quit();
 }
 
-void ImportItems(const ExchangeDesk& desk, const CsvTable& table, const Mapping& mapping) {
-  Ui& ui = desk.ui();
-  Files& files = desk.files();
-  const Path inventory = desk.data_folder / "inventory.dat";
-  const ItemColumns columns = ColumnsOf<kItemImportFields>(mapping);
-  std::string bytes;
-  if (mapping.merge) {
-    std::optional<std::string> old = files.ReadAll(inventory);
-    if (!old) {
-      ui.Message(kProblem, "Unable to open inventory.dat", Icon::kWarning);
-      return;
-    }
-    // Whole records only, so the new ones start on a record boundary.
-    old->resize(old->size() - old->size() % InventoryRecord::kSize);
-    bytes = std::move(*old);
-  }
+void ImportItems(const ExchangeDesk& desk, std::string_view csv, const Mapping& mapping) {
   std::vector<int64_t> numbers;
-  numbers.reserve(table.records.size());
-  for (const CsvRecord& line : table.records) {
-    std::optional<InventoryRecord> item = ImportedItem(line, columns);
-    if (!item) continue;
-    const int64_t number = item->Get(inv::kNumber);
-    if (mapping.merge && desk.inventory.FindPosition(number)) continue;
-    AppendRecord(bytes, *item);
-    numbers.push_back(number);
-  }
-  if (!mapping.merge && numbers.empty()) {
-    ui.Message(kProblem, "No valid items", Icon::kWarning);
+  if (!Tell(desk.ui(),
+            WriteImportedItems(desk.files(), desk.data_folder, desk.inventory, csv,
+                               ColumnsOf<kItemImportFields>(mapping), mapping.merge, numbers))) {
     return;
   }
-  if (!numbers.empty()) {
-    // The file replaced keeps a copy beside it as temp2.dat.
-    if (!mapping.merge && files.Exists(inventory)) {
-      const Path kept = desk.data_folder / "temp2.dat";
-      if (!files.Remove(kept) || !files.CopyFile(inventory, kept)) {
-        ui.Message(kProblem, "Unable to open inventory.dat", Icon::kWarning);
-        return;
-      }
-    }
-    if (!files.WriteWhole(inventory, bytes)) {
-      ui.Message(kProblem, "Unable to open inventory.dat", Icon::kWarning);
-      return;
-    }
-  }
-  TellDuplicates(ui, std::move(numbers));
+  TellDuplicates(desk.ui(), std::move(numbers));
   CloseDown(desk, "Inventory import complete");
 }
 
-void ImportCustomers(const ExchangeDesk& desk, const CsvTable& table, const Mapping& mapping) {
+void ImportCustomers(const ExchangeDesk& desk, const ImportFile& file, const Mapping& mapping) {
   const CustomerColumns columns = ColumnsOf<kCustomerImportFields>(mapping);
   std::string bytes;
   std::vector<int64_t> numbers;
-  numbers.reserve(table.records.size());
-  for (const CsvRecord& line : table.records) {
+  numbers.reserve(static_cast<size_t>(file.records));
+  CsvReader reader(file.text, kLongestImportLine);
+  CsvRecord line;
+  while (reader.Next(line)) {
     std::optional<CustomerRecord> customer = ImportedCustomer(line, columns);
     if (!customer) continue;
     AppendRecord(bytes, *customer);
@@ -250,12 +232,11 @@ void ImportRecords(const ExchangeDesk& desk) {
   const bool items = kind[0] == '1';
   std::optional<Path> path = ui.OpenFileName("Import", "Text files (*.TXT)");
   if (!path) return;
-  std::optional<CsvTable> table = ReadImportFile(ui, desk.files(), *path);
-  if (!table) return;
-  const CsvRecord& first = table->records.front();
+  std::optional<ImportFile> file = ReadImportFile(ui, desk.files(), *path);
+  if (!file) return;
+  const CsvRecord& first = file->first;
   const int field_count = static_cast<int>(first.size());
-  const std::string summary =
-      StringPrintf("%d records of %d fields", static_cast<int>(table->records.size()), field_count);
+  const std::string summary = StringPrintf("%d records of %d fields", file->records, field_count);
   if (ui.Message("File import", summary, Icon::kInformation, Buttons::kOkCancel) != Answer::kOk) {
     return;
   }
@@ -268,9 +249,9 @@ void ImportRecords(const ExchangeDesk& desk) {
     return;
   }
   if (items) {
-    ImportItems(desk, *table, *mapping);
+    ImportItems(desk, file->text, *mapping);
   } else {
-    ImportCustomers(desk, *table, *mapping);
+    ImportCustomers(desk, *file, *mapping);
   }
 }
 
