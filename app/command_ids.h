@@ -173,6 +173,7 @@ enum class Command : int {
   kUploadHeadOffice = 3054,              // Activity, Upload head office report
   kInventoryReceivedBySku = 3056,        // Inventory, Inventory received by SKU 1
   kSellByExpired = 3058,                 // Reports, Sell by expired
+  kTakingsGraph = 3060,                  // Reports, Takings graph
 };
 
 // The number of a command, for the places that carry numbers (menus, scripts, buttons).

@@ -97,6 +97,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {1037, "Reports", "List items with retail less than cost", ""},
     {1007, "Reports", "Till reconciliation", ""},
     {3008, "Reports", "Till closeout", ""},
+    {3060, "Reports", "Takings graph", ""},
     {3033, "Transactions", "Find transaction", ""},
     {1067, "Transactions", "Display transaction", "F11"},
     {1022, "Transactions", "In specific day", ""},

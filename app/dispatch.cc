@@ -43,6 +43,7 @@
 #include "reports/item_summary_window.h"
 #include "reports/sales_report_dialog.h"
 #include "reports/stock_list_window.h"
+#include "reports/takings_graph.h"
 #include "reports/till_closeout.h"
 #include "sale/basket_commands.h"
 #include "sale/commit.h"
@@ -461,6 +462,7 @@ constexpr std::array kHandlers = {
     CommandHandler{Command::kPeriodItemSummary, OnItemSummary<SummarySpan::kPeriod>},
     CommandHandler{Command::kSalesReport, OnSalesReport<RunSalesReport>},
     CommandHandler{Command::kSalesByStaff, OnSalesReport<RunStaffSalesReport>},
+    CommandHandler{Command::kTakingsGraph, OnSalesReport<ShowTakingsGraph>},
     CommandHandler{Command::kSalesByItem,
                    [](Ventro& v) {
                      if (!v.sale_session().sale.payment_in_progress) {

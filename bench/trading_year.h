@@ -1,6 +1,6 @@
 // A generated year of day logs in a temporary folder, made once per run: 1,000 transactions a
 // day (refunds, balance payments, ten clerks) of one to five lines over 5,000 items, about
-// 1.1 million item lines and 530 MB.
+// 1.1 million item lines and 530 MB, with the year's index.
 #pragma once
 
 #include <fstream>
@@ -25,15 +25,21 @@ class TradingYear {
   TradingYear() {
     std::mt19937 random(2025);
     int64_t number = 0;
+    std::string year_index(YearIndexRecord::kHeaderSize, '\0');
     for (Date day = kFirstDay; !DateBefore(kLastDay, day); day = NextDay(day)) {
       std::string sales;
       std::string items;
-      for (int t = 0; t < kTransactionsPerDay; ++t) AddTransaction(random, ++number, sales, items);
+      for (int t = 0; t < kTransactionsPerDay; ++t) {
+        AddTransaction(random, ++number, sales, items);
+        const YearIndexRecord entry(number, day.day, day.month);
+        year_index.append(reinterpret_cast<const char*>(entry.data()), YearIndexRecord::kSize);
+      }
       const Path folder = DayLogFolder(dir_.path(), day.year, day.month, day.day);
       std::filesystem::create_directories(folder);
       std::ofstream(folder / "saleslog.dat", std::ios::binary) << sales;
       std::ofstream(folder / "itemslog.dat", std::ios::binary) << items;
     }
+    std::ofstream(YearIndexPath(dir_.path(), kFirstDay.year), std::ios::binary) << year_index;
   }
   const Path& data_folder() const { return dir_.path(); }
 

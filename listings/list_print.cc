@@ -57,16 +57,18 @@ void DrawListPage(PrintCanvas& canvas, DocumentPages& pages, const PrintedList& 
     pages.resume_line = static_cast<int>(next);
     return;
   }
-  if (list.totals.empty()) return;
+  const std::vector<std::string> totals =
+      list.totals_after_rows ? list.totals_after_rows() : list.totals;
+  if (totals.empty()) return;
   // The totals follow a blank line; when they do not fit they open the next page alone.
-  const int needed = (line > kListHeadingLines ? 1 : 0) + static_cast<int>(list.totals.size());
+  const int needed = (line > kListHeadingLines ? 1 : 0) + static_cast<int>(totals.size());
   if (line + needed > lines_on_page && line > kListHeadingLines) {
     ++pages.page;
     pages.resume_line = static_cast<int>(count);
     return;
   }
   if (line > kListHeadingLines) ++line;
-  for (const std::string& total : list.totals) {
+  for (const std::string& total : totals) {
     canvas.Text(left, line++ * line_height, TextAlign::kLeft, total);
   }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct PrintedList {
   std::vector<std::string> totals;  // lines after the last row; none for a list without values
   int64_t lines_per_page = 0;       // the listing font: page height / lines; 0 = device font
   int64_t indent = 0;               // characters left blank before every line
+  // Totals added up from the rows themselves as they are drawn: asked for once the last row
+  // has been drawn, and used in place of `totals` when set.
+  std::function<std::vector<std::string>()> totals_after_rows;
 };
 
 // Lines of the page above the first row: the heading, the column headings and a blank line.

@@ -93,6 +93,15 @@ std::string_view TrimRight(std::string_view text) {
 
 }  // namespace
 
+void RunningStockValue::Add(const uint8_t* record) {
+  InventoryRecord item;
+  std::memcpy(item.data(), record, InventoryRecord::kSize);
+  const int32_t quantity = item.Get(inv::kQuantity);
+  if (quantity <= 0 || item.IsBundle()) return;
+  cost += quantity * item.Get(inv::kCostPrice);
+  retail += quantity * item.Get(inv::kRetailPrice);
+}
+
 bool SameText(std::string_view stored, std::string_view typed) {
   return UpperCp1252(TrimRight(stored)) == UpperCp1252(TrimRight(typed));
 }
@@ -127,8 +136,9 @@ std::vector<int64_t> SlotsFromNumber(const MasterFile& file, int64_t from) {
 Status SelectItems(Files& files, const MasterFile& inventory, const ItemQuery& query,
                    Selection& selection) {
   selection = {};
-  if (query.list == ItemList::kFromNumber) {
-    selection.slots = SlotsFromNumber(inventory, query.from_number);
+  if (query.list == ItemList::kFromNumber || query.list == ItemList::kWithCost) {
+    selection.slots =
+        SlotsFromNumber(inventory, query.list == ItemList::kFromNumber ? query.from_number : 1);
     return Status::Ok();
   }
   std::vector<Pick> picks;
@@ -140,6 +150,7 @@ Status SelectItems(Files& files, const MasterFile& inventory, const ItemQuery& q
     Pick pick{slot, item.Get(inv::kNumber), {}, 0};
     switch (query.list) {
       case ItemList::kFromNumber:
+      case ItemList::kWithCost:
         return;
       case ItemList::kAlphabetical:
         pick.name = UpperCp1252(item.Get(inv::kDescription));
@@ -153,12 +164,6 @@ Status SelectItems(Files& files, const MasterFile& inventory, const ItemQuery& q
         break;
       case ItemList::kLocation:
         if (!SameText(item.Get(inv::kLocation), query.location)) return;
-        break;
-      case ItemList::kWithCost:
-        if (quantity > 0 && !item.IsBundle()) {
-          selection.cost_value += quantity * item.Get(inv::kCostPrice);
-          selection.retail_value += quantity * item.Get(inv::kRetailPrice);
-        }
         break;
       case ItemList::kCustom:
         if (category < 0 || static_cast<size_t>(category) >= query.categories.size() ||

@@ -19,7 +19,7 @@ enum class ItemList {
   kCategory,      // one display category, by number
   kInStock,       // a quantity above 0 (bundles hold no stock of their own), by number
   kLocation,      // the location equals a text, by number
-  kWithCost,      // every live item by number, with the stock's value
+  kWithCost,      // every live item by number (from the index), valued as it is printed
   kCustom,        // the display categories chosen, by number
   kTopSellers,    // by units sold, largest first, at most kTopSellerCount
   kBelowCost,     // retail price below cost price, by number
@@ -58,9 +58,18 @@ struct CustomerQuery {
 // The slots of a list in its order, with the values its printed totals need.
 struct Selection {
   std::vector<int64_t> slots;
-  double cost_value = 0;    // kWithCost: units in stock x cost price
-  double retail_value = 0;  // kWithCost: units in stock x retail price
-  double balances = 0;      // kDebtors, kOutstanding: the sum of the balances listed
+  double balances = 0;  // kDebtors, kOutstanding: the sum of the balances listed
+};
+
+// The value of the stock in the items listed, added up item by item as a printed list reads
+// its rows, so that the list and its totals cost one pass over the file. Bundles hold no stock
+// of their own and an item at 0 or below adds nothing.
+struct RunningStockValue {
+  double cost = 0;    // units in stock x cost price
+  double retail = 0;  // units in stock x retail price
+
+  // Adds the item of `record` (InventoryRecord::kSize bytes).
+  void Add(const uint8_t* record);
 };
 
 // Texts compared as a clerk reads them: trailing blanks dropped, letters in either case.

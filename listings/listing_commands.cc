@@ -26,6 +26,9 @@ struct ListContent {
   std::string title;
   std::string noun;  // "items", "customers", "suppliers"
   std::vector<std::string> totals;
+  // The stock's value is added up from the rows as they print, with the cost where shown.
+  bool values_stock = false;
+  bool cost_shown = true;
 };
 
 std::optional<int64_t> AskNumber(Ui& ui, const std::string& prompt) {
@@ -83,13 +86,29 @@ std::string CountText(const ListContent& content) {
   return StringPrintf("%zu %s", content.selection.slots.size(), content.noun.c_str());
 }
 
+std::vector<std::string> StockValueTotals(const RunningStockValue& value, bool cost_shown) {
+  std::vector<std::string> totals;
+  if (cost_shown) totals.push_back("Stock value at cost: " + FormatAmount(value.cost));
+  totals.push_back("Stock value at retail: " + FormatAmount(value.retail));
+  return totals;
+}
+
 void PrintList(const ListingDesk& desk, const ListContent& content) {
   Platform& platform = desk.platform;
   std::optional<PrintTarget> target =
       ChoosePrinter(platform, desk.settings, "", PrintRoute::kSummary);
   if (!target) return;
-  RecordRows rows(platform.files, *content.file, content.selection.slots, content.layout.cells);
   PrintedList printed;
+  RunningStockValue value;
+  RowCells cells = content.layout.cells;
+  if (content.values_stock) {
+    cells = [&value, inner = content.layout.cells](const uint8_t* record) {
+      value.Add(record);
+      return inner(record);
+    };
+    printed.totals_after_rows = [&] { return StockValueTotals(value, content.cost_shown); };
+  }
+  RecordRows rows(platform.files, *content.file, content.selection.slots, std::move(cells));
   printed.shop = desk.settings.Get(cfg::kHeadingLine, 1);
   printed.title = content.title;
   printed.date = ReportDateText(platform.locale, platform.clock.Now());
@@ -98,9 +117,10 @@ void PrintList(const ListingDesk& desk, const ListContent& content) {
   printed.totals = content.totals;
   printed.lines_per_page = desk.settings.Get(cfg::kListingLinesPerPage);
   printed.indent = std::clamp<int64_t>(desk.settings.Get(cfg::kListingIndent), 0, 40);
-  PrintCopies(platform, *target, "listing", [&](PrintCanvas& canvas, DocumentPages& pages) {
-    DrawListPage(canvas, pages, printed);
-  });
+  PrintCopies(
+      platform, *target, "listing",
+      [&](PrintCanvas& canvas, DocumentPages& pages) { DrawListPage(canvas, pages, printed); },
+      [&] { value = {}; });  // each copy adds its rows up afresh
 }
 
 void ShowList(const ListingDesk& desk, const ListContent& content) {
@@ -217,14 +237,8 @@ void RunItemList(const ListingDesk& desk, ItemList list, ListOutput output) {
       cost_shown && (list == ItemList::kWithCost || list == ItemList::kBelowCost);
   content.layout = ItemLayout(desk.settings, with_cost, list == ItemList::kTopSellers);
   Status status = SelectItems(desk.platform.files, desk.inventory, *query, content.selection);
-  if (list == ItemList::kWithCost) {
-    if (cost_shown) {
-      content.totals.push_back("Stock value at cost: " +
-                               FormatAmount(content.selection.cost_value));
-    }
-    content.totals.push_back("Stock value at retail: " +
-                             FormatAmount(content.selection.retail_value));
-  }
+  content.values_stock = list == ItemList::kWithCost;
+  content.cost_shown = cost_shown;
   Deliver(desk, content, status, output);
 }
 

@@ -33,9 +33,10 @@ std::unique_ptr<PrintCanvas> StartPdfDocument(const std::filesystem::path& file,
 
 PdfPaper PdfPaperFor(const std::string& kind, const PdfPaper& receipt_paper) {
   static const std::set<std::string, std::less<>> kPageDocuments = {
-      "statement",      "activity",      "letter",     "customer-details", "mailmerge",
-      "sales-report",   "item-summary",  "stock-list", "invoice",          "invoice-2",
-      "custom-invoice", "delivery-note", "quotation",  "labels",           "listing"};
+      "statement", "activity",     "letter",         "customer-details",
+      "mailmerge", "sales-report", "item-summary",   "stock-list",
+      "invoice",   "invoice-2",    "custom-invoice", "delivery-note",
+      "quotation", "labels",       "listing",        "takings-graph"};
   return kPageDocuments.contains(kind) ? kA4Paper : receipt_paper;
 }
 

@@ -11,7 +11,7 @@ namespace {
 bool ShowsTextLines(const std::string& kind) {
   return kind == "day-log" || kind == "till-closeout" || kind == "activity-summary" ||
          kind == "sales-report" || kind == "item-summary" || kind == "stock-list" ||
-         kind == "listing";
+         kind == "listing" || kind == "takings-graph";
 }
 
 // A 203 dpi receipt printer, 72 mm printable, with a font of 10 points, so documents lay out

@@ -115,12 +115,6 @@ class ListingsTest : public testing::Test {
 
 using V = std::vector<int64_t>;
 
-ItemQuery Query(ItemList list) {
-  ItemQuery query;
-  query.list = list;
-  return query;
-}
-
 CustomerQuery Query(CustomerList list) {
   CustomerQuery query;
   query.list = list;
@@ -171,11 +165,22 @@ TEST_F(ListingsTest, RankedAndCostItemLists) {
   EXPECT_EQ((V{all[0], all[1], all[2], all[3], all.back()}), (V{2, 1, 3, 100, 196}));
   EXPECT_EQ(Items(ItemList::kBelowCost), (V{5}));
 
-  Selection selection;
-  ASSERT_TRUE(SelectItems(t_.files, inventory_, Query(ItemList::kWithCost), selection).ok());
-  EXPECT_EQ(selection.slots.size(), items.size());
-  EXPECT_DOUBLE_EQ(selection.cost_value, 109 * 1.0 + 3 * 2.5);
-  EXPECT_DOUBLE_EQ(selection.retail_value, 109 * 2.0 + 3 * 2.49);
+  // The list with the stock's value is every item from the index; its value is added up from
+  // the rows as each copy prints them, so the file is read once a copy.
+  EXPECT_EQ(Items(ItemList::kWithCost).size(), items.size());
+  settings_.Set(cfg::kPrintConfirm, 1);
+  t_.ui.dialog_answers.push_back([](Dialog& d) {
+    d.Field("copies").text = "2";
+    return true;
+  });
+  RunItemList(desk_, ItemList::kWithCost, ListOutput::kPrint);
+  ASSERT_EQ(t_.printer.documents.size(), 2u);
+  for (const auto& document : t_.printer.documents) {
+    const std::vector<test::DrawnItem>& drawn = document->items;
+    ASSERT_GE(drawn.size(), 2u);
+    EXPECT_EQ(drawn[drawn.size() - 2].text, "Stock value at cost: 116.50");  // 109 x 1 + 3 x 2.5
+    EXPECT_EQ(drawn.back().text, "Stock value at retail: 225.47");           // 109 x 2 + 3 x 2.49
+  }
 }
 
 TEST_F(ListingsTest, CustomerListsSelectOrderAndTotal) {
@@ -300,8 +305,15 @@ class PrintedListTest : public testing::Test {
  protected:
   // Prints the list of `rows` and gives the texts drawn, "page:y:x:text".
   const test::RecordedDocument& Print(RowSource& rows, std::vector<std::string> totals = {}) {
-    PrintedList list{"CORNER SHOP", "Inventory list",  "Thu 5 Mar 26", {{"Item", 8, false}},
-                     &rows,         std::move(totals), lines_per_page, indent};
+    PrintedList list{"CORNER SHOP",
+                     "Inventory list",
+                     "Thu 5 Mar 26",
+                     {{"Item", 8, false}},
+                     &rows,
+                     std::move(totals),
+                     lines_per_page,
+                     indent,
+                     {}};
     PrintTarget target;
     EXPECT_TRUE(PrintCopies(t_.platform, target, "listing",
                             [&](PrintCanvas& c, DocumentPages& p) { DrawListPage(c, p, list); }));

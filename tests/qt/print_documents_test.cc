@@ -407,6 +407,32 @@ class PrintDocumentsTest : public QObject {
     }
   }
 
+  // The takings graph is one A4 page: its heading, both charts' titles with the day's sale in
+  // their takings, and the amounts marked up their axes.
+  void takingsGraphIsOneA4PageOfTwoCharts() {
+    const Output run = RunScript(QString(kSignOn) + kSale + kCashWithReceipt +
+                                 "answer LISTVIEW Print Close\n"
+                                 "answer Print OK\n"
+                                 "command 3060\n");
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.text.contains("printed takings-graph file=002-takings-graph.pdf"),
+             qPrintable(run.text));
+    const QString pdf = Printed("002-takings-graph.pdf");
+    const QString info = Run("pdfinfo", {pdf}).text;
+    QVERIFY(info.contains("(A4)"));
+    QVERIFY2(info.contains(QRegularExpression("Pages: +1\n")), qPrintable(info));
+    const QList<QStringList> lines = PdfLines(pdf);
+    for (const char* line : {"Takings graph Sun 6 Dec 26",
+                             "Takings by day, last 8 weeks Takings: 17.96 Balance payments: 0.00",
+                             "Takings by week, last 52 weeks Takings: 17.96 Balance payments: 0.00",
+                             "20.00", "0.00"}) {
+      const bool found = std::any_of(lines.begin(), lines.end(), [&](const QStringList& words) {
+        return words.join(' ').contains(QString(line));
+      });
+      QVERIFY2(found, qPrintable(QString(line) + "\n" + Shown(lines)));
+    }
+  }
+
   // Debtor letters: none for a customer who owes nothing; the address block with and without
   // a postcode; the letterhead beside letter.bmp and, without it, centred.
   void debtorLettersOnA4WithAndWithoutTheLetterheadPicture() {
