@@ -13,7 +13,7 @@ namespace {
 constexpr int kMostMarks = 5;
 constexpr int kFallbackDpi = 300;  // for a device that reports no resolution
 
-struct ChartSpec {
+struct ChartContent {
   const char* title;
   const std::vector<TakingsBar>* bars;
   int label_every;  // a date under every n-th bar
@@ -46,15 +46,15 @@ AxisRange RangeOf(const std::vector<TakingsBar>& bars) {
   return range;
 }
 
-void DrawChart(PrintCanvas& canvas, const PrintRect& area, const ChartSpec& spec) {
-  const std::vector<TakingsBar>& bars = *spec.bars;
+void DrawChart(PrintCanvas& canvas, const PrintRect& area, const ChartContent& chart) {
+  const std::vector<TakingsBar>& bars = *chart.bars;
   const int line = LineHeight(canvas);
   const int char_width = std::max(1, canvas.Metrics().average_char_width);
 
   Takings total;
   for (const TakingsBar& bar : bars) total.Add(bar.figures);
   canvas.Text(area.left, area.top, TextAlign::kLeft,
-              std::string(spec.title) + "   Takings: " + FormatAmount(total.takings) +
+              std::string(chart.title) + "   Takings: " + FormatAmount(total.takings) +
                   "   Balance payments: " + FormatAmount(total.balance_payments));
 
   const AxisRange range = RangeOf(bars);
@@ -90,7 +90,7 @@ void DrawChart(PrintCanvas& canvas, const PrintRect& area, const ChartSpec& spec
     if (top != zero) {
       canvas.FillRectangle({left, std::min(top, zero), right, std::max(top, zero)});
     }
-    if (i % spec.label_every == 0) {
+    if (i % chart.label_every == 0) {
       canvas.Line(left, plot.bottom, left, plot.bottom + char_width / 2);
       canvas.Text(left, plot.bottom + line / 2, TextAlign::kLeft,
                   ShortDate(bars[static_cast<size_t>(i)].first));
