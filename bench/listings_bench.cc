@@ -49,6 +49,7 @@ class NullCanvas : public PrintCanvas {
   void Line(int, int, int, int) override {}
   void Rectangle(const PrintRect&) override {}
   void FillRectangle(const PrintRect&) override {}
+  void ShadeRectangle(const PrintRect&, int) override {}
   bool Bitmap(const PrintRect&, std::string_view) override { return true; }
   void SetMetricUnits(bool) override {}
   void StartPage() override {}

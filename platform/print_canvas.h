@@ -73,6 +73,9 @@ class PrintCanvas {
   virtual void Rectangle(const PrintRect& rect) = 0;
   // `rect` filled black.
   virtual void FillRectangle(const PrintRect& rect) = 0;
+  // `rect` filled with a grey of `level` in each of red, green and blue (0 black, 255 white),
+  // with no outline.
+  virtual void ShadeRectangle(const PrintRect& rect, int level) = 0;
   // A picture given as the bytes of a .bmp file, stretched into `rect`. False when the bytes
   // are not a picture the device can draw; nothing is drawn then.
   virtual bool Bitmap(const PrintRect& rect, std::string_view bmp_file) = 0;

@@ -91,12 +91,20 @@ bool DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings,
   int height = 0;
   if (!bytes || !BitmapSize(*bytes, width, height) || width <= 0 || height <= 0) return false;
   const int top = page.T + 2 * page.h;
-  const int drawn_height = 6 * page.h;
-  const int64_t drawn_width = static_cast<int64_t>(drawn_height) * width / height;
-  // A picture many times wider than high would run across the reference block.
-  if (drawn_width > page.W) return false;
+  // Six lines high, as wide as its proportions make it; a picture wider than that space
+  // (the address block starts 7 lines right of it) is scaled down to end half a line short of
+  // the address, so no text is printed over it.
+  const int64_t room = 7 * page.h - page.h / 2;
+  int64_t drawn_height = 6 * page.h;
+  int64_t drawn_width = drawn_height * width / height;
+  if (drawn_width > room) {
+    drawn_width = room;
+    drawn_height = room * height / width;
+  }
+  if (drawn_width <= 0 || drawn_height <= 0) return false;
   const int x = page.ox + 40;
-  return page.canvas.Bitmap({x, top, x + static_cast<int>(drawn_width), top + drawn_height},
+  return page.canvas.Bitmap({x, top, x + static_cast<int>(drawn_width),
+                             top + static_cast<int>(drawn_height)},
                             *bytes);
 }
 

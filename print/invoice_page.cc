@@ -6,6 +6,8 @@ namespace ventro {
 namespace {
 
 constexpr int kPointsPerInch = 72;
+// The bands behind the signature lines and the totals: RGB 230, 230, 230.
+constexpr int kBandGrey = 230;
 // A4 at 600 dots per inch.
 constexpr int kDefaultLineHeight = 100;
 constexpr int kDefaultHalfWidth = 2480;
@@ -51,7 +53,8 @@ void InvoicePage::TitleFont() { Select(18, true); }
 void InvoicePage::BoldFont() { Select(9, true); }
 
 void InvoicePage::GreyBand(int x1, int y1, int x2, int y2) {
-  canvas.Rectangle({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
+  canvas.ShadeRectangle(
+      {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, kBandGrey);
 }
 
 }  // namespace ventro

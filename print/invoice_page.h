@@ -41,8 +41,7 @@ class InvoicePage {
   void Text(int x, int y, TextAlign align, std::string_view text) {
     canvas.Text(x, y, align, text);
   }
-  // A band between two corners given in either order, drawn as its outline: the canvas has
-  // no shades.
+  // A light grey band between two corners given in either order.
   void GreyBand(int x1, int y1, int x2, int y2);
 
  private:

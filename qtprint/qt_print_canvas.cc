@@ -134,6 +134,11 @@ void QtPrintCanvas::FillRectangle(const PrintRect& rect) {
   painter_.fillRect(ToRect(rect), Qt::black);
 }
 
+void QtPrintCanvas::ShadeRectangle(const PrintRect& rect, int level) {
+  const int grey = std::clamp(level, 0, 255);
+  painter_.fillRect(ToRect(rect), QColor(grey, grey, grey));
+}
+
 bool QtPrintCanvas::Bitmap(const PrintRect& rect, std::string_view bmp_file) {
   QImage image;
   const auto* bytes = reinterpret_cast<const uchar*>(bmp_file.data());

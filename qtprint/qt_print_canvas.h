@@ -30,6 +30,7 @@ class QtPrintCanvas : public PrintCanvas {
   void Line(int x1, int y1, int x2, int y2) override;
   void Rectangle(const PrintRect& rect) override;
   void FillRectangle(const PrintRect& rect) override;
+  void ShadeRectangle(const PrintRect& rect, int level) override;
   bool Bitmap(const PrintRect& rect, std::string_view bmp_file) override;
   void SetMetricUnits(bool on) override;
   void StartPage() override;

@@ -165,6 +165,35 @@ TEST_F(InvoiceTest, PrinterWithoutDetailsUsesTheA4DefaultsAndAZeroHighLogoIsSkip
   EXPECT_EQ(amount->y, 21 * 100);
 }
 
+TEST_F(InvoiceTest, AWideLogoEndsBeforeTheAddressAndTheBandsAreLightGrey) {
+  // A letter.bmp four times wider than high.
+  std::string bmp(54, '\0');
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  bmp[14] = 40;
+  bmp[18] = static_cast<char>(600 % 256);
+  bmp[19] = static_cast<char>(600 / 256);
+  bmp[22] = static_cast<char>(150);
+  std::ofstream(Data("letter.bmp"), std::ios::binary) << bmp;
+  AddLine(101, "WIDGET", 2.50);
+  Print(InvoiceKind::kStandard);
+  const auto& doc = Doc();
+  const auto logo = std::find_if(doc.items.begin(), doc.items.end(),
+                                 [](const DrawnItem& i) { return i.kind == DrawnItem::kBitmap; });
+  ASSERT_NE(logo, doc.items.end());
+  const DrawnItem* address = Find(doc, "NAME:");
+  ASSERT_TRUE(address);
+  EXPECT_LT(logo->x2, address->x);
+  // Kept in proportion: a quarter as high as wide.
+  EXPECT_NEAR((logo->x2 - logo->x) / 4.0, logo->y2 - logo->y, 1);
+
+  // The signature band, the sub total's band and the totals band, each filled RGB 230.
+  const auto shades = std::count_if(doc.items.begin(), doc.items.end(), [](const DrawnItem& i) {
+    return i.kind == DrawnItem::kShade && i.level == 230;
+  });
+  EXPECT_EQ(shades, 3);
+}
+
 TEST_F(InvoiceTest, TermsAndBalancesOfTheOtherDocuments) {
   // Band 3: 5 % discount, 30 days.
   v().settings.Set(cfg::kTermsDiscount, 3, 3);

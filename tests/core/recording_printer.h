@@ -13,9 +13,9 @@
 namespace ventro::test {
 
 // One drawing call as recorded: text (also a text box), a line, a rectangle, a filled
-// rectangle or a picture, with the font and the units in use when it was drawn.
+// rectangle, a shaded rectangle or a picture, with the font and the units in use when it was drawn.
 struct DrawnItem {
-  enum Kind { kText, kTextBox, kLine, kRectangle, kFill, kBitmap } kind = kText;
+  enum Kind { kText, kTextBox, kLine, kRectangle, kFill, kShade, kBitmap } kind = kText;
   int x = 0;  // text: the x given; shapes: left (or x1)
   int y = 0;  // text: the top; shapes: top (or y1)
   int x2 = 0;
@@ -24,6 +24,7 @@ struct DrawnItem {
   std::string text;
   bool metric = false;  // drawn in hundredths of a millimetre
   int page = 0;         // 1 for the first page
+  int level = 0;        // shaded rectangles: the grey level
 };
 
 struct RecordedDocument {
@@ -72,6 +73,10 @@ class RecordingCanvas : public PrintCanvas {
   void Line(int x1, int y1, int x2, int y2) override { Shape(DrawnItem::kLine, {x1, y1, x2, y2}); }
   void Rectangle(const PrintRect& r) override { Shape(DrawnItem::kRectangle, r); }
   void FillRectangle(const PrintRect& r) override { Shape(DrawnItem::kFill, r); }
+  void ShadeRectangle(const PrintRect& r, int level) override {
+    Shape(DrawnItem::kShade, r);
+    document_.items.back().level = level;
+  }
   bool Bitmap(const PrintRect& r, std::string_view) override {
     Shape(DrawnItem::kBitmap, r);
     return true;
