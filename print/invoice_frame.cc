@@ -103,9 +103,8 @@ bool DrawLetterLogo(InvoicePage& page, const SettingsRecord& settings,
   }
   if (drawn_width <= 0 || drawn_height <= 0) return false;
   const int x = page.ox + 40;
-  return page.canvas.Bitmap({x, top, x + static_cast<int>(drawn_width),
-                             top + static_cast<int>(drawn_height)},
-                            *bytes);
+  return page.canvas.Bitmap(
+      {x, top, x + static_cast<int>(drawn_width), top + static_cast<int>(drawn_height)}, *bytes);
 }
 
 void DrawTitle(InvoicePage& page, const InvoiceData& data) {

@@ -53,8 +53,8 @@ void InvoicePage::TitleFont() { Select(18, true); }
 void InvoicePage::BoldFont() { Select(9, true); }
 
 void InvoicePage::GreyBand(int x1, int y1, int x2, int y2) {
-  canvas.ShadeRectangle(
-      {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, kBandGrey);
+  canvas.ShadeRectangle({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)},
+                        kBandGrey);
 }
 
 }  // namespace ventro
