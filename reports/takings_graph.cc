@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/format.h"
-#include "listings/listing_commands.h"
 #include "platform/table_view.h"
 #include "print/print_job.h"
 #include "reports/report_date.h"
@@ -14,6 +13,9 @@
 
 namespace ventro {
 namespace {
+
+// The list window's dialog name, the one scripts answer every on-screen list by.
+constexpr char kTakingsWindowName[] = "LISTVIEW";
 
 // The days, then the weeks, newest first in each: what a shopkeeper looks for first.
 class TakingsRows : public RowSource {
@@ -65,7 +67,7 @@ void ShowTakingsGraph(const ReportDesk& desk) {
       BuildTakingsHistory(desk.platform.files, desk.data_folder, {now.day, now.month, now.year});
   TakingsRows rows(history);
   TableView view;
-  view.name = kListWindowName;
+  view.name = kTakingsWindowName;
   view.title = kTakingsGraphTitle;
   view.heading = "Last 8 weeks: " + FormatAmount(TotalOf(history.days).takings) +
                  "   Last 52 weeks: " + FormatAmount(TotalOf(history.weeks).takings);
