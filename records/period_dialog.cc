@@ -64,6 +64,18 @@ Date NextDay(const Date& date) {
   return next;
 }
 
+Date PreviousDay(const Date& date) {
+  Date previous = date;
+  if (--previous.day < 1) {
+    if (--previous.month < 1) {
+      previous.month = 12;
+      --previous.year;
+    }
+    previous.day = DaysInMonth(previous.month, previous.year);
+  }
+  return previous;
+}
+
 bool DateBefore(const Date& a, const Date& b) {
   if (a.year != b.year) return a.year < b.year;
   if (a.month != b.month) return a.month < b.month;

@@ -21,6 +21,8 @@ int DaysInMonth(int month, int year);
 
 // The day after `date`, by DaysInMonth.
 Date NextDay(const Date& date);
+// The day before `date`, by DaysInMonth.
+Date PreviousDay(const Date& date);
 
 // Whether `a` comes before `b`.
 bool DateBefore(const Date& a, const Date& b);

@@ -36,18 +36,6 @@ std::optional<TradingDays> DaysInIndex(Files& files, const Path& data_folder, in
 
 }  // namespace
 
-Date PreviousDay(const Date& date) {
-  Date previous = date;
-  if (--previous.day < 1) {
-    if (--previous.month < 1) {
-      previous.month = 12;
-      --previous.year;
-    }
-    previous.day = DaysInMonth(previous.month, previous.year);
-  }
-  return previous;
-}
-
 Takings AddUpTakings(std::string_view sales_log) {
   Takings day;
   SalesLogRecord record;

@@ -39,9 +39,6 @@ struct TakingsHistory {
   int logs_read = 0;
 };
 
-// The day before `date`, with the day logs' month lengths.
-Date PreviousDay(const Date& date);
-
 // A day from the bytes of its sales log (whole records only). A record's kind is the first
 // character of its payment type: "P" a balance payment (its cash, cheque and EFT amounts), any
 // other a sale or a refund (its grand total).
