@@ -64,12 +64,24 @@ Status WriteImportedItems(Files& files, const Path& data_folder, const MasterFil
   }
   if (written.empty()) return Status::Ok();  // nothing new: the file stays as it was
 
-  // The file replaced stays beside the new one as temp2.dat.
-  if (!merge && files.Exists(path)) {
-    const Path kept = data_folder / "temp2.dat";
-    if (!files.Remove(kept) || !files.CopyFile(path, kept)) return Unwritable();
+  // The file replaced stays beside the new one as temp2.dat. It first gets a second name, which
+  // costs no copy where the file system has links, and that name becomes temp2.dat only once the
+  // new file is in place, so that a failure leaves both as they were.
+  const bool keep_old = !merge && files.Exists(path);
+  const Path kept = data_folder / "temp2.dat";
+  Path staged = kept;
+  staged += ".new";
+  if (keep_old &&
+      (!files.Remove(staged) || !(files.LinkFile(path, staged) || files.CopyFile(path, staged)))) {
+    (void)files.Remove(staged);
+    return Unwritable();
   }
-  if (!writer.Commit()) return Unwritable();
+  if (!writer.Commit()) {
+    if (keep_old) (void)files.Remove(staged);
+    return Unwritable();
+  }
+  // The import has taken effect whether or not the old file keeps its name.
+  if (keep_old && !files.Rename(staged, kept)) (void)files.Remove(staged);
   return Status::Ok();
 }
 

@@ -65,6 +65,10 @@ class Files {
   virtual bool CreateDirectories(const Path& path) = 0;
   // Copies a file, replacing the destination.
   virtual bool CopyFile(const Path& from, const Path& to) = 0;
+  // Gives the file `from` the second name `to`, which must not exist: both names then show the
+  // same bytes until one of them is replaced. No bytes are copied; false where the file system
+  // has no such links, and the caller copies instead.
+  virtual bool LinkFile(const Path& from, const Path& to) = 0;
   // True when `path` is a readable folder.
   virtual bool IsReadableDirectory(const Path& path) = 0;
   // Deletes a file; true when it is gone afterwards (also when it was never there).
@@ -94,6 +98,7 @@ class StdFiles : public Files {
   bool CreateDirectory(const Path& path) override;
   bool CreateDirectories(const Path& path) override;
   bool CopyFile(const Path& from, const Path& to) override;
+  bool LinkFile(const Path& from, const Path& to) override;
   bool IsReadableDirectory(const Path& path) override;
   bool Remove(const Path& path) override;
   bool RemoveEmptyDirectory(const Path& path) override;

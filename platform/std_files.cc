@@ -44,7 +44,9 @@ class StdFile : public File {
 
   bool Append(const void* data, size_t length) override {
     if (VENTRO_FSEEK(file_, 0, SEEK_END) != 0) return false;
-    return std::fwrite(data, 1, length, file_) == length && std::fflush(file_) == 0;
+    if (std::fwrite(data, 1, length, file_) != length || std::fflush(file_) != 0) return false;
+    StartWritebackEvery(length);
+    return true;
   }
 
   bool Truncate(uint64_t size) override {
@@ -68,7 +70,23 @@ class StdFile : public File {
   }
 
  private:
+  // A file written in many large pieces, as an import or an export, has the system start
+  // writing it to the disk every few tens of megabytes while the rest is being made, rather
+  // than leave it all for the flush at the end.
+  void StartWritebackEvery(size_t written) {
+#ifdef __linux__
+    constexpr uint64_t kStep = 32u << 20;
+    unflushed_ += written;
+    if (unflushed_ < kStep) return;
+    unflushed_ = 0;
+    (void)sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)written;
+#endif
+  }
+
   std::FILE* file_;
+  uint64_t unflushed_ = 0;
 };
 
 std::FILE* OpenFile(const Path& path, const char* mode) {
@@ -139,6 +157,12 @@ bool StdFiles::CopyFile(const Path& from, const Path& to) {
   std::error_code error;
   return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
                                     error);
+}
+
+bool StdFiles::LinkFile(const Path& from, const Path& to) {
+  std::error_code error;
+  std::filesystem::create_hard_link(from, to, error);
+  return !error;
 }
 
 bool StdFiles::IsReadableDirectory(const Path& path) {

@@ -93,45 +93,11 @@ class LinesByTransaction {
 // has to fault in afresh on the next list.
 constexpr size_t kLineSizeGuess = 64;
 
-void AppendInteger(std::string& out, int64_t value) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, end);
-}
-
-// "%.2f" of `amount`. An amount well inside a double's precision whose hundredfold is not
-// within a thousandth of a half is written from its whole number of cents, which rounds the
-// same way; the rest, and a negative amount that shows as zero ("-0.00"), take the general
-// conversion.
-void AppendAmount(std::string& out, double amount) {
-  if (amount == 0.0 && !std::signbit(amount)) {  // most columns of most lines
-    out.append("0.00", 4);
-    return;
-  }
-  if (std::fabs(amount) < 1e9) {
-    const double scaled = amount * 100.0;
-    const double fraction = scaled - std::floor(scaled);
-    const auto cents = static_cast<int64_t>(std::llround(scaled));
-    if (std::fabs(fraction - 0.5) > 1e-3 && (cents != 0 || !std::signbit(amount))) {
-      const int64_t whole = cents < 0 ? -cents : cents;
-      if (cents < 0) out += '-';
-      AppendInteger(out, whole / 100);
-      const char decimals[3] = {'.', static_cast<char>('0' + whole % 100 / 10),
-                                static_cast<char>('0' + whole % 10)};
-      out.append(decimals, 3);
-      return;
-    }
-  }
-  out += FormatAmount(amount);
-}
-
-// A field of the list, quoted as CSV when it holds a comma, a quote or a line end.
-void AppendField(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += text;
-  } else {
-    out += CsvField(text);
-  }
+// True when a field holding `text` has to be quoted: it holds a comma, a quote or a line end.
+bool NeedsQuotes(std::string_view text) {
+  bool found = false;
+  for (char c : text) found |= c == ',' || c == '"' || c == '\r' || c == '\n';
+  return found;
 }
 
 // The text of a zero-terminated field of `width` bytes, without copying it.
@@ -141,22 +107,107 @@ std::string_view TextAt(const uint8_t* field, size_t width) {
   return {reinterpret_cast<const char*>(field), length};
 }
 
-void AppendItemLine(std::string& out, const ItemsLogRecord& line, std::string_view payment) {
-  AppendInteger(out, line.item_number());
-  out += ',';
-  AppendField(out, line.description());
-  for (double amount : {line.non_taxable_amount(), line.taxable_amount(), line.tax1(), line.tax2(),
-                        line.cost(), line.line_total()}) {
-    out += ',';
-    AppendAmount(out, amount);
+// Writes the list a few thousand bytes at a time: its pieces are formatted into a buffer of its
+// own, because adding each of the dozens of pieces of a line to the string one by one costs
+// several times what formatting them does. Flush() adds what is left.
+class ListWriter {
+ public:
+  explicit ListWriter(std::string& out) : out_(out) {}
+  ListWriter(const ListWriter&) = delete;
+  ListWriter& operator=(const ListWriter&) = delete;
+
+  void Char(char c) {
+    Room(1);
+    *end_++ = c;
   }
-  out += ',';
-  AppendInteger(out, line.transaction_number());
-  out += ',';
-  AppendInteger(out, line.clerk_number());
-  out += ',';
-  out += payment;
-  out += "\r\n";
+  void Text(std::string_view text) {
+    if (text.size() > sizeof buffer_) {
+      Flush();
+      out_ += text;
+      return;
+    }
+    Room(text.size());
+    std::memcpy(end_, text.data(), text.size());
+    end_ += text.size();
+  }
+  // `text` as a field, quoted as CSV when it has to be.
+  void Field(std::string_view text) {
+    if (NeedsQuotes(text)) {
+      Text(CsvField(text));
+    } else {
+      Text(text);
+    }
+  }
+  void Integer(int64_t value) {
+    Room(kIntegerWidth);
+    end_ = std::to_chars(end_, end_ + kIntegerWidth, value).ptr;
+  }
+  void Amount(double amount);
+  void Flush() {
+    out_.append(buffer_, end_);
+    end_ = buffer_;
+  }
+
+ private:
+  static constexpr size_t kIntegerWidth = 20;  // "-9223372036854775808"
+  static constexpr size_t kCentsWidth = 14;    // "-1000000000.00"
+
+  void Room(size_t length) {
+    if (static_cast<size_t>(buffer_ + sizeof buffer_ - end_) < length) Flush();
+  }
+
+  std::string& out_;
+  char buffer_[4096];
+  char* end_ = buffer_;
+};
+
+// "%.2f" of `amount`. An amount well inside a double's precision whose hundredfold is not
+// within a thousandth of a half is written from its whole number of cents, which rounds the
+// same way; the rest, and a negative amount that shows as zero ("-0.00"), take the general
+// conversion.
+void ListWriter::Amount(double amount) {
+  if (amount == 0.0 && !std::signbit(amount)) {  // most columns of most lines
+    Text("0.00");
+    return;
+  }
+  if (std::fabs(amount) < 1e9) {
+    const double scaled = amount * 100.0;
+    const double fraction = scaled - std::floor(scaled);
+    const auto cents = static_cast<int64_t>(std::llround(scaled));
+    if (std::fabs(fraction - 0.5) > 1e-3 && (cents != 0 || !std::signbit(amount))) {
+      const int64_t whole = cents < 0 ? -cents : cents;
+      Room(kCentsWidth);
+      if (cents < 0) *end_++ = '-';
+      end_ = std::to_chars(end_, end_ + kCentsWidth, whole / 100).ptr;
+      *end_++ = '.';
+      *end_++ = static_cast<char>('0' + whole % 100 / 10);
+      *end_++ = static_cast<char>('0' + whole % 10);
+      return;
+    }
+  }
+  Text(FormatAmount(amount));
+}
+
+// One line of the list from the bytes of an items log record; `payment` is the sale's payment
+// type as a field, followed by the line end.
+void WriteItemLine(ListWriter& list, const uint8_t* record, std::string_view payment) {
+  using Line = ItemsLogRecord;
+  list.Integer(GetI64(record + Line::kItemNumberOffset));
+  list.Char(',');
+  list.Field(TextAt(record + Line::kDescriptionOffset, Line::kDescriptionWidth));
+  // Non-taxable, taxable, tax 1, tax 2 and cost lie side by side; the discount is not listed.
+  for (size_t k = 0; k < 5; ++k) {
+    list.Char(',');
+    list.Amount(GetF64(record + Line::kNonTaxableOffset + k * sizeof(double)));
+  }
+  list.Char(',');
+  list.Amount(GetF64(record + Line::kLineTotalOffset));
+  list.Char(',');
+  list.Integer(GetI64(record));  // the transaction number leads the record
+  list.Char(',');
+  list.Integer(GetI32(record + Line::kClerkOffset));
+  list.Char(',');
+  list.Text(payment);
 }
 
 }  // namespace
@@ -184,7 +235,7 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
   const LinesByTransaction lines(items_log);
   out.reserve(out.size() + lines.size() * kLineSizeGuess);
   std::vector<bool> listed(lines.size());  // by first line, for a number met twice
-  ItemsLogRecord line;
+  ListWriter list(out);
   std::string payment;
   size_t next = 0;
   const size_t sales = sales_log.size() / SalesLogRecord::kSize;
@@ -199,14 +250,18 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
     size_t at = lines.First(transaction, next);
     if (at == lines.size() || listed[at]) continue;
     listed[at] = true;
-    payment.clear();
-    AppendField(payment, type);
+    if (NeedsQuotes(type)) {
+      payment = CsvField(type);
+    } else {
+      payment.assign(type);
+    }
+    payment += "\r\n";
     for (; at < lines.size() && lines.transaction(at) == transaction; ++at) {
-      std::memcpy(line.data(), lines.record(at), ItemsLogRecord::kSize);
-      AppendItemLine(out, line, payment);
+      WriteItemLine(list, lines.record(at), payment);
     }
     next = at;
   }
+  list.Flush();
   return out;
 }
 

@@ -91,6 +91,14 @@ class ItemsLogRecord {
   static constexpr size_t kSize = 132;
   // The category of a line that is not an inventory item (item number 0).
   static constexpr int64_t kNonInventoryCategory = 18;
+  // Where fields lie, for lists read straight from a log's bytes. The transaction number leads
+  // the record; the five amounts from the non-taxable one to the cost follow one another.
+  static constexpr size_t kItemNumberOffset = 24;
+  static constexpr size_t kDescriptionOffset = 32;
+  static constexpr size_t kDescriptionWidth = 40;
+  static constexpr size_t kNonTaxableOffset = 72;
+  static constexpr size_t kLineTotalOffset = 120;
+  static constexpr size_t kClerkOffset = 128;
 
   ItemsLogRecord() { bytes_.fill(0); }
   // Line `line` of `basket`, with the item's category; the customer and clerk come from the
@@ -106,12 +114,14 @@ class ItemsLogRecord {
   void set_category(int64_t v) { PutI64(At(8), v); }
   int64_t customer_number() const { return GetI64(At(16)); }
   void set_customer_number(int64_t v) { PutI64(At(16), v); }
-  int64_t item_number() const { return GetI64(At(24)); }
-  void set_item_number(int64_t v) { PutI64(At(24), v); }
-  std::string description() const { return GetText(At(32), 40); }
-  void set_description(std::string_view v) { PutText(At(32), 40, v); }
-  double non_taxable_amount() const { return GetF64(At(72)); }
-  void set_non_taxable_amount(double v) { PutF64(At(72), v); }
+  int64_t item_number() const { return GetI64(At(kItemNumberOffset)); }
+  void set_item_number(int64_t v) { PutI64(At(kItemNumberOffset), v); }
+  std::string description() const { return GetText(At(kDescriptionOffset), kDescriptionWidth); }
+  void set_description(std::string_view v) {
+    PutText(At(kDescriptionOffset), kDescriptionWidth, v);
+  }
+  double non_taxable_amount() const { return GetF64(At(kNonTaxableOffset)); }
+  void set_non_taxable_amount(double v) { PutF64(At(kNonTaxableOffset), v); }
   double taxable_amount() const { return GetF64(At(80)); }
   void set_taxable_amount(double v) { PutF64(At(80), v); }
   double tax1() const { return GetF64(At(88)); }
@@ -122,10 +132,10 @@ class ItemsLogRecord {
   void set_cost(double v) { PutF64(At(104), v); }
   double discount() const { return GetF64(At(112)); }
   void set_discount(double v) { PutF64(At(112), v); }
-  double line_total() const { return GetF64(At(120)); }
-  void set_line_total(double v) { PutF64(At(120), v); }
-  int32_t clerk_number() const { return GetI32(At(128)); }
-  void set_clerk_number(int32_t v) { PutI32(At(128), v); }
+  double line_total() const { return GetF64(At(kLineTotalOffset)); }
+  void set_line_total(double v) { PutF64(At(kLineTotalOffset), v); }
+  int32_t clerk_number() const { return GetI32(At(kClerkOffset)); }
+  void set_clerk_number(int32_t v) { PutI32(At(kClerkOffset), v); }
 
  private:
   uint8_t* At(size_t offset) { return bytes_.data() + offset; }

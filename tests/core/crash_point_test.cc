@@ -48,6 +48,9 @@ class CrashingFiles : public StdFiles {
   bool CopyFile(const Path& from, const Path& to) override {
     return Step() && StdFiles::CopyFile(from, to);
   }
+  bool LinkFile(const Path& from, const Path& to) override {
+    return Step() && StdFiles::LinkFile(from, to);
+  }
   bool Remove(const Path& path) override { return Step() && StdFiles::Remove(path); }
   bool SyncFileSystem(const Path& folder) override {
     return Step() && StdFiles::SyncFileSystem(folder);

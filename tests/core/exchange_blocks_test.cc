@@ -155,6 +155,15 @@ TEST_F(ExchangeBlocksTest, ImportOfManyBlocksReplacesOrFollowsTheOldRecords) {
   EXPECT_EQ(written.size(), 1101u);
   EXPECT_EQ(Read("inventory.dat").size(), 1101 * InventoryRecord::kSize);
   EXPECT_EQ(Read("temp2.dat"), merged);
+
+  // A Replace whose new file cannot be put in place leaves the file and temp2.dat as they were.
+  const std::string replaced = Read("inventory.dat");
+  p.files.stuck.insert("inventory.dat.new");
+  EXPECT_FALSE(
+      WriteImportedItems(p.files, folder, v().inventory, csv, columns, false, written).ok());
+  EXPECT_EQ(Read("inventory.dat"), replaced);
+  EXPECT_EQ(Read("temp2.dat"), merged);
+  EXPECT_FALSE(Exists("temp2.dat.new"));
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "base/csv.h"
 #include "base/format.h"
 #include "formats/inventory_record.h"
 #include "reports/upload_reports.h"
@@ -264,6 +266,44 @@ TEST(DailyItemsText, EachSalesLinesOnceInSalesOrder) {
   EXPECT_EQ(text.substr(text.find("Payment\r\n") + 9),
             "90" + tail + "9,0,\"Card, debit\"\r\n" + "91" + tail + "9,0,\"Card, debit\"\r\n" +
                 "30" + tail + "3,0,\"Card, debit\"\r\n" + "31" + tail + "3,0,\"Card, debit\"\r\n");
+}
+
+// A list many times longer than the writer's buffer, every line a different length, with
+// descriptions and a payment type that fill their whole fields and need quoting: each line as
+// it would be written on its own.
+TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
+  const std::string payment = "Voucher \"A\", " + std::string(26, 'P');  // 40 characters
+  std::string sales;
+  std::string items;
+  std::string expected;
+  for (int64_t number = 1; number <= 200; ++number) {
+    SalesLogRecord sale;
+    sale.set_transaction_number(number);
+    sale.set_payment_type(payment);
+    sales += Logged(sale);
+    for (int k = 0; k < 3; ++k) {
+      ItemsLogRecord line;
+      line.set_transaction_number(number);
+      line.set_item_number(k == 2 ? INT64_MIN : number * 1000 + k);
+      line.set_description(std::string(static_cast<size_t>(number % 37), 'D') + ",\"" +
+                           std::string(38 - static_cast<size_t>(number % 37), 'E'));
+      line.set_non_taxable_amount(static_cast<double>(number) * 1.01);
+      line.set_tax2(-static_cast<double>(k) / 3);
+      line.set_line_total(static_cast<double>(number) * 1e6 + 0.5);
+      line.set_clerk_number(INT32_MIN + k);
+      items += Logged(line);
+      expected += std::to_string(line.item_number()) + "," + CsvField(line.description());
+      for (double amount : {line.non_taxable_amount(), line.taxable_amount(), line.tax1(),
+                            line.tax2(), line.cost(), line.line_total()}) {
+        expected += "," + FormatAmount(amount);
+      }
+      expected += "," + std::to_string(number) + "," + std::to_string(line.clerk_number()) + "," +
+                  CsvField(payment) + "\r\n";
+    }
+  }
+  ASSERT_GT(expected.size(), 20u * 4096);
+  const std::string text = DailyItemsText("S", sales, items);
+  EXPECT_EQ(text.substr(text.find("Payment\r\n") + 9), expected);
 }
 
 }  // namespace

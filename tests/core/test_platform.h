@@ -194,8 +194,8 @@ class RecordingShell : public Shell {
 
 // The real file system; writes to files whose name is in `failing` fail as on a full disk
 // (nothing is added or overwritten, a file can still be cut shorter), and files whose name is
-// in `unwritable` cannot be opened for writing, as in a read-only folder. Copies onto those
-// names fail too; copies onto a name in `garbled` succeed with one byte more than the source,
+// in `unwritable` cannot be opened for writing, as in a read-only folder. Copies and links onto
+// those names fail too; copies onto a name in `garbled` succeed with one byte more than the source,
 // as a faulty medium; renames of a name in `stuck` fail.
 class FaultyFiles : public StdFiles {
  public:
@@ -208,6 +208,9 @@ class FaultyFiles : public StdFiles {
     if (Fails(to) || In(unwritable, to) || !StdFiles::CopyFile(from, to)) return false;
     if (In(garbled, to)) std::ofstream(to, std::ios::binary | std::ios::app) << '!';
     return true;
+  }
+  bool LinkFile(const Path& from, const Path& to) override {
+    return !Fails(to) && !In(unwritable, to) && StdFiles::LinkFile(from, to);
   }
   bool Rename(const Path& from, const Path& to) override {
     return !In(stuck, from) && StdFiles::Rename(from, to);
