@@ -105,13 +105,15 @@ class ImportFolder {
   const Path& path() const { return path_; }
   const MasterFile& inventory() const { return inventory_; }
 
-  // The folder as before the import, its inventory loaded; false when it cannot be.
+  // The folder as before the import, its inventory loaded and on the disk, so that the import
+  // timed does not wait for the disk to take in this copy; false when it cannot be.
   bool Reset() {
     std::error_code error;
     std::filesystem::copy_file(Original(), path_ / "inventory.dat",
                                std::filesystem::copy_options::overwrite_existing, error);
     std::filesystem::remove(path_ / "temp2.dat", error);
-    return !error && inventory_.Load(Folder().files(), path_) == LoadStatus::kOk;
+    return !error && Folder().files().SyncFileSystem(path_) &&
+           inventory_.Load(Folder().files(), path_) == LoadStatus::kOk;
   }
 
  private:

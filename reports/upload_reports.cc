@@ -1,6 +1,7 @@
 #include "reports/upload_reports.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -93,108 +94,164 @@ class LinesByTransaction {
 // has to fault in afresh on the next list.
 constexpr size_t kLineSizeGuess = 64;
 
-// True when a field holding `text` has to be quoted: it holds a comma, a quote or a line end.
-bool NeedsQuotes(std::string_view text) {
-  bool found = false;
-  for (char c : text) found |= c == ',' || c == '"' || c == '\r' || c == '\n';
-  return found;
+// What a byte of a text field is: the end of the text, a character that makes a CSV field
+// holding the text quoted (a comma, a quote or a line end), or neither.
+enum ByteKind : uint8_t { kPlain = 0, kQuoted = 1, kEnd = 2 };
+constexpr std::array<uint8_t, 256> kByteKinds = [] {
+  std::array<uint8_t, 256> kinds{};
+  kinds[0] = kEnd;
+  for (unsigned char c : {',', '"', '\r', '\n'}) kinds[c] = kQuoted;
+  return kinds;
+}();
+
+// The text of a zero-terminated field of `width` bytes, without copying it, and whether a CSV
+// field holding it is quoted, found in one look at each byte.
+struct FieldText {
+  std::string_view text;
+  bool needs_quotes;
+};
+FieldText TextAt(const uint8_t* field, size_t width) {
+  size_t length = 0;
+  uint8_t seen = kPlain;
+  for (; length < width; ++length) {
+    const uint8_t kind = kByteKinds[field[length]];
+    if (kind == kEnd) break;
+    seen |= kind;
+  }
+  return {{reinterpret_cast<const char*>(field), length}, seen != kPlain};
 }
 
-// The text of a zero-terminated field of `width` bytes, without copying it.
-std::string_view TextAt(const uint8_t* field, size_t width) {
-  const void* end = std::memchr(field, 0, width);
-  const size_t length = end ? static_cast<size_t>(static_cast<const uint8_t*>(end) - field) : width;
-  return {reinterpret_cast<const char*>(field), length};
-}
-
-// Writes the list a few thousand bytes at a time: its pieces are formatted into a buffer of its
-// own, because adding each of the dozens of pieces of a line to the string one by one costs
-// several times what formatting them does. Flush() adds what is left.
+// Writes the list a few thousand bytes at a time. Each line is formatted into a buffer of the
+// writer's own, room for the longest line made once before it; adding each of the dozens of
+// pieces of a line to the string one by one costs several times what formatting them does.
 class ListWriter {
  public:
+  static constexpr size_t kIntegerWidth = 20;  // "-9223372036854775808"
+  static constexpr size_t kCentsWidth = 14;    // "-1000000000.00"
+
   explicit ListWriter(std::string& out) : out_(out) {}
   ListWriter(const ListWriter&) = delete;
   ListWriter& operator=(const ListWriter&) = delete;
 
-  void Char(char c) {
-    Room(1);
-    *end_++ = c;
+  // Makes room for `length` bytes, at most the buffer's size; the pieces below write that many
+  // without looking.
+  void Reserve(size_t length) {
+    if (static_cast<size_t>(buffer_ + sizeof buffer_ - end_) < length) Flush();
   }
+  void Char(char c) { *end_++ = c; }
   void Text(std::string_view text) {
-    if (text.size() > sizeof buffer_) {
-      Flush();
-      out_ += text;
-      return;
-    }
-    Room(text.size());
     std::memcpy(end_, text.data(), text.size());
     end_ += text.size();
   }
-  // `text` as a field, quoted as CSV when it has to be.
-  void Field(std::string_view text) {
-    if (NeedsQuotes(text)) {
-      Text(CsvField(text));
-    } else {
-      Text(text);
+  // The first `length` of `room` bytes; all `room` are copied, and those past `length` are
+  // written over next.
+  void Block(const char* bytes, size_t room, size_t length) {
+    std::memcpy(end_, bytes, room);
+    end_ += length;
+  }
+  // The text of a field of `width` bytes, as `field` found it, quoted as CSV when it has to be:
+  // at most twice the width and two. Unquoted, the whole width is copied, which is quicker than
+  // a copy of a length known only now, and what lies past the text is written over next.
+  void Field(const FieldText& field, const uint8_t* bytes, size_t width) {
+    if (!field.needs_quotes) {
+      std::memcpy(end_, bytes, width);
+      end_ += field.text.size();
+      return;
+    }
+    *end_++ = '"';
+    for (char c : field.text) {
+      if (c == '"') *end_++ = '"';
+      *end_++ = c;
+    }
+    *end_++ = '"';
+  }
+  void Integer(int64_t value) { end_ = std::to_chars(end_, end_ + kIntegerWidth, value).ptr; }
+  // "%.2f" of `amount`, at most kCentsWidth. An amount well inside a double's precision whose
+  // hundredfold is not within a thousandth of a half is written from its whole number of
+  // cents, which rounds the same way; the rest, and a negative amount that shows as zero
+  // ("-0.00"), take the general conversion.
+  void Amount(double amount) {
+    if (IsPositiveZero(amount)) {  // most columns of most lines
+      Text("0.00");
+      return;
+    }
+    const double scaled = amount * 100.0;
+    if (!(std::fabs(scaled) < 1e11)) return GeneralAmount(amount);
+    const auto truncated = static_cast<int64_t>(scaled);
+    const double fraction = std::fabs(scaled - static_cast<double>(truncated));
+    const int64_t cents = truncated + (fraction < 0.5 ? 0 : (scaled < 0 ? -1 : 1));
+    if (std::fabs(fraction - 0.5) <= 1e-3 || (cents == 0 && !(amount > 0))) {
+      return GeneralAmount(amount);
+    }
+    // The digits written from the last, straight where they go: at least three, the point
+    // before the last two.
+    auto whole = static_cast<uint64_t>(cents < 0 ? -cents : cents);
+    size_t digits = 3;
+    for (uint64_t rest = whole / 1000; rest != 0; rest /= 10) ++digits;
+    if (cents < 0) *end_++ = '-';
+    end_ += digits + 1;
+    char* at = end_;
+    for (size_t place = 0; place < digits; ++place) {
+      if (place == 2) *--at = '.';
+      *--at = static_cast<char>('0' + whole % 10);
+      whole /= 10;
     }
   }
-  void Integer(int64_t value) {
-    Room(kIntegerWidth);
-    end_ = std::to_chars(end_, end_ + kIntegerWidth, value).ptr;
-  }
-  void Amount(double amount);
   void Flush() {
     out_.append(buffer_, end_);
     end_ = buffer_;
   }
 
  private:
-  static constexpr size_t kIntegerWidth = 20;  // "-9223372036854775808"
-  static constexpr size_t kCentsWidth = 14;    // "-1000000000.00"
-
-  void Room(size_t length) {
-    if (static_cast<size_t>(buffer_ + sizeof buffer_ - end_) < length) Flush();
+  static bool IsPositiveZero(double amount) {
+    uint64_t bits;
+    std::memcpy(&bits, &amount, sizeof bits);
+    return bits == 0;
   }
+  void GeneralAmount(double amount);
 
   std::string& out_;
-  char buffer_[4096];
+  char buffer_[8192];
   char* end_ = buffer_;
 };
 
-// "%.2f" of `amount`. An amount well inside a double's precision whose hundredfold is not
-// within a thousandth of a half is written from its whole number of cents, which rounds the
-// same way; the rest, and a negative amount that shows as zero ("-0.00"), take the general
-// conversion.
-void ListWriter::Amount(double amount) {
-  if (amount == 0.0 && !std::signbit(amount)) {  // most columns of most lines
-    Text("0.00");
-    return;
-  }
-  if (std::fabs(amount) < 1e9) {
-    const double scaled = amount * 100.0;
-    const double fraction = scaled - std::floor(scaled);
-    const auto cents = static_cast<int64_t>(std::llround(scaled));
-    if (std::fabs(fraction - 0.5) > 1e-3 && (cents != 0 || !std::signbit(amount))) {
-      const int64_t whole = cents < 0 ? -cents : cents;
-      Room(kCentsWidth);
-      if (cents < 0) *end_++ = '-';
-      end_ = std::to_chars(end_, end_ + kCentsWidth, whole / 100).ptr;
-      *end_++ = '.';
-      *end_++ = static_cast<char>('0' + whole % 100 / 10);
-      *end_++ = static_cast<char>('0' + whole % 10);
-      return;
-    }
-  }
-  Text(FormatAmount(amount));
+// The general conversion, which goes to the text directly as it may be longer than room was
+// made for.
+void ListWriter::GeneralAmount(double amount) {
+  Flush();
+  out_ += FormatAmount(amount);
 }
 
-// One line of the list from the bytes of an items log record; `payment` is the sale's payment
-// type as a field, followed by the line end.
-void WriteItemLine(ListWriter& list, const uint8_t* record, std::string_view payment) {
+// The longest line but its payment type: an item number, a description quoted with every
+// character doubled, six amounts, the transaction and clerk numbers, and the commas.
+constexpr size_t kLongestLineBeforePayment =
+    ListWriter::kIntegerWidth + 1 + (2 * ItemsLogRecord::kDescriptionWidth + 2) +
+    6 * (1 + ListWriter::kCentsWidth) + (1 + ListWriter::kIntegerWidth) + (1 + 11) + 1;
+
+// A sale's payment type as the last field of its lines, with the line end, kept in a block of
+// fixed size that each line copies whole, which is quicker than a copy of its length.
+struct LineEnd {
+  static constexpr size_t kRoom = 2 * SalesLogRecord::kPaymentTypeWidth + 2 + 2;
+
+  explicit LineEnd(const FieldText& payment) {
+    std::string text = payment.needs_quotes ? CsvField(payment.text) : std::string(payment.text);
+    text += "\r\n";
+    size = text.size();
+    std::memcpy(bytes.data(), text.data(), size);
+  }
+
+  std::array<char, kRoom> bytes{};
+  size_t size = 0;
+};
+
+// One line of the list from the bytes of an items log record.
+void WriteItemLine(ListWriter& list, const uint8_t* record, const LineEnd& end) {
   using Line = ItemsLogRecord;
+  list.Reserve(kLongestLineBeforePayment + LineEnd::kRoom);
   list.Integer(GetI64(record + Line::kItemNumberOffset));
   list.Char(',');
-  list.Field(TextAt(record + Line::kDescriptionOffset, Line::kDescriptionWidth));
+  const uint8_t* description = record + Line::kDescriptionOffset;
+  list.Field(TextAt(description, Line::kDescriptionWidth), description, Line::kDescriptionWidth);
   // Non-taxable, taxable, tax 1, tax 2 and cost lie side by side; the discount is not listed.
   for (size_t k = 0; k < 5; ++k) {
     list.Char(',');
@@ -207,7 +264,7 @@ void WriteItemLine(ListWriter& list, const uint8_t* record, std::string_view pay
   list.Char(',');
   list.Integer(GetI32(record + Line::kClerkOffset));
   list.Char(',');
-  list.Text(payment);
+  list.Block(end.bytes.data(), LineEnd::kRoom, end.size);
 }
 
 }  // namespace
@@ -236,28 +293,22 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
   out.reserve(out.size() + lines.size() * kLineSizeGuess);
   std::vector<bool> listed(lines.size());  // by first line, for a number met twice
   ListWriter list(out);
-  std::string payment;
   size_t next = 0;
   const size_t sales = sales_log.size() / SalesLogRecord::kSize;
   for (size_t i = 0; i < sales; ++i) {
     // Only the number, which leads the record, and the payment type are read from a sale.
     const auto* sale =
         reinterpret_cast<const uint8_t*>(sales_log.data()) + i * SalesLogRecord::kSize;
-    const std::string_view type =
+    const FieldText type =
         TextAt(sale + SalesLogRecord::kPaymentTypeOffset, SalesLogRecord::kPaymentTypeWidth);
-    if (!type.empty() && (type[0] == 'P' || type[0] == 'R')) continue;
+    if (!type.text.empty() && (type.text[0] == 'P' || type.text[0] == 'R')) continue;
     const int64_t transaction = GetI64(sale);
     size_t at = lines.First(transaction, next);
     if (at == lines.size() || listed[at]) continue;
     listed[at] = true;
-    if (NeedsQuotes(type)) {
-      payment = CsvField(type);
-    } else {
-      payment.assign(type);
-    }
-    payment += "\r\n";
+    const LineEnd end(type);
     for (; at < lines.size() && lines.transaction(at) == transaction; ++at) {
-      WriteItemLine(list, lines.record(at), payment);
+      WriteItemLine(list, lines.record(at), end);
     }
     next = at;
   }
