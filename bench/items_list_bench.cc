@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "reports/upload_reports.h"
+#include "reports/daily_items_list.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"
 #include "tests/core/test_platform.h"

@@ -6,6 +6,7 @@
 
 #include "platform/tell.h"
 #include "platform/upload_host.h"
+#include "reports/daily_items_list.h"
 #include "reports/upload_reports.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"

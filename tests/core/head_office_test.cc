@@ -13,6 +13,7 @@
 #include "base/csv.h"
 #include "base/format.h"
 #include "formats/inventory_record.h"
+#include "reports/daily_items_list.h"
 #include "reports/upload_reports.h"
 #include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"
@@ -269,8 +270,9 @@ TEST(DailyItemsText, EachSalesLinesOnceInSalesOrder) {
 }
 
 // A list many times longer than the writer's buffer, every line a different length, with
-// descriptions and a payment type that fill their whole fields and need quoting: each line as
-// it would be written on its own.
+// descriptions and a payment type that fill their whole fields and need quoting, a comma or a
+// quote at every place of a description, and shorter descriptions with a comma or a quote left
+// in the field after their end: each line as it would be written on its own.
 TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
   const std::string payment = "Voucher \"A\", " + std::string(26, 'P');  // 40 characters
   std::string sales;
@@ -285,8 +287,14 @@ TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
       ItemsLogRecord line;
       line.set_transaction_number(number);
       line.set_item_number(k == 2 ? INT64_MIN : number * 1000 + k);
-      line.set_description(std::string(static_cast<size_t>(number % 37), 'D') + ",\"" +
-                           std::string(38 - static_cast<size_t>(number % 37), 'E'));
+      const auto place = static_cast<size_t>(number % 39);
+      if (k == 1) {
+        line.set_description(std::string(place, 'S'));
+        line.data()[ItemsLogRecord::kDescriptionOffset + place + 1] = number % 2 ? ',' : '"';
+      } else {
+        line.set_description(std::string(place, 'D') + (number % 2 ? "," : "\"") +
+                             std::string(39 - place, 'E'));
+      }
       line.set_non_taxable_amount(static_cast<double>(number) * 1.01);
       line.set_tax2(-static_cast<double>(k) / 3);
       line.set_line_total(static_cast<double>(number) * 1e6 + 0.5);
