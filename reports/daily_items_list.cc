@@ -1,7 +1,6 @@
 #include "reports/daily_items_list.h"
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -93,160 +92,125 @@ constexpr std::array<uint8_t, 256> kByteKinds = [] {
   return kinds;
 }();
 
-// The bytes of `word` equal to `byte`, each marked by its top bit. A mark may be false only
-// above a true one, as the subtraction borrows from the byte after a match; the first mark is
-// always true.
-constexpr uint64_t kEveryByte = 0x0101010101010101u;
-uint64_t BytesEqualTo(uint64_t word, uint8_t byte) {
-  const uint64_t differences = word ^ (kEveryByte * byte);
-  return (differences - kEveryByte) & ~differences & (kEveryByte << 7);
-}
-
 // The text of a zero-terminated field of `width` bytes, without copying it, and whether a CSV
-// field holding it is quoted. Eight bytes are looked at together where the machine stores
-// numbers lowest byte first; the rest, and every byte elsewhere, one by one.
+// field holding it is quoted, found in one look at each byte.
 struct FieldText {
   std::string_view text;
   bool needs_quotes;
 };
 FieldText TextAt(const uint8_t* field, size_t width) {
-  const auto text = [field](size_t length, bool quoted) {
-    return FieldText{{reinterpret_cast<const char*>(field), length}, quoted};
-  };
   size_t length = 0;
   bool quoted = false;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; length + 8 <= width; length += 8) {
-      uint64_t word;
-      std::memcpy(&word, field + length, sizeof word);
-      const uint64_t specials = BytesEqualTo(word, ',') | BytesEqualTo(word, '"') |
-                                BytesEqualTo(word, '\r') | BytesEqualTo(word, '\n');
-      const uint64_t ends = BytesEqualTo(word, 0);
-      if (ends != 0) {
-        const uint64_t before_end = (ends & (~ends + 1)) - 1;  // the bits below the first end
-        return text(length + static_cast<size_t>(std::countr_zero(ends)) / 8,
-                    quoted || (specials & before_end) != 0);
-      }
-      quoted = quoted || specials != 0;
-    }
-  }
   for (; length < width; ++length) {
     const uint8_t kind = kByteKinds[field[length]];
     if (kind == kEnd) break;
     quoted = quoted || kind == kQuoted;
   }
-  return text(length, quoted);
+  return {{reinterpret_cast<const char*>(field), length}, quoted};
 }
 
-// Writes the list a few thousand bytes at a time. Each line is formatted into a buffer of the
-// writer's own, room for the longest line made once before it; adding each of the dozens of
-// pieces of a line to the string one by one costs several times what formatting them does.
+// Each line is made in a buffer of the list writer's own, through a pointer local to the line,
+// and the buffer is added to the text when full. Adding each of the dozens of pieces of a line
+// to the string, or writing through a pointer kept in the writer, which each byte written might
+// change as far as the compiler knows, costs several times what formatting the pieces does.
 class ListWriter {
  public:
-  static constexpr size_t kIntegerWidth = 20;  // "-9223372036854775808"
-  static constexpr size_t kCentsWidth = 14;    // "-1000000000.00"
-
   explicit ListWriter(std::string& out) : out_(out) {}
   ListWriter(const ListWriter&) = delete;
   ListWriter& operator=(const ListWriter&) = delete;
 
-  // Makes room for `length` bytes, at most the buffer's size; the pieces below write that many
-  // without looking.
-  void Reserve(size_t length) {
+  // Where up to `length` bytes, at most the buffer's size, can be written next.
+  char* Room(size_t length) {
     if (static_cast<size_t>(buffer_ + sizeof buffer_ - end_) < length) Flush();
+    return end_;
   }
-  void Char(char c) { *end_++ = c; }
-  void Text(std::string_view text) {
-    std::memcpy(end_, text.data(), text.size());
-    end_ += text.size();
-  }
-  // The first `length` of `room` bytes; all `room` are copied, and those past `length` are
-  // written over next.
-  void Block(const char* bytes, size_t room, size_t length) {
-    std::memcpy(end_, bytes, room);
-    end_ += length;
-  }
-  // The text of a field of `width` bytes, as `field` found it, quoted as CSV when it has to be:
-  // at most twice the width and two. Unquoted, the whole width is copied, which is quicker than
-  // a copy of a length known only now, and what lies past the text is written over next.
-  void Field(const FieldText& field, const uint8_t* bytes, size_t width) {
-    if (!field.needs_quotes) {
-      std::memcpy(end_, bytes, width);
-      end_ += field.text.size();
-      return;
-    }
-    *end_++ = '"';
-    for (char c : field.text) {
-      if (c == '"') *end_++ = '"';
-      *end_++ = c;
-    }
-    *end_++ = '"';
-  }
-  void Integer(int64_t value) { end_ = std::to_chars(end_, end_ + kIntegerWidth, value).ptr; }
-  // "%.2f" of `amount`, at most kCentsWidth. An amount well inside a double's precision whose
-  // hundredfold is not within a thousandth of a half is written from its whole number of
-  // cents, which rounds the same way; the rest, and a negative amount that shows as zero
-  // ("-0.00"), take the general conversion.
-  void Amount(double amount) {
-    if (IsPositiveZero(amount)) {  // most columns of most lines
-      Text("0.00");
-      return;
-    }
-    const double scaled = amount * 100.0;
-    if (!(std::fabs(scaled) < 1e11)) return GeneralAmount(amount);
-    const auto truncated = static_cast<int64_t>(scaled);
-    const double fraction = std::fabs(scaled - static_cast<double>(truncated));
-    const int64_t cents = truncated + (fraction < 0.5 ? 0 : (scaled < 0 ? -1 : 1));
-    if (std::fabs(fraction - 0.5) <= 1e-3 || (cents == 0 && !(amount > 0))) {
-      return GeneralAmount(amount);
-    }
-    // The digits written from the last, straight where they go: at least three, the point
-    // before the last two.
-    auto whole = static_cast<uint64_t>(cents < 0 ? -cents : cents);
-    size_t digits = 3;
-    for (uint64_t rest = whole / 1000; rest != 0; rest /= 10) ++digits;
-    if (cents < 0) *end_++ = '-';
-    end_ += digits + 1;
-    char* at = end_;
-    for (size_t place = 0; place < digits; ++place) {
-      if (place == 2) *--at = '.';
-      *--at = static_cast<char>('0' + whole % 10);
-      whole /= 10;
-    }
-  }
+  // Keeps what was written from Room() up to `end`.
+  void Keep(char* end) { end_ = end; }
   void Flush() {
     out_.append(buffer_, end_);
     end_ = buffer_;
   }
 
  private:
-  static bool IsPositiveZero(double amount) {
-    uint64_t bits;
-    std::memcpy(&bits, &amount, sizeof bits);
-    return bits == 0;
-  }
-  void GeneralAmount(double amount);
-
   std::string& out_;
   char buffer_[8192];
   char* end_ = buffer_;
 };
 
-// The general conversion, which goes to the text directly as it may be longer than room was
-// made for.
-void ListWriter::GeneralAmount(double amount) {
-  Flush();
-  out_ += FormatAmount(amount);
+constexpr size_t kIntegerWidth = 20;         // "-9223372036854775808"
+constexpr size_t kCentsWidth = 14;           // "-1000000000.00"
+constexpr size_t kGeneralAmountWidth = 320;  // "%.2f" of the largest double: 309 digits and more
+
+char* PutInteger(char* at, int64_t value) {
+  return std::to_chars(at, at + kIntegerWidth, value).ptr;
 }
 
-// The longest line but its payment type: an item number, a description quoted with every
-// character doubled, six amounts, the transaction and clerk numbers, and the commas.
-constexpr size_t kLongestLineBeforePayment =
-    ListWriter::kIntegerWidth + 1 + (2 * ItemsLogRecord::kDescriptionWidth + 2) +
-    6 * (1 + ListWriter::kCentsWidth) + (1 + ListWriter::kIntegerWidth) + (1 + 11) + 1;
+// The first `length` of `room` bytes; all `room` are copied, which is quicker than a copy of a
+// length known only now, and those past `length` are written over next.
+char* PutBlock(char* at, const void* bytes, size_t room, size_t length) {
+  std::memcpy(at, bytes, room);
+  return at + length;
+}
+
+// The text of a field of `width` bytes, as `field` found it, quoted as CSV when it has to be:
+// at most twice the width and two.
+char* PutField(char* at, const FieldText& field, const uint8_t* bytes, size_t width) {
+  if (!field.needs_quotes) return PutBlock(at, bytes, width, field.text.size());
+  *at++ = '"';
+  for (char c : field.text) {
+    if (c == '"') *at++ = '"';
+    *at++ = c;
+  }
+  *at++ = '"';
+  return at;
+}
+
+bool IsPositiveZero(double amount) {
+  uint64_t bits;
+  std::memcpy(&bits, &amount, sizeof bits);
+  return bits == 0;
+}
+
+// "%.2f" of `amount` from its whole number of cents, at most kCentsWidth bytes: for an amount
+// well inside a double's precision whose hundredfold is not within a thousandth of a half,
+// which rounds the same way. Nothing (nullptr) for the rest, and for a negative amount that
+// shows as zero ("-0.00"): those take the general conversion.
+char* PutCents(char* at, double amount) {
+  if (IsPositiveZero(amount)) {  // most columns of most lines
+    std::memcpy(at, "0.00", 4);
+    return at + 4;
+  }
+  const double scaled = amount * 100.0;
+  if (!(std::fabs(scaled) < 1e11)) return nullptr;
+  const auto truncated = static_cast<int64_t>(scaled);
+  const double fraction = std::fabs(scaled - static_cast<double>(truncated));
+  const int64_t cents = truncated + (fraction < 0.5 ? 0 : (scaled < 0 ? -1 : 1));
+  if (std::fabs(fraction - 0.5) <= 1e-3 || (cents == 0 && !(amount > 0))) return nullptr;
+  // The digits written from the last, straight where they go: at least three, the point
+  // before the last two.
+  auto whole = static_cast<uint64_t>(cents < 0 ? -cents : cents);
+  size_t digits = 3;
+  for (uint64_t rest = whole / 1000; rest != 0; rest /= 10) ++digits;
+  if (cents < 0) *at++ = '-';
+  char* const end = at + digits + 1;
+  char* digit = end;
+  for (size_t place = 0; place < digits; ++place) {
+    if (place == 2) *--digit = '.';
+    *--digit = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  }
+  return end;
+}
+
+// "%.2f" of any amount, at most kGeneralAmountWidth bytes.
+char* PutGeneralAmount(char* at, double amount) {
+  const std::string text = FormatAmount(amount);
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
 
 // A sale's payment type as the last field of its lines, with the line end, kept in a block of
-// fixed size that each line copies whole, which is quicker than a copy of its length.
+// fixed size that each line copies whole.
 struct LineEnd {
   static constexpr size_t kRoom = 2 * SalesLogRecord::kPaymentTypeWidth + 2 + 2;
 
@@ -261,27 +225,49 @@ struct LineEnd {
   size_t size = 0;
 };
 
-// One line of the list from the bytes of an items log record.
-void WriteItemLine(ListWriter& list, const uint8_t* record, const LineEnd& end) {
+// The longest line whose amounts are `amount_width` bytes at most: an item number, a
+// description quoted with every character doubled, six amounts, the transaction and clerk
+// numbers, the payment field, and the commas.
+constexpr size_t LongestLine(size_t amount_width) {
+  return kIntegerWidth + 1 + (2 * ItemsLogRecord::kDescriptionWidth + 2) + 6 * (1 + amount_width) +
+         (1 + kIntegerWidth) + (1 + 11) + 1 + LineEnd::kRoom;
+}
+
+// One line of the list from the bytes of an items log record, its amounts written by
+// `put_amount`; nothing (nullptr) when that cannot write one of them.
+template <char* (*put_amount)(char*, double)>
+char* PutItemLine(char* at, const uint8_t* record, const LineEnd& end) {
   using Line = ItemsLogRecord;
-  list.Reserve(kLongestLineBeforePayment + LineEnd::kRoom);
-  list.Integer(GetI64(record + Line::kItemNumberOffset));
-  list.Char(',');
+  at = PutInteger(at, GetI64(record + Line::kItemNumberOffset));
+  *at++ = ',';
   const uint8_t* description = record + Line::kDescriptionOffset;
-  list.Field(TextAt(description, Line::kDescriptionWidth), description, Line::kDescriptionWidth);
+  at = PutField(at, TextAt(description, Line::kDescriptionWidth), description,
+                Line::kDescriptionWidth);
   // Non-taxable, taxable, tax 1, tax 2 and cost lie side by side; the discount is not listed.
   for (size_t k = 0; k < 5; ++k) {
-    list.Char(',');
-    list.Amount(GetF64(record + Line::kNonTaxableOffset + k * sizeof(double)));
+    *at++ = ',';
+    at = put_amount(at, GetF64(record + Line::kNonTaxableOffset + k * sizeof(double)));
+    if (!at) return nullptr;
   }
-  list.Char(',');
-  list.Amount(GetF64(record + Line::kLineTotalOffset));
-  list.Char(',');
-  list.Integer(GetI64(record));  // the transaction number leads the record
-  list.Char(',');
-  list.Integer(GetI32(record + Line::kClerkOffset));
-  list.Char(',');
-  list.Block(end.bytes.data(), LineEnd::kRoom, end.size);
+  *at++ = ',';
+  at = put_amount(at, GetF64(record + Line::kLineTotalOffset));
+  if (!at) return nullptr;
+  *at++ = ',';
+  at = PutInteger(at, GetI64(record));  // the transaction number leads the record
+  *at++ = ',';
+  at = PutInteger(at, GetI32(record + Line::kClerkOffset));
+  *at++ = ',';
+  return PutBlock(at, end.bytes.data(), LineEnd::kRoom, end.size);
+}
+
+// A line made from whole cents where every amount allows, else by the general conversion.
+void WriteItemLine(ListWriter& list, const uint8_t* record, const LineEnd& end) {
+  char* line_end = PutItemLine<PutCents>(list.Room(LongestLine(kCentsWidth)), record, end);
+  if (!line_end) {
+    line_end =
+        PutItemLine<PutGeneralAmount>(list.Room(LongestLine(kGeneralAmountWidth)), record, end);
+  }
+  list.Keep(line_end);
 }
 
 }  // namespace
