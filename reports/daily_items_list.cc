@@ -176,30 +176,20 @@ bool IsPositiveZero(double amount) {
 // which rounds the same way. Nothing (nullptr) for the rest, and for a negative amount that
 // shows as zero ("-0.00"): those take the general conversion.
 char* PutCents(char* at, double amount) {
-  if (IsPositiveZero(amount)) {  // most columns of most lines
-    std::memcpy(at, "0.00", 4);
-    return at + 4;
-  }
   const double scaled = amount * 100.0;
   if (!(std::fabs(scaled) < 1e11)) return nullptr;
   const auto truncated = static_cast<int64_t>(scaled);
   const double fraction = std::fabs(scaled - static_cast<double>(truncated));
   const int64_t cents = truncated + (fraction < 0.5 ? 0 : (scaled < 0 ? -1 : 1));
   if (std::fabs(fraction - 0.5) <= 1e-3 || (cents == 0 && !(amount > 0))) return nullptr;
-  // The digits written from the last, straight where they go: at least three, the point
-  // before the last two.
-  auto whole = static_cast<uint64_t>(cents < 0 ? -cents : cents);
-  size_t digits = 3;
-  for (uint64_t rest = whole / 1000; rest != 0; rest /= 10) ++digits;
+  const auto whole = static_cast<uint64_t>(cents < 0 ? -cents : cents);
   if (cents < 0) *at++ = '-';
-  char* const end = at + digits + 1;
-  char* digit = end;
-  for (size_t place = 0; place < digits; ++place) {
-    if (place == 2) *--digit = '.';
-    *--digit = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  }
-  return end;
+  at = std::to_chars(at, at + kCentsWidth, whole / 100).ptr;
+  const auto hundredths = static_cast<unsigned>(whole % 100);
+  at[0] = '.';
+  at[1] = static_cast<char>('0' + hundredths / 10);
+  at[2] = static_cast<char>('0' + hundredths % 10);
+  return at + 3;
 }
 
 // "%.2f" of any amount, at most kGeneralAmountWidth bytes.
@@ -207,6 +197,15 @@ char* PutGeneralAmount(char* at, double amount) {
   const std::string text = FormatAmount(amount);
   std::memcpy(at, text.data(), text.size());
   return at + text.size();
+}
+
+// "%.2f" of `amount`: "0.00" written here, as most columns of most lines are zero, and the
+// rest by `put_amount`; nothing (nullptr) when that cannot write it.
+template <char* (*put_amount)(char*, double)>
+char* PutAmount(char* at, double amount) {
+  if (!IsPositiveZero(amount)) return put_amount(at, amount);
+  std::memcpy(at, "0.00", 4);
+  return at + 4;
 }
 
 // A sale's payment type as the last field of its lines, with the line end, kept in a block of
@@ -246,11 +245,11 @@ char* PutItemLine(char* at, const uint8_t* record, const LineEnd& end) {
   // Non-taxable, taxable, tax 1, tax 2 and cost lie side by side; the discount is not listed.
   for (size_t k = 0; k < 5; ++k) {
     *at++ = ',';
-    at = put_amount(at, GetF64(record + Line::kNonTaxableOffset + k * sizeof(double)));
+    at = PutAmount<put_amount>(at, GetF64(record + Line::kNonTaxableOffset + k * sizeof(double)));
     if (!at) return nullptr;
   }
   *at++ = ',';
-  at = put_amount(at, GetF64(record + Line::kLineTotalOffset));
+  at = PutAmount<put_amount>(at, GetF64(record + Line::kLineTotalOffset));
   if (!at) return nullptr;
   *at++ = ',';
   at = PutInteger(at, GetI64(record));  // the transaction number leads the record
