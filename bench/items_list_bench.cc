@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "reports/daily_items_list.h"
 #include "sale/sales_log_record.h"
-#include "store/day_log_reader.h"
 #include "tests/core/test_platform.h"
 
 namespace ventro {
@@ -39,8 +39,7 @@ class ItemsDay {
     std::ofstream(dir_.path() / "saleslog.dat", std::ios::binary) << sales;
     std::ofstream(dir_.path() / "itemslog.dat", std::ios::binary) << items;
   }
-  Path sales() const { return dir_.path() / "saleslog.dat"; }
-  Path items() const { return dir_.path() / "itemslog.dat"; }
+  const Path& folder() const { return dir_.path(); }
 
  private:
   test::TempDir dir_;
@@ -54,9 +53,7 @@ ItemsDay& Day() {
 void BM_DailyItemsList(benchmark::State& state) {
   StdFiles files;
   for (auto _ : state) {
-    auto sales = ReadLogRecords(files, Day().sales(), SalesLogRecord::kSize);
-    auto items = ReadLogRecords(files, Day().items(), ItemsLogRecord::kSize);
-    std::string text = DailyItemsText("Tea & Cakes", *sales, *items);
+    std::optional<std::string> text = ReadDailyItemsText(files, Day().folder(), "Tea & Cakes");
     benchmark::DoNotOptimize(text);
   }
 }

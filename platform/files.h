@@ -34,6 +34,13 @@ class File {
   virtual bool Sync() = 0;
 };
 
+// A whole file's bytes for reading, kept in memory until the view is destroyed.
+class FileView {
+ public:
+  virtual ~FileView() = default;
+  virtual std::string_view bytes() const = 0;
+};
+
 // One name in a folder and what it is; links are neither files nor folders here, so a walk
 // through the folders never follows one.
 struct FolderEntry {
@@ -56,6 +63,11 @@ class Files {
   virtual bool Exists(const Path& path) = 0;
   // The whole content, or nothing when the file cannot be read.
   virtual std::optional<std::string> ReadAll(const Path& path) = 0;
+  // The whole content where the system can map the file into memory, which copies nothing and
+  // brings in only the pages read, else as ReadAll reads it; nothing when the file cannot be
+  // read. The file must not be cut short while it is viewed: a mapped page past the new end can
+  // no longer be read.
+  virtual std::unique_ptr<FileView> View(const Path& path) = 0;
   // Replaces the file with `bytes` through a temporary file renamed over it, so that a crash
   // leaves either the old or the new content whole, never a short file.
   virtual bool WriteWhole(const Path& path, std::string_view bytes) = 0;
@@ -94,6 +106,7 @@ class StdFiles : public Files {
   std::unique_ptr<File> Open(const Path& path, OpenMode mode) override;
   bool Exists(const Path& path) override;
   std::optional<std::string> ReadAll(const Path& path) override;
+  std::unique_ptr<FileView> View(const Path& path) override;
   bool WriteWhole(const Path& path, std::string_view bytes) override;
   bool CreateDirectory(const Path& path) override;
   bool CreateDirectories(const Path& path) override;

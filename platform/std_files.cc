@@ -1,7 +1,9 @@
 #include <cstdio>
 #include <system_error>
+#include <utility>
 
 #include "platform/files.h"
+#include "platform/mapped_file.h"
 #include "platform/whole_file.h"
 
 #ifdef _WIN32
@@ -131,6 +133,26 @@ std::optional<std::string> StdFiles::ReadAll(const Path& path) {
   std::string bytes(*size, '\0');
   bytes.resize(file->ReadAt(0, bytes.data(), bytes.size()));
   return bytes;
+}
+
+namespace {
+
+class ReadView : public FileView {
+ public:
+  explicit ReadView(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::string_view bytes() const override { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileView> StdFiles::View(const Path& path) {
+  if (std::unique_ptr<FileView> mapped = MapFile(path)) return mapped;
+  std::optional<std::string> bytes = ReadAll(path);
+  if (!bytes) return nullptr;
+  return std::make_unique<ReadView>(std::move(*bytes));
 }
 
 bool StdFiles::WriteWhole(const Path& path, std::string_view bytes) {

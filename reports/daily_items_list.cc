@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "base/csv.h"
 #include "base/format.h"
 #include "sale/sales_log_record.h"
 
@@ -152,10 +151,10 @@ char* PutBlock(char* at, const void* bytes, size_t room, size_t length) {
   return at + length;
 }
 
-// The text of a field of `width` bytes, as `field` found it, quoted as CSV when it has to be:
-// at most twice the width and two.
-char* PutField(char* at, const FieldText& field, const uint8_t* bytes, size_t width) {
-  if (!field.needs_quotes) return PutBlock(at, bytes, width, field.text.size());
+// The text of a field of `width` bytes as TextAt found it, quoted as CSV when it has to be: at
+// most twice the width and two.
+char* PutField(char* at, const FieldText& field, size_t width) {
+  if (!field.needs_quotes) return PutBlock(at, field.text.data(), width, field.text.size());
   *at++ = '"';
   for (char c : field.text) {
     if (c == '"') *at++ = '"';
@@ -208,40 +207,67 @@ char* PutAmount(char* at, double amount) {
   return at + 4;
 }
 
-// A sale's payment type as the last field of its lines, with the line end, kept in a block of
-// fixed size that each line copies whole.
-struct LineEnd {
-  static constexpr size_t kRoom = 2 * SalesLogRecord::kPaymentTypeWidth + 2 + 2;
+// The fields that end each line of a sale: the transaction number, the clerk's number and the
+// payment type, with the line end. They are written once for the sale and again only when a
+// line's clerk differs from the one before, and each line copies them as a block of fixed size.
+class LineTail {
+ public:
+  static constexpr size_t kPaymentRoom = 2 * SalesLogRecord::kPaymentTypeWidth + 2 + 2;
+  static constexpr size_t kRoom = (1 + kIntegerWidth) + (1 + 11) + 1 + kPaymentRoom;
 
-  explicit LineEnd(const FieldText& payment) {
-    std::string text = payment.needs_quotes ? CsvField(payment.text) : std::string(payment.text);
-    text += "\r\n";
-    size = text.size();
-    std::memcpy(bytes.data(), text.data(), size);
+  // Starts the lines of the sale `transaction` paid by `payment`, a field of the sales log.
+  void StartSale(int64_t transaction, const FieldText& payment) {
+    char* end = PutField(payment_.data(), payment, SalesLogRecord::kPaymentTypeWidth);
+    std::memcpy(end, "\r\n", 2);
+    payment_size_ = static_cast<size_t>(end + 2 - payment_.data());
+    bytes_[0] = ',';
+    char* number_end = PutInteger(bytes_.data() + 1, transaction);
+    *number_end++ = ',';
+    clerk_offset_ = static_cast<size_t>(number_end - bytes_.data());
+    has_clerk_ = false;
   }
 
-  std::array<char, kRoom> bytes{};
-  size_t size = 0;
+  // The tail of a line by `clerk`, at most kRoom bytes, all of which are copied.
+  char* Put(char* at, int32_t clerk) {
+    if (!has_clerk_ || clerk != clerk_) SetClerk(clerk);
+    return PutBlock(at, bytes_.data(), kRoom, size_);
+  }
+
+ private:
+  void SetClerk(int32_t clerk) {
+    char* end = PutInteger(bytes_.data() + clerk_offset_, clerk);
+    *end++ = ',';
+    std::memcpy(end, payment_.data(), payment_size_);
+    size_ = static_cast<size_t>(end - bytes_.data()) + payment_size_;
+    clerk_ = clerk;
+    has_clerk_ = true;
+  }
+
+  std::array<char, kRoom> bytes_{};
+  std::array<char, kPaymentRoom> payment_{};
+  size_t payment_size_ = 0;
+  size_t clerk_offset_ = 0;
+  size_t size_ = 0;
+  int32_t clerk_ = 0;
+  bool has_clerk_ = false;
 };
 
 // The longest line whose amounts are `amount_width` bytes at most: an item number, a
-// description quoted with every character doubled, six amounts, the transaction and clerk
-// numbers, the payment field, and the commas.
+// description quoted with every character doubled, six amounts, and the tail, with the commas.
 constexpr size_t LongestLine(size_t amount_width) {
   return kIntegerWidth + 1 + (2 * ItemsLogRecord::kDescriptionWidth + 2) + 6 * (1 + amount_width) +
-         (1 + kIntegerWidth) + (1 + 11) + 1 + LineEnd::kRoom;
+         LineTail::kRoom;
 }
 
 // One line of the list from the bytes of an items log record, its amounts written by
 // `put_amount`; nothing (nullptr) when that cannot write one of them.
 template <char* (*put_amount)(char*, double)>
-char* PutItemLine(char* at, const uint8_t* record, const LineEnd& end) {
+char* PutItemLine(char* at, const uint8_t* record, LineTail& tail) {
   using Line = ItemsLogRecord;
   at = PutInteger(at, GetI64(record + Line::kItemNumberOffset));
   *at++ = ',';
   const uint8_t* description = record + Line::kDescriptionOffset;
-  at = PutField(at, TextAt(description, Line::kDescriptionWidth), description,
-                Line::kDescriptionWidth);
+  at = PutField(at, TextAt(description, Line::kDescriptionWidth), Line::kDescriptionWidth);
   // Non-taxable, taxable, tax 1, tax 2 and cost lie side by side; the discount is not listed.
   for (size_t k = 0; k < 5; ++k) {
     *at++ = ',';
@@ -251,20 +277,15 @@ char* PutItemLine(char* at, const uint8_t* record, const LineEnd& end) {
   *at++ = ',';
   at = PutAmount<put_amount>(at, GetF64(record + Line::kLineTotalOffset));
   if (!at) return nullptr;
-  *at++ = ',';
-  at = PutInteger(at, GetI64(record));  // the transaction number leads the record
-  *at++ = ',';
-  at = PutInteger(at, GetI32(record + Line::kClerkOffset));
-  *at++ = ',';
-  return PutBlock(at, end.bytes.data(), LineEnd::kRoom, end.size);
+  return tail.Put(at, GetI32(record + Line::kClerkOffset));
 }
 
 // A line made from whole cents where every amount allows, else by the general conversion.
-void WriteItemLine(ListWriter& list, const uint8_t* record, const LineEnd& end) {
-  char* line_end = PutItemLine<PutCents>(list.Room(LongestLine(kCentsWidth)), record, end);
+void WriteItemLine(ListWriter& list, const uint8_t* record, LineTail& tail) {
+  char* line_end = PutItemLine<PutCents>(list.Room(LongestLine(kCentsWidth)), record, tail);
   if (!line_end) {
     line_end =
-        PutItemLine<PutGeneralAmount>(list.Room(LongestLine(kGeneralAmountWidth)), record, end);
+        PutItemLine<PutGeneralAmount>(list.Room(LongestLine(kGeneralAmountWidth)), record, tail);
   }
   list.Keep(line_end);
 }
@@ -280,12 +301,13 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
   out.reserve(out.size() + lines.size() * kLineSizeGuess);
   std::vector<bool> listed(lines.size());  // by first line, for a number met twice
   ListWriter list(out);
+  LineTail tail;
   size_t next = 0;
-  const size_t sales = sales_log.size() / SalesLogRecord::kSize;
-  for (size_t i = 0; i < sales; ++i) {
+  const auto* sale = reinterpret_cast<const uint8_t*>(sales_log.data());
+  const auto* const sales_end =
+      sale + sales_log.size() / SalesLogRecord::kSize * SalesLogRecord::kSize;
+  for (; sale != sales_end; sale += SalesLogRecord::kSize) {
     // Only the number, which leads the record, and the payment type are read from a sale.
-    const auto* sale =
-        reinterpret_cast<const uint8_t*>(sales_log.data()) + i * SalesLogRecord::kSize;
     const FieldText type =
         TextAt(sale + SalesLogRecord::kPaymentTypeOffset, SalesLogRecord::kPaymentTypeWidth);
     if (!type.text.empty() && (type.text[0] == 'P' || type.text[0] == 'R')) continue;
@@ -293,14 +315,23 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
     size_t at = lines.First(transaction, next);
     if (at == lines.size() || listed[at]) continue;
     listed[at] = true;
-    const LineEnd end(type);
+    tail.StartSale(transaction, type);
     for (; at < lines.size() && lines.transaction(at) == transaction; ++at) {
-      WriteItemLine(list, lines.record(at), end);
+      WriteItemLine(list, lines.record(at), tail);
     }
     next = at;
   }
   list.Flush();
   return out;
+}
+
+std::optional<std::string> ReadDailyItemsText(Files& files, const Path& day_folder,
+                                              std::string_view store_name) {
+  const std::unique_ptr<FileView> sales = files.View(day_folder / "saleslog.dat");
+  if (!sales) return std::nullopt;
+  const std::unique_ptr<FileView> items = files.View(day_folder / "itemslog.dat");
+  if (!items) return std::nullopt;
+  return DailyItemsText(store_name, sales->bytes(), items->bytes());
 }
 
 }  // namespace ventro

@@ -8,7 +8,6 @@
 #include "platform/upload_host.h"
 #include "reports/daily_items_list.h"
 #include "reports/upload_reports.h"
-#include "sale/sales_log_record.h"
 #include "store/day_log_reader.h"
 #include "store/upload_config_file.h"
 
@@ -146,12 +145,9 @@ Status WriteItemsList(HeadOfficeDesk& desk, const std::string& name) {
   Files& files = desk.activity.platform.files;
   const Date& day = desk.activity.selected_day;
   const Path folder = DayLogFolder(desk.activity.data_folder, day.year, day.month, day.day);
-  auto sales = ReadLogRecords(files, folder / "saleslog.dat", SalesLogRecord::kSize);
-  if (!sales) return Problem("No items for that day.");
-  auto items = ReadLogRecords(files, folder / "itemslog.dat", ItemsLogRecord::kSize);
-  if (!items) return Problem("No items for that day.");
-  return WriteReport(files, desk.activity.data_folder / name,
-                     DailyItemsText(StoreName(desk), *sales, *items),
+  const std::optional<std::string> list = ReadDailyItemsText(files, folder, StoreName(desk));
+  if (!list) return Problem("No items for that day.");
+  return WriteReport(files, desk.activity.data_folder / name, *list,
                      "Unable to produce items file.");
 }
 

@@ -272,7 +272,9 @@ TEST(DailyItemsText, EachSalesLinesOnceInSalesOrder) {
 // A list many times longer than the writer's buffer, every line a different length, with
 // descriptions and a payment type that fill their whole fields and need quoting, a comma or a
 // quote at every place of a description, and shorter descriptions with a comma or a quote left
-// in the field after their end: each line as it would be written on its own.
+// in the field after their end, and a clerk kept and then changed within a sale: each line as it
+// would be written on its own. Read from files, the sales log a piece at a time, the list is the
+// same.
 TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
   const std::string payment = "Voucher \"A\", " + std::string(26, 'P');  // 40 characters
   std::string sales;
@@ -298,7 +300,7 @@ TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
       line.set_non_taxable_amount(static_cast<double>(number) * 1.01);
       line.set_tax2(-static_cast<double>(k) / 3);
       line.set_line_total(static_cast<double>(number) * 1e6 + 0.5);
-      line.set_clerk_number(INT32_MIN + k);
+      line.set_clerk_number(INT32_MIN + k / 2);
       items += Logged(line);
       expected += std::to_string(line.item_number()) + "," + CsvField(line.description());
       for (double amount : {line.non_taxable_amount(), line.taxable_amount(), line.tax1(),
@@ -312,6 +314,13 @@ TEST(DailyItemsText, LongListsWholeAcrossEveryBuffer) {
   ASSERT_GT(expected.size(), 20u * 4096);
   const std::string text = DailyItemsText("S", sales, items);
   EXPECT_EQ(text.substr(text.find("Payment\r\n") + 9), expected);
+
+  test::TempDir dir;
+  StdFiles files;
+  ASSERT_TRUE(files.WriteWhole(dir.path() / "saleslog.dat", sales + "cut short"));
+  EXPECT_EQ(ReadDailyItemsText(files, dir.path(), "S"), std::nullopt);  // no items log
+  ASSERT_TRUE(files.WriteWhole(dir.path() / "itemslog.dat", items));
+  EXPECT_EQ(ReadDailyItemsText(files, dir.path(), "S"), text);
 }
 
 }  // namespace
