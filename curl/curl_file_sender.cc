@@ -58,6 +58,11 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t upload_total, curl
   return 0;
 }
 
+// Stops a log-in that is still waiting when the upload is cancelled.
+int StopWhenCancelled(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return (*static_cast<const std::function<bool()>*>(user))() ? 1 : 0;
+}
+
 // Failures worth a fresh attempt: the connection or the transfer was cut off or stalled.
 bool IsCutOff(CURLcode code) {
   switch (code) {
@@ -179,6 +184,9 @@ void CurlFileSender::Send(const UploadServer& server, const std::vector<UploadFi
   const std::string folder = FolderUrl(*host);
   curl_easy_setopt(curl.get(), CURLOPT_URL, folder.c_str());
   curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
+  curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
+  curl_easy_setopt(curl.get(), CURLOPT_XFERINFODATA, &cancelled);
   if (CURLcode code = curl_easy_perform(curl.get()); code != CURLE_OK) {
     report({UploadEvent::Kind::kConnectFailed, "", Reason(code, error_text), code});
     return;

@@ -54,8 +54,8 @@ class FileSender {
  public:
   virtual ~FileSender() = default;
   // Sends `files` in order, blocking, reporting each step through `report` on the calling
-  // thread (kEnded excepted: the caller adds it). `cancelled` is asked while a file is sent and
-  // between retries; once it returns true the sender stops as soon as it can.
+  // thread (kEnded excepted: the caller adds it). `cancelled` is asked while logging in, while a
+  // file is sent and between retries; once it returns true the sender stops as soon as it can.
   virtual void Send(const UploadServer& server, const std::vector<UploadFile>& files,
                     const std::function<void(UploadEvent)>& report,
                     const std::function<bool()>& cancelled) = 0;

@@ -173,8 +173,12 @@ bool SetUpHeadOfficeReports(HeadOfficeDesk& desk) {
   Dialog dialog = SetupDialog(config, desk.settings, listed);
   while (true) {
     if (!ui.RunDialog(dialog) || !dialog.Pressed("OK")) return false;
+    // A report not chosen may be left without a name; any name given must be usable.
     std::vector<std::string> names;
-    for (const Report& report : kReports) names.push_back(dialog.Field(report.name_key).text);
+    for (const Report& report : kReports) {
+      const std::string& name = dialog.Field(report.name_key).text;
+      if (dialog.Field(report.check_key).checked || !name.empty()) names.push_back(name);
+    }
     Status names_ok = CheckNames(names);
     const std::string host = StoredHost(dialog, listed);
     if (names_ok.ok() && !host.empty() && !ParseUploadHost(host)) {

@@ -132,6 +132,16 @@ TEST_F(HeadOfficeTest, NamesThatReachOutsideThePlainFileOrRepeatAreRefused) {
     EXPECT_TRUE(DataFiles().empty());
   }
 
+  // A report not chosen may be left without a name, and is stored without one.
+  t.ui.messages.clear();
+  t.ui.dialog_answers.push_back([](Dialog& d) {
+    d.Field("items_name").text = "";
+    return true;
+  });
+  EXPECT_TRUE(SetUpHeadOfficeReports(desk));
+  EXPECT_TRUE(t.ui.messages.empty());
+  EXPECT_EQ(LoadUploadConfig(t.files, dir.path())->Get(upl::kItemsName), "");
+
   // A bad name already stored (written by hand) stops the upload before any file is made.
   UploadConfig config;
   config.Set(upl::kOverviewName, "customer.dat");

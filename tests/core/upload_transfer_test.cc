@@ -4,8 +4,14 @@
 // only to a host whose key is known.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "curl/curl_file_sender.h"
 #include "ftp_test_server.h"
@@ -124,6 +130,30 @@ TEST_F(UploadTransferTest, NoServerListeningIsAConnectFailure) {
   }
   auto events = Send("127.0.0.1:" + std::to_string(port), "pw", {Local("Activity.txt", "x")});
   EXPECT_EQ(Kinds(events), (std::vector<Kind>{Kind::kConnectFailed, Kind::kEnded}));
+}
+
+// A server that takes the connection and never greets: cancelling the upload, as the program
+// does when it ends, stops it while it waits, not after the 30 s allowed for connecting.
+TEST_F(UploadTransferTest, CancelStopsAnUploadStillWaitingForTheServer) {
+  const int listener = socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
+  ASSERT_EQ(listen(listener, 1), 0);
+  ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+
+  Uploader uploader(sender, {});
+  UploadServer server{"127.0.0.1:" + std::to_string(ntohs(address.sin_port)), "shop", "pw", {}, {}};
+  ASSERT_TRUE(uploader.Start(server, {Local("Activity.txt", "x")}, [](const UploadEvent&) {}));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const auto asked = std::chrono::steady_clock::now();
+  uploader.Cancel();
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(10));
+  EXPECT_FALSE(uploader.Running());
+  close(listener);
 }
 
 // FTP with TLS needs libcurl's TLS and the server's python3-openssl.
