@@ -1,11 +1,15 @@
-// "Upload head office report" over a stand-in network: what is sent, the titles and messages the
-// clerk sees as the upload's events arrive, and the uploads refused before anything is sent.
+// "Upload head office report" over a stand-in network, and once over a local server: what is
+// sent, the titles and messages the clerk sees as the upload's events arrive, and the uploads
+// refused before anything is sent.
 #include "comms/head_office_upload.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
+#include "curl/curl_file_sender.h"
+#include "ftp_test_server.h"
 #include "platform/upload_host.h"
 #include "recording_sender.h"
 #include "store/upload_config_file.h"
@@ -96,6 +100,24 @@ TEST_F(HeadOfficeUploadTest, AFailedFileFailsTheUploadAfterTheRestAreSent) {
   EXPECT_EQ(window.titles,
             (std::vector<std::string>{"Upload in progress", "Upload in progress: Activity.txt 40%",
                                       "VENTRO    Assoc: 3, JO"}));
+  EXPECT_EQ(t.ui.messages.back(), (test::ShownMessage{"Transmission", "Transfer failed"}));
+}
+
+// The same over the network to a server that goes away as the file is sent.
+TEST_F(HeadOfficeUploadTest, AServerGoneMidFileFailsTheUploadAndGivesTheTitleBack) {
+  std::filesystem::create_directories(dir.path() / "remote");
+  test::FtpTestServer server(dir.path() / "remote", "shop", "secret", {"--die-on-data"});
+  ASSERT_NE(server.port(), 0);
+  Configure(server.host());
+  CurlFileSender network;
+  network.first_retry = std::chrono::milliseconds(50);
+  network.second_retry = std::chrono::milliseconds(100);
+  Uploader through_network{network, {}};
+  UploadHeadOfficeReports(desk, &through_network, screen, window);
+  through_network.Wait();
+  ASSERT_FALSE(window.titles.empty());
+  EXPECT_EQ(window.titles.front(), "Upload in progress");
+  EXPECT_EQ(window.titles.back(), "VENTRO    Assoc: 3, JO");
   EXPECT_EQ(t.ui.messages.back(), (test::ShownMessage{"Transmission", "Transfer failed"}));
 }
 
