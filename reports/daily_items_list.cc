@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "base/format.h"
@@ -212,24 +213,23 @@ char* PutAmount(char* at, double amount) {
 // line's clerk differs from the one before, and each line copies them as a block of fixed size.
 class LineTail {
  public:
-  static constexpr size_t kPaymentRoom = 2 * SalesLogRecord::kPaymentTypeWidth + 2 + 2;
-  static constexpr size_t kRoom = (1 + kIntegerWidth) + (1 + 11) + 1 + kPaymentRoom;
+  static constexpr size_t kRoom =
+      (1 + kIntegerWidth) + (1 + 11) + 1 + (2 * SalesLogRecord::kPaymentTypeWidth + 2) + 2;
 
-  // Starts the lines of the sale `transaction` paid by `payment`, a field of the sales log.
+  // Starts the lines of the sale `transaction` paid by `payment`, a field of the sales log that
+  // stays in place while the sale's lines are written.
   void StartSale(int64_t transaction, const FieldText& payment) {
-    char* end = PutField(payment_.data(), payment, SalesLogRecord::kPaymentTypeWidth);
-    std::memcpy(end, "\r\n", 2);
-    payment_size_ = static_cast<size_t>(end + 2 - payment_.data());
+    payment_ = payment;
     bytes_[0] = ',';
     char* number_end = PutInteger(bytes_.data() + 1, transaction);
     *number_end++ = ',';
     clerk_offset_ = static_cast<size_t>(number_end - bytes_.data());
-    has_clerk_ = false;
+    clerk_.reset();
   }
 
   // The tail of a line by `clerk`, at most kRoom bytes, all of which are copied.
   char* Put(char* at, int32_t clerk) {
-    if (!has_clerk_ || clerk != clerk_) SetClerk(clerk);
+    if (clerk_ != clerk) SetClerk(clerk);
     return PutBlock(at, bytes_.data(), kRoom, size_);
   }
 
@@ -237,19 +237,17 @@ class LineTail {
   void SetClerk(int32_t clerk) {
     char* end = PutInteger(bytes_.data() + clerk_offset_, clerk);
     *end++ = ',';
-    std::memcpy(end, payment_.data(), payment_size_);
-    size_ = static_cast<size_t>(end - bytes_.data()) + payment_size_;
+    end = PutField(end, payment_, SalesLogRecord::kPaymentTypeWidth);
+    std::memcpy(end, "\r\n", 2);
+    size_ = static_cast<size_t>(end + 2 - bytes_.data());
     clerk_ = clerk;
-    has_clerk_ = true;
   }
 
   std::array<char, kRoom> bytes_{};
-  std::array<char, kPaymentRoom> payment_{};
-  size_t payment_size_ = 0;
+  FieldText payment_{};
   size_t clerk_offset_ = 0;
   size_t size_ = 0;
-  int32_t clerk_ = 0;
-  bool has_clerk_ = false;
+  std::optional<int32_t> clerk_;
 };
 
 // The longest line whose amounts are `amount_width` bytes at most: an item number, a
@@ -303,11 +301,11 @@ std::string DailyItemsText(std::string_view store_name, std::string_view sales_l
   ListWriter list(out);
   LineTail tail;
   size_t next = 0;
-  const auto* sale = reinterpret_cast<const uint8_t*>(sales_log.data());
-  const auto* const sales_end =
-      sale + sales_log.size() / SalesLogRecord::kSize * SalesLogRecord::kSize;
-  for (; sale != sales_end; sale += SalesLogRecord::kSize) {
+  const size_t sales = sales_log.size() / SalesLogRecord::kSize;
+  for (size_t i = 0; i < sales; ++i) {
     // Only the number, which leads the record, and the payment type are read from a sale.
+    const auto* sale =
+        reinterpret_cast<const uint8_t*>(sales_log.data()) + i * SalesLogRecord::kSize;
     const FieldText type =
         TextAt(sale + SalesLogRecord::kPaymentTypeOffset, SalesLogRecord::kPaymentTypeWidth);
     if (!type.text.empty() && (type.text[0] == 'P' || type.text[0] == 'R')) continue;
